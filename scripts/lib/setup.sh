@@ -1,0 +1,31 @@
+# Shared by scripts/run and scripts/test: installs the Debian packages the build needs when
+# they are missing (apt-get update once, then one apt-get install), and configures and builds.
+
+CHAINADJ_PACKAGES=(
+  g++ cmake make pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
+  qt6-base-dev libgl-dev
+  fonts-arphic-uming fonts-wqy-microhei
+)
+
+ensure_packages() {
+  local missing=()
+  local package
+  for package in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$package")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  echo "Installing: ${missing[*]}" >&2
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+}
+
+build_project() {
+  local build_dir=$1
+  cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$build_dir" -j"$(nproc)"
+}

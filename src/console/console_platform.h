@@ -1,0 +1,44 @@
+// The console front end: every write to the window becomes one line on the output, every input
+// box a "? " line answered by one line of input.
+//
+//   Text13: <text>        a text box gets its whole text
+//   Label35: <caption>    a label caption; Label12(1): / Label12(2): for the label array
+//   ? <prompt>            an input box; the next input line is the answer
+//   ! <message>           a message
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "state/platform.h"
+
+namespace chainadj {
+
+class ConsolePlatform : public Platform {
+ public:
+  ConsolePlatform(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
+
+  void setText(int box, const std::string& text) override;
+  void setLabel(int label, const std::string& caption) override;
+  void setLabel12(int element, const std::string& caption) override;
+  std::optional<std::string> ask(const std::string& prompt) override;
+  void showMessage(const std::string& message) override;
+  void endProgram() override { ended_ = true; }
+
+  // One line of input without its line ending; nullopt at the end of input.
+  std::optional<std::string> readLine();
+  bool ended() const { return ended_; }
+
+ private:
+  std::istream& in_;
+  std::ostream& out_;
+  bool ended_ = false;
+};
+
+// Runs the console session: between runs "1" presses 计 算 and "2" presses 结 束. Returns the
+// exit status: 0 when the program is ended or the input ends between runs, 1 when the input
+// ends while a prompt waits.
+int runConsole(std::istream& in, std::ostream& out);
+
+}  // namespace chainadj

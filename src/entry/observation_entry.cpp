@@ -1,0 +1,236 @@
+#include "entry/observation_entry.h"
+
+#include <cmath>
+#include <string>
+
+#include "entry/prompt_confirm.h"
+#include "entry/prompt_texts.h"
+#include "state/angles.h"
+#include "state/chain_error.h"
+#include "state/constants.h"
+#include "state/display_format.h"
+#include "state/number_text.h"
+
+namespace chainadj {
+namespace {
+
+constexpr const char* kNoOrientationPoint = "無定向点";
+constexpr const char* kNoOrientationAngleAtB = "B点没有定向角";
+constexpr const char* kDegreeUnit = " 度";
+constexpr const char* kTriangleCountRefused =
+    "三角形的个数必须是 1 到 100000 之间的整数，请重新输入。";
+
+double number(Platform& platform, InputItem item) { return promptConfirm(platform, item).value; }
+
+std::string sideEcho(double metres) { return " " + formatMask(metres, "0.0000"); }
+std::string azimuthEcho(double degrees) { return " " + formatWithUnit(degrees, "0.00000", kDegreeUnit); }
+
+// The magnitude of a typed angle in decimal degrees, with the typed sign in `sign`.
+double signedAngle(const Answer& answer, float& sign) {
+  sign = signOf(answer.value);
+  return std::fabs(typedAngleDegrees(answer));
+}
+
+}  // namespace
+
+bool ObservationEntry::takeTriangleCount() {
+  for (;;) {
+    const std::string answer = askOrEnd(platform_, kTriangleCountPrompt);
+    const std::optional<std::string> text = normalizedNumberText(answer);
+    if (text && text->empty()) return false;
+    const std::optional<double> value = parseNumber(answer);
+    if (value && *value >= 1.0 && *value <= kMaxTriangles && std::trunc(*value) == *value) {
+      platform_.setText(27, std::string(kTriangleCountEchoStart) + answer + kTriangleCountEchoEnd);
+      chain_.n = static_cast<int>(*value);
+      chain_.createArrays(chain_.n);
+      chain_.rho = kRhoRadiansPerDegree;
+      return true;
+    }
+    platform_.showMessage(kTriangleCountRefused);
+  }
+}
+
+void ObservationEntry::takeKnownData() {
+  takeCoordinates();
+  echoMissingOrientationPoints();
+  takeStartSide();
+  takeClosingSide();
+  takeStartAzimuth();
+  takeClosingAzimuth();
+  takeOrientationAngles();
+}
+
+void ObservationEntry::takeCoordinates() {
+  chain_.Xa = number(platform_, InputItem::Xa);
+  chain_.Ya = number(platform_, InputItem::Ya);
+  chain_.Xb = number(platform_, InputItem::Xb);
+  chain_.Yb = number(platform_, InputItem::Yb);
+  chain_.Xc = number(platform_, InputItem::Xc);
+  chain_.Yc = number(platform_, InputItem::Yc);
+  chain_.Xd = number(platform_, InputItem::Xd);
+  chain_.Yd = number(platform_, InputItem::Yd);
+  if (chain_.noC()) {
+    chain_.Xe = number(platform_, InputItem::Xe);
+    chain_.Ye = number(platform_, InputItem::Ye);
+  }
+  if (chain_.noD()) {
+    chain_.Xf = number(platform_, InputItem::Xf);
+    chain_.Yf = number(platform_, InputItem::Yf);
+  }
+}
+
+void ObservationEntry::echoMissingOrientationPoints() {
+  if (chain_.noE()) {
+    platform_.setText(33, kNoOrientationPoint);
+    platform_.setText(34, kNoOrientationPoint);
+  }
+  if (chain_.noF()) {
+    platform_.setText(35, kNoOrientationPoint);
+    platform_.setText(36, kNoOrientationPoint);
+  }
+}
+
+void ObservationEntry::takeStartSide() {
+  if (chain_.noC()) {
+    chain_.Sa = number(platform_, InputItem::Sa);
+  } else if (chain_.hasC()) {
+    // Side C-A and the azimuth from C to A.
+    const double dx = chain_.Xa - chain_.Xc, dy = chain_.Ya - chain_.Yc;
+    chain_.Sa = std::sqrt(dx * dx + dy * dy);
+    platform_.setText(11, sideEcho(chain_.Sa));
+    chain_.Ta = AzimuthDeg(dx, dy, chain_.Sa);
+    platform_.setText(5, azimuthEcho(chain_.Ta));
+    flags_.Tag = "y";
+  }
+}
+
+void ObservationEntry::takeClosingSide() {
+  if (chain_.noD()) {
+    chain_.Sb = number(platform_, InputItem::Sb);
+  } else if (chain_.hasD()) {
+    // Side D-B and the azimuth from D to B.
+    const double dx = chain_.Xb - chain_.Xd, dy = chain_.Yb - chain_.Yd;
+    chain_.Sb = std::sqrt(dx * dx + dy * dy);
+    platform_.setText(12, sideEcho(chain_.Sb));
+    chain_.Tb = AzimuthDeg(dx, dy, chain_.Sb);
+    platform_.setText(6, azimuthEcho(chain_.Tb));
+  }
+}
+
+void ObservationEntry::takeStartAzimuth() {
+  if (chain_.noC() && chain_.noE()) {
+    flags_.Tag = promptConfirm(platform_, InputItem::Tag).text;
+  } else if (chain_.noC() && chain_.hasE()) {
+    flags_.Tag = "y";
+  }
+  if (chain_.noC() && chain_.noE() && flags_.tagYes()) {
+    chain_.Ta = typedAngleDegrees(promptConfirm(platform_, InputItem::Ta));
+  }
+}
+
+void ObservationEntry::takeClosingAzimuth() {
+  if (chain_.noD() && chain_.noF()) {
+    flags_.TbG = promptConfirm(platform_, InputItem::TbG).text;
+    if (flags_.TbG == "n") flags_.TbG = "nn";
+  }
+  if (chain_.hasD()) {
+    flags_.TbG = "y";
+  } else if (chain_.hasF()) {
+    // The azimuth from B to F closes the chain; the distance B-F is only shown.
+    flags_.TbG = "y";
+    const double dx = chain_.Xf - chain_.Xb, dy = chain_.Yf - chain_.Yb;
+    const double distance = std::sqrt(dx * dx + dy * dy);
+    platform_.setText(12, sideEcho(distance));
+    chain_.Tb = AzimuthDeg(dx, dy, distance);
+  }
+  if (chain_.noD() && chain_.noF() && flags_.tbgYes()) {
+    chain_.Tb = typedAngleDegrees(promptConfirm(platform_, InputItem::Tb));
+  }
+}
+
+void ObservationEntry::takeOrientationAngles() {
+  if (flags_.tagYes() && chain_.noC()) {
+    chain_.Qa = signedAngle(promptConfirm(platform_, InputItem::Qa), chain_.Sg[0]);
+    chain_.Qa *= chain_.Sg[0];
+  } else if (chain_.hasC()) {
+    chain_.Qa = 0.0;
+  }
+  if (chain_.noD()) {
+    const auto closing = static_cast<std::size_t>(chain_.n) + 1;
+    if (flags_.tbgNone()) {
+      chain_.Qb = 0.0;
+      platform_.setText(8, kNoOrientationAngleAtB);
+    } else if (flags_.tbgYes()) {
+      chain_.Qb = signedAngle(promptConfirm(platform_, InputItem::Qb), chain_.Sg[closing]);
+      chain_.Qb *= chain_.Sg[closing];
+    }
+  }
+}
+
+void ObservationEntry::takePointNames() {
+  const int n = chain_.n;
+  const auto name = [&](int index, const char* prompt) {
+    std::string answer = askOrEnd(platform_, prompt);
+    platform_.setText(21, " " + answer);
+    chain_.na[static_cast<std::size_t>(index)] = std::move(answer);
+  };
+  if (chain_.hasC() && chain_.hasD()) {
+    name(1, kNamePromptC);
+    for (int i = 2; i <= n - 1; ++i) name(i, kNamePromptNewPoint);
+    name(n, kNamePromptD);
+  } else if (chain_.hasC() && chain_.noD()) {
+    name(1, kNamePromptC);
+    for (int i = 2; i <= n; ++i) name(i, kNamePromptNewPointTight);
+    name(n + 1, kNamePromptB);
+  } else if (chain_.noC() && chain_.noD()) {
+    name(0, kNamePromptA);
+    for (int i = 1; i <= n; ++i) name(i, kNamePromptNewPoint);
+    name(n + 1, kNamePromptB);
+  }
+}
+
+void ObservationEntry::takeTriangles() {
+  for (int i = 1; i <= chain_.n; ++i) takeTriangle(i);
+}
+
+void ObservationEntry::takeTriangle(int i) {
+  const auto k = static_cast<std::size_t>(i);
+  const std::string index = std::to_string(i) + ")";
+
+  platform_.setLabel(44, "求距角 A(" + index);
+  platform_.setText(9, "");
+  const Answer a = promptConfirm(platform_, InputItem::A, [&] {
+    platform_.setText(10, "");
+    platform_.setText(24, "");
+    platform_.setText(25, "");
+  });
+  chain_.A[k] = typedAngleDegrees(a);
+  platform_.setText(10, "");
+  platform_.setLabel12(1, "前进角 B(" + index);
+
+  chain_.B[k] = typedAngleDegrees(promptConfirm(platform_, InputItem::B));
+  platform_.setText(24, "");
+  platform_.setLabel12(2, "间隔角 C(" + index);
+
+  chain_.C[k] = signedAngle(promptConfirm(platform_, InputItem::C), chain_.Sg[k]);
+  distributeClosure(i);
+}
+
+void ObservationEntry::distributeClosure(int i) {
+  const auto k = static_cast<std::size_t>(i);
+  const double w = chain_.A[k] + chain_.B[k] + chain_.C[k] - 180.0;  // degrees
+  platform_.setLabel(13, "三角形闭合差 w(" + std::to_string(i) + ")");
+  platform_.setText(25, formatWithUnit(kSecondsPerDegree * w, "0.00", " 秒"));
+  chain_.WW += w * w / 3.0;
+  chain_.A[k] -= w / 3.0;
+  chain_.B[k] -= w / 3.0;
+  chain_.C[k] -= w / 3.0;
+  if (!(chain_.A[k] > 0.0 && chain_.A[k] < 180.0 && chain_.B[k] > 0.0 && chain_.B[k] < 180.0)) {
+    throw ChainError("第 " + std::to_string(i) +
+                     " 个三角形的闭合差太大，改正后的角度超出了 0 度到 180 度，本次计算停止。");
+  }
+  chain_.dA[k] = kLogSinePerSecond / std::tan(chain_.rho * chain_.A[k]);
+  chain_.dB[k] = -kLogSinePerSecond / std::tan(chain_.rho * chain_.B[k]);
+}
+
+}  // namespace chainadj

@@ -1,0 +1,46 @@
+#include "entry/run_driver.h"
+
+#include "entry/observation_entry.h"
+#include "entry/variant_selection.h"
+#include "state/chain_error.h"
+
+namespace chainadj {
+
+RunDriver::RunDriver(Platform& platform, ProcedureTable procedures)
+    : platform_(platform), procedures_(procedures) {}
+
+RunOutcome RunDriver::Command1_Click() {
+  try {
+    return run();
+  } catch (const ChainError& error) {
+    platform_.showMessage(error.what());
+    return RunOutcome::Stopped;
+  } catch (const ProgramEnding&) {
+    return RunOutcome::ProgramEnding;
+  }
+}
+
+void RunDriver::Command2_Click() { platform_.endProgram(); }
+
+RunOutcome RunDriver::run() {
+  chain_.clear();
+  flags_.clear();
+  lastSelection_.reset();
+
+  ObservationEntry entry(chain_, flags_, platform_);
+  if (!entry.takeTriangleCount()) return RunOutcome::Abandoned;
+  entry.takeKnownData();
+  writeStatusMessages(chain_, platform_);
+  entry.takePointNames();
+  entry.takeTriangles();
+
+  lastSelection_ = selectVariant(chain_, flags_);
+  if (!lastSelection_) {
+    platform_.showMessage(kNoVariantMessage);
+    return RunOutcome::NothingSelected;
+  }
+  procedures_[static_cast<std::size_t>(*lastSelection_ - 1)](chain_, platform_);
+  return RunOutcome::Adjusted;
+}
+
+}  // namespace chainadj

@@ -1,0 +1,43 @@
+// The run driver behind the two buttons: 计 算 (Command1) runs one adjustment run, 结 束
+// (Command2) ends the program. It owns the chain state for the life of the window.
+#pragma once
+
+#include <optional>
+
+#include "adjust/procedures.h"
+#include "state/chain_state.h"
+#include "state/platform.h"
+
+namespace chainadj {
+
+enum class RunOutcome {
+  Adjusted,         // a procedure was chosen and ran to its end
+  NothingSelected,  // the known data fit no kind of adjustment; the user was told
+  Abandoned,        // the triangle count was left empty: the run ended quietly
+  Stopped,          // the data could not be adjusted; the user was told why
+  ProgramEnding,    // the program is being closed while the run waited for an answer
+};
+
+class RunDriver {
+ public:
+  explicit RunDriver(Platform& platform, ProcedureTable procedures = adjustmentProcedures());
+
+  RunOutcome Command1_Click();
+  void Command2_Click();
+
+  const ChainState& chain() const { return chain_; }
+  const RunFlags& flags() const { return flags_; }
+  // The selection row (1..10, procedure Cm1..Cm10) chosen in the last run, if any.
+  std::optional<int> lastSelection() const { return lastSelection_; }
+
+ private:
+  RunOutcome run();
+
+  Platform& platform_;
+  ProcedureTable procedures_;
+  ChainState chain_;
+  RunFlags flags_;
+  std::optional<int> lastSelection_;
+};
+
+}  // namespace chainadj

@@ -1,0 +1,123 @@
+#include "state/angles.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "state/constants.h"
+#include "state/number_text.h"
+
+namespace chainadj {
+namespace {
+
+double readUnsigned(const std::string& digits) {
+  if (digits.empty()) return 0.0;
+  double value = 0.0;
+  std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  return value;
+}
+
+// Digits of a number and the place of its decimal point, the exponent applied.
+struct DecimalDigits {
+  std::string integerPart;
+  std::string fractionPart;
+};
+
+DecimalDigits shiftPoint(const std::string& mantissa, long exponent) {
+  const std::size_t point = mantissa.find('.');
+  std::string digits = mantissa;
+  long pointPosition = static_cast<long>(mantissa.size());
+  if (point != std::string::npos) {
+    digits.erase(point, 1);
+    pointPosition = static_cast<long>(point);
+  }
+  pointPosition += exponent;
+  if (pointPosition < 0) {
+    digits.insert(0, static_cast<std::size_t>(-pointPosition), '0');
+    pointPosition = 0;
+  }
+  if (pointPosition > static_cast<long>(digits.size())) {
+    digits.append(static_cast<std::size_t>(pointPosition) - digits.size(), '0');
+  }
+  const auto split = static_cast<std::size_t>(pointPosition);
+  return {digits.substr(0, split), digits.substr(split)};
+}
+
+}  // namespace
+
+double TypedDms::toDecimalDegrees() const {
+  const double magnitude = degrees + minutes / 60.0 + seconds / kSecondsPerDegree;
+  return negative ? -magnitude : magnitude;
+}
+
+std::optional<TypedDms> readDms(std::string_view numberText) {
+  const std::optional<std::string> normalized = normalizedNumberText(numberText);
+  if (!normalized) return std::nullopt;
+  std::string text = *normalized;
+  TypedDms dms;
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+    dms.negative = text.front() == '-';
+    text.erase(0, 1);
+  }
+  long exponent = 0;
+  const std::size_t e = text.find_first_of("eE");
+  if (e != std::string::npos) {
+    const std::string exponentText = text.substr(e + 1);
+    const std::size_t start = !exponentText.empty() && exponentText.front() == '+' ? 1 : 0;
+    std::from_chars(exponentText.data() + start, exponentText.data() + exponentText.size(),
+                    exponent);
+    exponent = std::clamp(exponent, -400L, 400L);
+    text.erase(e);
+  }
+  const DecimalDigits parts = shiftPoint(text, exponent);
+  std::string fraction = parts.fractionPart;
+  if (fraction.size() < 4) fraction.append(4 - fraction.size(), '0');
+
+  dms.degrees = readUnsigned(parts.integerPart);
+  dms.minutes = (fraction[0] - '0') * 10 + (fraction[1] - '0');
+  dms.seconds = readUnsigned(fraction.substr(2, 2) + "." + fraction.substr(4) + "0");
+  return dms;
+}
+
+double DmsToDegrees(double typed) {
+  std::array<char, 64> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), typed);
+  const std::optional<TypedDms> dms = readDms(std::string_view(buffer.data(), result.ptr));
+  return dms ? dms->toDecimalDegrees() : typed;
+}
+
+double AzimuthDeg(double dx, double dy, double /*s*/) {
+  if (dx == 0.0) return dy > 0.0 ? 90.0 : 270.0;
+  if (dy == 0.0) return dx < 0.0 ? 180.0 : 0.0;
+  double azimuth = std::atan2(dy, dx) / kRhoRadiansPerDegree;
+  if (azimuth < 0.0) azimuth += 360.0;
+  // A tiny negative angle that rounds up to 360 is due north.
+  if (azimuth >= 360.0) azimuth = 0.0;
+  return azimuth;
+}
+
+double rangeRule(double azimuthDegrees) {
+  if (azimuthDegrees >= 360.0) azimuthDegrees -= 360.0;
+  if (azimuthDegrees < 0.0) azimuthDegrees += 360.0;
+  return azimuthDegrees;
+}
+
+double rangeRuleNegativeFirst(double azimuthDegrees) {
+  if (azimuthDegrees < 0.0) azimuthDegrees += 360.0;
+  if (azimuthDegrees >= 360.0) azimuthDegrees -= 360.0;
+  return azimuthDegrees;
+}
+
+double wrapHalfCircle(double degrees) {
+  return degrees - 360.0 * std::floor((degrees + 180.0) / 360.0);
+}
+
+float signOf(double value) {
+  if (value > 0.0) return 1.0f;
+  if (value < 0.0) return -1.0f;
+  return 0.0f;
+}
+
+}  // namespace chainadj

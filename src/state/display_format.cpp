@@ -1,0 +1,71 @@
+#include "state/display_format.h"
+
+#include <cmath>
+#include <cstdio>
+#include <stdexcept>
+
+#include "state/chain_error.h"
+
+namespace chainadj {
+namespace {
+
+void requireFinite(double value) {
+  if (!std::isfinite(value)) {
+    throw ChainError("计算结果不是有限的数值，请检查输入的数据。");
+  }
+}
+
+// Fixed notation with the given decimals. glibc's printf works on the exact binary value and
+// rounds an exact tie to even, which is the rounding every box uses.
+std::string fixed(double value, int decimals) {
+  const int size = std::snprintf(nullptr, 0, "%.*f", decimals, value);
+  std::string text(static_cast<std::size_t>(size) + 1, '\0');
+  std::snprintf(text.data(), text.size(), "%.*f", decimals, value);
+  text.resize(static_cast<std::size_t>(size));
+  return text;
+}
+
+bool allZeroDigits(const std::string& text) {
+  for (char ch : text) {
+    if (ch >= '1' && ch <= '9') return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string formatMask(double value, std::string_view mask) {
+  requireFinite(value);
+  const std::size_t point = mask.find('.');
+  if (point == std::string_view::npos) throw std::invalid_argument("mask without a point");
+  const int decimals = static_cast<int>(mask.size() - point - 1);
+  const bool forceIntegerDigit = point > 0;
+
+  std::string text = fixed(value, decimals);
+  if (text.front() == '-' && allZeroDigits(text)) text.erase(0, 1);
+  if (!forceIntegerDigit) {
+    const std::size_t digitsStart = text.front() == '-' ? 1 : 0;
+    if (text.compare(digitsStart, 2, "0.") == 0) text.erase(digitsStart, 1);
+  }
+  return text;
+}
+
+std::string formatWithUnit(double value, std::string_view mask, std::string_view unit) {
+  std::string text = formatMask(value, mask);
+  text.append(unit);
+  return text;
+}
+
+std::string formatWholeNumber(double value) {
+  requireFinite(value);
+  std::string text = fixed(std::trunc(value), 0);
+  if (text == "-0") text = "0";
+  return text;
+}
+
+double roundHalfEven(double value, int decimals) {
+  if (!std::isfinite(value)) return value;
+  return std::strtod(fixed(value, decimals).c_str(), nullptr);
+}
+
+}  // namespace chainadj

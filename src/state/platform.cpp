@@ -1,0 +1,13 @@
+#include "state/platform.h"
+
+#include "state/chain_error.h"
+
+namespace chainadj {
+
+std::string askOrEnd(Platform& platform, const std::string& prompt) {
+  std::optional<std::string> answer = platform.ask(prompt);
+  if (!answer) throw ProgramEnding();
+  return *answer;
+}
+
+}  // namespace chainadj
