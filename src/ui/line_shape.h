@@ -1,0 +1,26 @@
+// A straight line of the form, from one point to another (in twips). The widget covers the
+// line's bounding box and lets mouse clicks through to what lies below.
+#pragma once
+
+#include <QWidget>
+
+#include "ui/twips.h"
+
+namespace chainadj::ui {
+
+class LineShape : public QWidget {
+ public:
+  LineShape(TwipsPoint from, TwipsPoint to, QWidget* parent);
+
+  TwipsPoint from() const { return from_; }
+  TwipsPoint to() const { return to_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  TwipsPoint from_;
+  TwipsPoint to_;
+};
+
+}  // namespace chainadj::ui

@@ -1,0 +1,13 @@
+// chainadj: the chain adjustment in its window.
+#include <QApplication>
+
+#include "ui/main_form.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  chainadj::ui::MainForm form;
+  QObject::connect(&form, &chainadj::ui::MainForm::programEnded, &app, &QCoreApplication::quit,
+                   Qt::QueuedConnection);
+  form.show();
+  return app.exec();
+}

@@ -1,0 +1,47 @@
+// The core's platform on the window: boxes and labels of MainForm, the modal input box, message
+// boxes and the end of the program. When the program ends while a run waits for an answer, the
+// open box is closed and every further question is answered with the program's end, so that
+// the run stops at once.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "state/platform.h"
+
+namespace chainadj::ui {
+
+class MainForm;
+
+class WindowPlatform : public Platform {
+ public:
+  // Asks the user; returns the answer, empty text for Cancel. The form's own input box unless
+  // replaced (the screenshot and the tests script their answers).
+  using InputBoxFunction = std::function<QString(const QString& prompt)>;
+  using MessageBoxFunction = std::function<void(const QString& message)>;
+
+  explicit WindowPlatform(MainForm& form);
+
+  void setInputBox(InputBoxFunction inputBox) { inputBox_ = std::move(inputBox); }
+  void setMessageBox(MessageBoxFunction messageBox) { messageBox_ = std::move(messageBox); }
+
+  void setText(int box, const std::string& text) override;
+  void setLabel(int label, const std::string& caption) override;
+  void setLabel12(int element, const std::string& caption) override;
+  std::optional<std::string> ask(const std::string& prompt) override;
+  void showMessage(const std::string& message) override;
+  void endProgram() override;
+
+  // The program is ending: the open box (if any) is closed and no question is asked again.
+  void beginEnding();
+  bool ending() const { return ending_; }
+
+ private:
+  MainForm& form_;
+  InputBoxFunction inputBox_;
+  MessageBoxFunction messageBox_;
+  bool ending_ = false;
+};
+
+}  // namespace chainadj::ui
