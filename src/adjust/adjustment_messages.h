@@ -1,0 +1,37 @@
+// The messages with which an adjustment stops when the data cannot be adjusted. Each says what
+// is wrong with the data; the run driver shows it and the boxes already written keep their text.
+#pragma once
+
+#include <string>
+
+namespace chainadj {
+
+inline constexpr const char* kDependentConditionsMessage =
+    "第二组条件方程彼此相关（法方程约化后的主元为零），无法解算改正数，本次计算停止。"
+    "请检查三角形的排列和间隔角的正负号，例如所有三角形不能都绕同一个已知点。";
+
+inline constexpr const char* kNonFiniteNormalEquationsMessage =
+    "法方程中出现了无穷大或无效的数值，无法解算改正数，本次计算停止。请检查输入的角度和边长。";
+
+inline constexpr const char* kNegativeReciprocalWeightMessage =
+    "最弱边权倒数算得负值，法方程数值不稳定，本次计算停止。请检查输入的角度和边长。";
+
+inline constexpr const char* kNonFiniteMeanErrorMessage =
+    "单位权测角中误差不是有限的数值，本次计算停止。请检查输入的角度和边长。";
+
+inline constexpr const char* kStartSideNotPositiveMessage =
+    "起始边长 Sa 必须大于零才能计算边条件的对数，本次计算停止。";
+
+inline constexpr const char* kClosingSideNotPositiveMessage =
+    "闭合边长 Sb 必须大于零才能计算边条件的对数，本次计算停止。";
+
+// "第 i 个三角形的前进角 B(i) 的正弦为零，..."
+std::string zeroForwardAngleSineMessage(int triangle);
+
+// "第 i 个三角形的求距角 A(i) 或前进角 B(i) 的正弦不是正数，..."
+std::string nonPositiveSineMessage(int triangle);
+
+// "第 i 个三角形的间隔角 C(i) 的正切为零，..."
+std::string zeroIntervalAngleTangentMessage(int triangle);
+
+}  // namespace chainadj
