@@ -3,8 +3,6 @@
 
 namespace chainadj {
 
-void Cm1(ChainState&, Platform&) {}
-void Cm2(ChainState&, Platform&) {}
 void Cm3(ChainState&, Platform&) {}
 void Cm4(ChainState&, Platform&) {}
 void Cm5(ChainState&, Platform&) {}

@@ -1,0 +1,63 @@
+#include "adjust/precision.h"
+
+#include <cmath>
+#include <string>
+
+#include "adjust/adjustment_messages.h"
+#include "state/chain_error.h"
+#include "state/constants.h"
+#include "state/display_format.h"
+
+namespace chainadj {
+namespace {
+
+constexpr const char* kInfinity = "∞";
+
+double unitWeightMeanError(const PrecisionInputs& inputs) {
+  const double firstGroup = inputs.WW * (kSecondsPerDegree * kSecondsPerDegree);
+  const double mb = std::sqrt((inputs.vv + firstGroup) / inputs.conditions);
+  if (!std::isfinite(mb)) throw ChainError(kNonFiniteMeanErrorMessage);
+  return mb < kNegligibleMeanErrorSeconds ? 0.0 : mb;
+}
+
+void showRelativeError(Platform& platform, const std::optional<double>& tr) {
+  const std::string denominator = tr ? formatWholeNumber(*tr) : std::string(kInfinity);
+  platform.setText(kRelativeMeanErrorBox, "1/" + denominator);
+}
+
+void showPointError(Platform& platform, const std::optional<double>& md) {
+  platform.setText(kPointMeanErrorBox, md ? formatWithUnit(*md, "0.00", " 毫米")
+                                          : std::string(kInfinity) + " 毫米");
+}
+
+}  // namespace
+
+PrecisionFigures reportPrecision(Platform& platform, const PrecisionInputs& inputs,
+                                 std::string_view mlogsUnit) {
+  PrecisionFigures figures;
+  figures.mb = unitWeightMeanError(inputs);
+  platform.setText(kMeanErrorBox, formatWithUnit(figures.mb, "0.00", " 秒"));
+
+  figures.mlogs = figures.mb * std::sqrt(inputs.reciprocalWeight);
+  platform.setText(kLogMeanErrorBox, formatWithUnit(figures.mlogs, "0.00", mlogsUnit));
+
+  if (figures.mlogs == 0.0) {
+    figures.md = 0.0;
+  } else {
+    figures.Tr = std::trunc(kRelativeErrorNumerator / figures.mlogs);
+    if (*figures.Tr != 0.0) {
+      figures.md = kMillimetresPerMetre * inputs.pointDistance / *figures.Tr;
+    }
+  }
+  showRelativeError(platform, figures.Tr);
+  showPointError(platform, figures.md);
+  return figures;
+}
+
+double distanceFromA(const ChainState& chain, const ChainPass& provisional, int routePoint) {
+  const double dx = provisional.routeX(routePoint) - chain.Xa;
+  const double dy = provisional.routeY(routePoint) - chain.Ya;
+  return std::sqrt(dx * dx + dy * dy);
+}
+
+}  // namespace chainadj
