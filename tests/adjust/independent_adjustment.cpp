@@ -147,7 +147,7 @@ ConditionAdjustment adjustByConditions(const ConditionFunction& conditions, int 
     const Eigen::VectorXd next = G.transpose() * k;
     const double change = (next - x).cwiseAbs().maxCoeff();
     x = next;
-    if (change < 1e-10) {
+    if (change < 1e-7) {
       return {x, numericalJacobian(conditions, x), static_cast<int>(g.size())};
     }
   }
