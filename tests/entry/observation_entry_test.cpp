@@ -43,6 +43,19 @@ TEST_F(RunPrompts, ChainWithoutKnownNeighboursAsksEverythingInOrder) {
   EXPECT_EQ(procedureCalls().rows, (std::vector<int>{1}));
   EXPECT_EQ(platform.text(27), "三角锁共有2个三角形");
   EXPECT_TRUE(platform.messages().empty());
+  // The status messages come between the last value and the first point name.
+  const Events& events = platform.events();
+  const auto index = [&](const std::string& event) {
+    return std::find(events.begin(), events.end(), event) - events.begin();
+  };
+  const auto qbAccepted = index("? " + std::string(literal(InputItem::Qb).confirm));
+  const auto firstName = index("? " + std::string(kLiteralNameA));
+  for (const char* status : {"Text29: 由外方位定向", "Text30: 由外方位定向", "Text31: 由外方位闭合",
+                             "Text32: 由外方位闭合",
+                             "Text26: 由起始边长按边条件、方位角条件和座标条件平差"}) {
+    EXPECT_GT(index(status), qbAccepted) << status;
+    EXPECT_LT(index(status), firstName) << status;
+  }
 }
 
 TEST_F(RunPrompts, ChainBetweenCAndDAsksNoSidesFlagsOrAngles) {
@@ -118,6 +131,8 @@ struct CountCase {
   int n;
 };
 
+void PrintTo(const CountCase& c, std::ostream* os) { *os << '"' << c.typed << '"'; }
+
 class TriangleCountTaken : public EntryRun, public ::testing::WithParamInterface<CountCase> {};
 
 TEST_P(TriangleCountTaken, CreatesTheArraysAndEchoesTheAnswerAsTyped) {
@@ -189,6 +204,8 @@ struct AxisCase {
   const char* text5;
 };
 
+void PrintTo(const AxisCase& c, std::ostream* os) { *os << "C " << c.xc << " " << c.yc; }
+
 class AzimuthFromCOnAnAxis : public EntryRun, public ::testing::WithParamInterface<AxisCase> {};
 
 TEST_P(AzimuthFromCOnAnAxis, IsExact) {
@@ -259,6 +276,20 @@ TEST_F(Derivation, EOrientsTheStartWithoutAskingTagOrTa) {
   EXPECT_NEAR(chain().Qa, 10.5, 1e-12);
   EXPECT_EQ(platform.text(33), " 3500.000");
   EXPECT_EQ(platform.text(34), " 500.000");
+}
+
+TEST_F(Derivation, CoordinatesTooLargeToMeasureStopTheRunWithAMessage) {
+  ChainAnswers answers = chainOf(1);
+  withD(answers);
+  answers.set(InputItem::Xa, "1e200").set(InputItem::Xc, "-1e200").set(InputItem::Yc, "5");
+  EXPECT_EQ(run(answers), RunOutcome::Stopped);
+  ASSERT_EQ(platform.messages().size(), 1u);
+  EXPECT_TRUE(looksChinese(platform.messages()[0]));
+  for (const std::string& event : platform.events()) {
+    EXPECT_EQ(event.find("inf"), std::string::npos) << event;
+    EXPECT_EQ(event.find("nan"), std::string::npos) << event;
+  }
+  EXPECT_TRUE(procedureCalls().rows.empty());
 }
 
 // ---- "無定向点" ----
@@ -421,6 +452,8 @@ struct NamesCase {
   std::vector<std::string> na;
 };
 
+void PrintTo(const NamesCase& c, std::ostream* os) { *os << c.title; }
+
 class PointNames : public EntryRun, public ::testing::WithParamInterface<NamesCase> {};
 
 TEST_P(PointNames, AreAskedForTheKnownPoints) {
@@ -557,6 +590,8 @@ struct StopCase {
   const char* c;
   const char* closure;
 };
+
+void PrintTo(const StopCase& c, std::ostream* os) { *os << c.a << " " << c.b << " " << c.c; }
 
 class TooLargeClosure : public EntryRun, public ::testing::WithParamInterface<StopCase> {};
 

@@ -80,7 +80,7 @@ TEST(PromptTexts, TheOddOnesStayOdd) {
   EXPECT_STREQ(promptTexts(InputItem::Yc).confirmAgain,
                "这次输入的起闭点 C 点的横横座标 Yc 是否正确 ?  输入正确按 Enter 键或多或 OK 键( 即: "
                "Enter 键或多或 OK 键 );  输入错误按零( 即: 0 )");
-  // TbG's confirmations lack the "( 即: Enter 键或多或 OK 键" part.
+  // TbG's confirmations lack the words "( 即: Enter 键或多或 OK 键".
   EXPECT_EQ(std::string(promptTexts(InputItem::TbG).confirm).find("( 即: Enter"),
             std::string::npos);
   EXPECT_EQ(std::string(promptTexts(InputItem::TbG).confirmAgain).find("( 即: Enter"),
@@ -101,6 +101,10 @@ struct EchoCase {
   int box;
   const char* echo;
 };
+
+void PrintTo(const EchoCase& c, std::ostream* os) {
+  *os << promptTexts(c.item).item << " \"" << c.typed << '"';
+}
 
 class EchoOfEveryItem : public ::testing::TestWithParam<EchoCase> {};
 
@@ -281,6 +285,10 @@ struct RefusalCase {
   const char* refused;
 };
 
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+  *os << promptTexts(c.item).item << " \"" << c.refused << '"';
+}
+
 class RefusedAnswer : public ::testing::TestWithParam<RefusalCase> {};
 
 TEST_P(RefusedAnswer, IsToldAndAskedAgainWithoutEcho) {
@@ -342,6 +350,10 @@ struct TakenCase {
   InputItem item;
   const char* typed;
 };
+
+void PrintTo(const TakenCase& c, std::ostream* os) {
+  *os << promptTexts(c.item).item << " \"" << c.typed << '"';
+}
 
 class TakenAnswer : public ::testing::TestWithParam<TakenCase> {};
 

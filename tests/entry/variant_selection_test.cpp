@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "entry_run.h"
+#include "state/chain_error.h"
 
 namespace chainadj::testing {
 namespace {
@@ -45,6 +46,8 @@ struct Known {
   const char* tbg;
   std::optional<int> row;
 };
+
+void PrintTo(const Known& k, std::ostream* os) { *os << k.title; }
 
 ChainState chainWith(const Known& k) {
   ChainState chain;
@@ -129,6 +132,8 @@ struct Status {
   const char* kind;     // nullptr: Text26 not written
 };
 
+void PrintTo(const Status& s, std::ostream* os) { *os << s.title; }
+
 class StatusMessages : public ::testing::TestWithParam<Status> {};
 
 TEST_P(StatusMessages, SayHowTheChainIsOrientedAndAdjusted) {
@@ -201,6 +206,8 @@ struct RowRun {
   const char* closing;  // Text31 and Text32
   const char* kind;     // Text26, nullptr when not written
 };
+
+void PrintTo(const RowRun& r, std::ostream* os) { *os << r.title; }
 
 ChainAnswers build(int n, bool c, bool d, bool e, bool f,
                    std::vector<std::pair<InputItem, std::string>> values) {
@@ -319,12 +326,35 @@ TEST_F(Selection, TheProcedureWorksOnTheDriversOwnChain) {
   EXPECT_TRUE(procedureCalls().rows.empty());
 }
 
+TEST_F(Selection, AProcedureThatStopsOnItsDataIsShownItsMessage) {
+  ScriptedPlatform own;
+  ProcedureTable table = recordingProcedures();
+  table[5] = [](ChainState&, Platform&) { throw ChainError("图形强度太弱，本次计算停止。"); };
+  RunDriver stopping(own, table);
+  own.setResponder(respondWith(build(3, true, true, false, false, {})));
+  EXPECT_EQ(stopping.Command1_Click(), RunOutcome::Stopped);
+  EXPECT_EQ(own.messages(), (std::vector<std::string>{"图形强度太弱，本次计算停止。"}));
+  EXPECT_FALSE(own.ended());
+}
+
+TEST_F(Selection, AProcedureCutShortByClosingTheProgramEndsTheRunQuietly) {
+  ScriptedPlatform own;
+  ProcedureTable table = recordingProcedures();
+  table[5] = [](ChainState&, Platform& platform) { askOrEnd(platform, "listing"); };
+  RunDriver ending(own, table);
+  own.setResponder(respondWith(build(3, true, true, false, false, {})));
+  EXPECT_EQ(ending.Command1_Click(), RunOutcome::ProgramEnding);
+  EXPECT_TRUE(own.messages().empty());
+}
+
 // ---- When no row holds ----
 
 struct NoRowRun {
   const char* title;
   ChainAnswers answers;
 };
+
+void PrintTo(const NoRowRun& r, std::ostream* os) { *os << r.title; }
 
 class NothingSelected : public EntryRun, public ::testing::WithParamInterface<NoRowRun> {};
 

@@ -40,6 +40,8 @@ struct DmsCase {
   double expected;
 };
 
+void PrintTo(const DmsCase& c, std::ostream* os) { *os << c.typedText; }
+
 class DmsKnownAnswer : public ::testing::TestWithParam<DmsCase> {};
 
 TEST_P(DmsKnownAnswer, ConvertsTheTypedDigits) {
@@ -154,6 +156,8 @@ struct TextAngle {
   double degrees;
 };
 
+void PrintTo(const TextAngle& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
 class ReadDmsForms : public ::testing::TestWithParam<TextAngle> {};
 
 TEST_P(ReadDmsForms, ReadsTheNumberAsTyped) {
@@ -215,6 +219,8 @@ struct AzimuthCase {
   double dx, dy;
   double expected;
 };
+
+void PrintTo(const AzimuthCase& c, std::ostream* os) { *os << "dx " << c.dx << " dy " << c.dy; }
 
 class AzimuthKnownAnswer : public ::testing::TestWithParam<AzimuthCase> {};
 

@@ -16,6 +16,8 @@ struct MaskCase {
   const char* shown;
 };
 
+void PrintTo(const MaskCase& c, std::ostream* os) { *os << c.value << " as " << c.mask; }
+
 class FormatMaskShows : public ::testing::TestWithParam<MaskCase> {};
 
 TEST_P(FormatMaskShows, RoundsHalfToEvenOnTheExactValueThenWritesTheMask) {

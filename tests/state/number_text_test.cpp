@@ -22,6 +22,8 @@ struct NumberCase {
   double value;
 };
 
+void PrintTo(const NumberCase& c, std::ostream* os) { *os << '"' << c.answer << '"'; }
+
 class ParseNumberTakes : public ::testing::TestWithParam<NumberCase> {};
 
 TEST_P(ParseNumberTakes, ReadsTheValue) {
