@@ -465,6 +465,26 @@ TEST_F(SuccessiveRuns, NothingOfAnEarlierRunLeaksIntoTheNext) {
   EXPECT_EQ(procedureCalls().rows, (std::vector<int>{7, 6}));
 }
 
+TEST_F(SuccessiveRuns, ATagOtherThanYLeavesTaAndQaAtZeroWhateverCameBefore) {
+  ASSERT_EQ(run(build(1, false, false, false, false,
+                      {{I::Sa, "500"}, {I::Sb, "600"}, {I::Tag, "y"}, {I::Ta, "45"},
+                       {I::Qa, "1.3"}, {I::TbG, "y"}, {I::Tb, "135"}, {I::Qb, "2.3"}})),
+            RunOutcome::Adjusted);
+  ASSERT_NE(chain().Ta, 0.0);
+  ASSERT_NE(chain().Qa, 0.0);
+  ASSERT_NE(chain().Tb, 0.0);
+  ASSERT_NE(chain().Qb, 0.0);
+  ASSERT_EQ(run(build(1, false, false, false, false, {{I::Tag, "n"}, {I::TbG, "n"}})),
+            RunOutcome::Adjusted);
+  EXPECT_EQ(chain().Ta, 0.0);
+  EXPECT_EQ(chain().Qa, 0.0);
+  EXPECT_EQ(chain().Tb, 0.0);
+  EXPECT_EQ(chain().Qb, 0.0);
+  EXPECT_EQ(chain().Sg[0], 0.0f);
+  EXPECT_EQ(chain().Sg[2], 0.0f);
+  EXPECT_EQ(procedureCalls().rows, (std::vector<int>{1, 5}));
+}
+
 TEST_F(SuccessiveRuns, FlagsStartEmptyInEveryRun) {
   ASSERT_EQ(run(build(2, true, true, false, false, {})), RunOutcome::Adjusted);
   ASSERT_EQ(flags().Tag, "y");
