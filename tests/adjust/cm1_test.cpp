@@ -34,11 +34,6 @@ const ChainCase kChains[] = {
     {"MixedTwelve", [] { return mixedChain(12); }, -2.25, 61.5},
 };
 
-ChainProblem problemOf(const TrueChain& truth, const KnownData& known, const ChainAngles& observed) {
-  const int n = truth.triangles();
-  return {truth.points[0], truth.points[static_cast<std::size_t>(n + 1)], known, observed, {}};
-}
-
 class Cm1KnownTruth : public ::testing::TestWithParam<ChainCase> {};
 
 TEST_P(Cm1KnownTruth, ErrorFreeDataCloseAndListTheTruePoints) {
@@ -86,7 +81,7 @@ TEST_P(Cm1KnownTruth, AgreesWithAnIndependentRigorousAdjustment) {
   const AdjustmentRun run(answersFromA(truth.points, observed, known));
   ASSERT_EQ(run.outcome, RunOutcome::Adjusted) << ::testing::PrintToString(run.platform.messages());
 
-  const ChainProblem problem = problemOf(truth, known, observed);
+  const ChainProblem problem = problemFromA(truth, known, observed);
   const ChainAdjustment rigorous = adjustChain(problem);
   const std::vector<Point> adjusted =
       chainPoints(problem, adjustedAngles(run.chain()), run.chain().Qa);
@@ -142,7 +137,7 @@ TEST(Cm1, ANegativeQaKeepsItsSignAndQbNeverChanges) {
   const NoisyChain noisy(-25.5, -14.0);
   const AdjustmentRun run(noisy.answers());
   ASSERT_EQ(run.outcome, RunOutcome::Adjusted);
-  const ChainProblem problem = problemOf(noisy.truth, noisy.known, noisy.observed);
+  const ChainProblem problem = problemFromA(noisy.truth, noisy.known, noisy.observed);
   const ChainAdjustment rigorous = adjustChain(problem);
   EXPECT_LT(run.chain().Qa, 0.0);
   EXPECT_NE(run.chain().Qa, noisy.known.Qa);
@@ -157,7 +152,7 @@ TEST(Cm1, AZeroQaTakesNoCorrection) {
   EXPECT_EQ(run.chain().Sg[0], 0.0f);
   EXPECT_EQ(run.chain().Qa, 0.0);
   EXPECT_EQ(run.chain().Qb, 9.5);
-  const ChainAdjustment rigorous = adjustChain(problemOf(noisy.truth, noisy.known, noisy.observed));
+  const ChainAdjustment rigorous = adjustChain(problemFromA(noisy.truth, noisy.known, noisy.observed));
   EXPECT_NEAR(run.number(17), rigorous.mb, 0.01 * rigorous.mb + 0.005);
 }
 

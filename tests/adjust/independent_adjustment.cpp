@@ -162,6 +162,11 @@ double reciprocalWeight(const ConditionAdjustment& adjustment, const ScalarFunct
   return f.squaredNorm() - Gf.dot(solved);
 }
 
+ChainProblem problemFromA(const TrueChain& truth, const KnownData& known, const ChainAngles& observed) {
+  const auto end = at(truth.triangles() + 1);
+  return {truth.points[0], truth.points[end], known, observed, {true, known.Sb != 0.0, true}};
+}
+
 std::vector<int> routeFromSigns(const ChainAngles& angles) {
   const int n = angles.triangles();
   std::vector<int> route(at(n + 1), 0);

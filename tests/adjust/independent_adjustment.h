@@ -55,6 +55,10 @@ struct ChainProblem {
   ChainConditions conditions;
 };
 
+// A chain run from A (point 0) to B (point n+1) with the known data of `known`; the side
+// condition exists when there is a closing base.
+ChainProblem problemFromA(const TrueChain& truth, const KnownData& known, const ChainAngles& observed);
+
 // Route points from the signs of the interval angles: r(1) = 1; a changed sign moves the route
 // to point i, an equal sign keeps it.
 std::vector<int> routeFromSigns(const ChainAngles& angles);
