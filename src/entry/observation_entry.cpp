@@ -17,6 +17,10 @@ namespace {
 constexpr const char* kNoOrientationPoint = "無定向点";
 constexpr const char* kNoOrientationAngleAtB = "B点没有定向角";
 constexpr const char* kDegreeUnit = " 度";
+constexpr const char* kSamePointMessageC =
+    "已知点 C 与起算点 A 的座标相同，不能推算起始边长和方位角，本次计算停止。";
+constexpr const char* kSamePointMessageD =
+    "已知点 D 与闭合点 B 的座标相同，不能推算闭合边长和方位角，本次计算停止。";
 constexpr const char* kTriangleCountRefused =
     "三角形的个数必须是 1 到 100000 之间的整数，请重新输入。";
 
@@ -96,6 +100,7 @@ void ObservationEntry::takeStartSide() {
   } else if (chain_.hasC()) {
     // Side C-A and the azimuth from C to A.
     const double dx = chain_.Xa - chain_.Xc, dy = chain_.Ya - chain_.Yc;
+    if (dx == 0.0 && dy == 0.0) throw ChainError(kSamePointMessageC);
     chain_.Sa = std::sqrt(dx * dx + dy * dy);
     platform_.setText(11, sideEcho(chain_.Sa));
     chain_.Ta = AzimuthDeg(dx, dy, chain_.Sa);
@@ -110,6 +115,7 @@ void ObservationEntry::takeClosingSide() {
   } else if (chain_.hasD()) {
     // Side D-B and the azimuth from D to B.
     const double dx = chain_.Xb - chain_.Xd, dy = chain_.Yb - chain_.Yd;
+    if (dx == 0.0 && dy == 0.0) throw ChainError(kSamePointMessageD);
     chain_.Sb = std::sqrt(dx * dx + dy * dy);
     platform_.setText(12, sideEcho(chain_.Sb));
     chain_.Tb = AzimuthDeg(dx, dy, chain_.Sb);

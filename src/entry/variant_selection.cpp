@@ -22,7 +22,9 @@ void writeStartOrientation(const ChainState& chain, Platform& platform) {
 }
 
 void writeClosingOrientation(const ChainState& chain, Platform& platform) {
-  const bool external = (chain.noD() && chain.Tb != 0.0) || chain.Qb != 0.0;
+  // A present F closes the chain even when its azimuth happens to be 0 (due north).
+  const bool external =
+      (chain.noD() && (chain.Tb != 0.0 || chain.hasF())) || chain.Qb != 0.0;
   const char* text = nullptr;
   if (external) {
     text = "由外方位闭合";

@@ -1,6 +1,5 @@
 #include "state/angles.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -55,23 +54,11 @@ double TypedDms::toDecimalDegrees() const {
 std::optional<TypedDms> readDms(std::string_view numberText) {
   const std::optional<std::string> normalized = normalizedNumberText(numberText);
   if (!normalized) return std::nullopt;
-  std::string text = *normalized;
   TypedDms dms;
-  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-    dms.negative = text.front() == '-';
-    text.erase(0, 1);
-  }
-  long exponent = 0;
-  const std::size_t e = text.find_first_of("eE");
-  if (e != std::string::npos) {
-    const std::string exponentText = text.substr(e + 1);
-    const std::size_t start = !exponentText.empty() && exponentText.front() == '+' ? 1 : 0;
-    std::from_chars(exponentText.data() + start, exponentText.data() + exponentText.size(),
-                    exponent);
-    exponent = std::clamp(exponent, -400L, 400L);
-    text.erase(e);
-  }
-  const DecimalDigits parts = shiftPoint(text, exponent);
+  if (normalized->empty()) return dms;
+  const NumberParts number = *splitNumber(*normalized);
+  dms.negative = number.negative;
+  const DecimalDigits parts = shiftPoint(number.mantissa, number.exponent);
   std::string fraction = parts.fractionPart;
   if (fraction.size() < 4) fraction.append(4 - fraction.size(), '0');
 

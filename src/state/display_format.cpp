@@ -1,7 +1,7 @@
 #include "state/display_format.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <stdexcept>
 
 #include "state/chain_error.h"
@@ -15,13 +15,13 @@ void requireFinite(double value) {
   }
 }
 
-// Fixed notation with the given decimals. glibc's printf works on the exact binary value and
-// rounds an exact tie to even, which is the rounding every box uses.
+// Fixed notation with the given decimals, whatever the locale. to_chars works on the exact
+// binary value and rounds an exact tie to even, which is the rounding every box uses.
 std::string fixed(double value, int decimals) {
-  const int size = std::snprintf(nullptr, 0, "%.*f", decimals, value);
-  std::string text(static_cast<std::size_t>(size) + 1, '\0');
-  std::snprintf(text.data(), text.size(), "%.*f", decimals, value);
-  text.resize(static_cast<std::size_t>(size));
+  std::string text(std::size_t{330} + static_cast<std::size_t>(decimals), '\0');
+  const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
+                                    std::chars_format::fixed, decimals);
+  text.resize(static_cast<std::size_t>(result.ptr - text.data()));
   return text;
 }
 
@@ -65,7 +65,10 @@ std::string formatWholeNumber(double value) {
 
 double roundHalfEven(double value, int decimals) {
   if (!std::isfinite(value)) return value;
-  return std::strtod(fixed(value, decimals).c_str(), nullptr);
+  const std::string text = fixed(value, decimals);
+  double rounded = 0.0;
+  std::from_chars(text.data(), text.data() + text.size(), rounded);
+  return rounded;
 }
 
 }  // namespace chainadj

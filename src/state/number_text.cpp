@@ -1,6 +1,6 @@
 #include "state/number_text.h"
 
-#include <cctype>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -78,6 +78,44 @@ std::optional<std::string> normalizedNumberText(std::string_view answer) {
   return text;
 }
 
+std::optional<NumberParts> splitNumber(std::string_view answer) {
+  const std::optional<std::string> text = normalizedNumberText(answer);
+  if (!text || text->empty()) return std::nullopt;
+  NumberParts parts;
+  std::string_view rest = *text;
+  if (rest.front() == '+' || rest.front() == '-') {
+    parts.negative = rest.front() == '-';
+    rest.remove_prefix(1);
+  }
+  const std::size_t e = rest.find_first_of("eE");
+  parts.mantissa = std::string(rest.substr(0, e));
+  if (e != std::string_view::npos) {
+    std::string_view exponent = rest.substr(e + 1);
+    const bool negative = exponent.front() == '-';
+    if (exponent.front() == '+' || exponent.front() == '-') exponent.remove_prefix(1);
+    for (char digit : exponent) {
+      parts.exponent = std::min(parts.exponent * 10 + (digit - '0'), NumberParts::kExponentLimit);
+    }
+    if (negative) parts.exponent = -parts.exponent;
+  }
+  return parts;
+}
+
+namespace {
+
+// The power of ten of the leading significant digit; nullopt for a zero.
+std::optional<long> leadingPowerOfTen(const NumberParts& parts) {
+  const std::size_t point = parts.mantissa.find('.');
+  const long pointPosition =
+      static_cast<long>(point == std::string::npos ? parts.mantissa.size() : point);
+  const std::size_t first = parts.mantissa.find_first_of("123456789");
+  if (first == std::string::npos) return std::nullopt;
+  const long index = static_cast<long>(first) - (point != std::string::npos && first > point);
+  return pointPosition - index - 1 + parts.exponent;
+}
+
+}  // namespace
+
 std::optional<double> parseNumber(std::string_view answer) {
   const std::optional<std::string> text = normalizedNumberText(answer);
   if (!text) return std::nullopt;
@@ -88,10 +126,9 @@ std::optional<double> parseNumber(std::string_view answer) {
   const auto [end, error] =
       std::from_chars(text->data() + start, text->data() + text->size(), value);
   if (error == std::errc::result_out_of_range) {
-    // Underflow reads as 0; overflow is refused.
-    const bool tiny = text->find_first_of("123456789") == std::string::npos ||
-                      text->find("e-") != std::string::npos || text->find("E-") != std::string::npos;
-    if (tiny) return 0.0;
+    // Too small to hold reads as 0; too large is refused.
+    const std::optional<long> power = leadingPowerOfTen(*splitNumber(*text));
+    if (!power || *power < 0) return 0.0;
     return std::nullopt;
   }
   if (error != std::errc() || end != text->data() + text->size() || !std::isfinite(value)) {

@@ -17,6 +17,18 @@ namespace chainadj {
 // An empty answer gives "" (callers take it as 0).
 std::optional<std::string> normalizedNumberText(std::string_view answer);
 
+// A number taken apart: its sign, its digits with the decimal point as written, and its
+// exponent (saturated at +-kExponentLimit, far beyond any double).
+struct NumberParts {
+  static constexpr long kExponentLimit = 100000;
+  bool negative = false;
+  std::string mantissa;  // digits with an optional point: "45.3015", ".5", "12."
+  long exponent = 0;
+};
+
+// The parts of an answer that is a number; nullopt when it is no number or empty.
+std::optional<NumberParts> splitNumber(std::string_view answer);
+
 // The answer's value: an empty answer is 0; nullopt when the answer is no number (or too large
 // to hold).
 std::optional<double> parseNumber(std::string_view answer);

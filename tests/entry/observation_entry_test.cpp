@@ -223,16 +223,28 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(AxisCase{"3000", "700", 90.0, " 90.00000 度"},     // C due west of A
                       AxisCase{"3200", "1000", 180.0, " 180.00000 度"},  // C north of A
                       AxisCase{"3000", "1300", 270.0, " 270.00000 度"},
-                      AxisCase{"2800", "1000", 0.0, " 0.00000 度"},
-                      AxisCase{"3000", "1000", 270.0, " 270.00000 度"}));  // C on A
+                      AxisCase{"2800", "1000", 0.0, " 0.00000 度"}));
 
-TEST_F(Derivation, CEqualToAGivesANullSide) {
+// C on A (or D on B) leaves no start (closing) side to derive: the run stops with a message
+// before anything is derived from them.
+TEST_F(Derivation, CEqualToAStopsTheRun) {
   ChainAnswers answers = chainOf(1);
   withD(answers);
   answers.set(InputItem::Xc, "3000").set(InputItem::Yc, "1000");
-  run(answers);
-  EXPECT_EQ(chain().Sa, 0.0);
-  EXPECT_EQ(chain().Ta, 270.0);
+  EXPECT_EQ(run(answers), RunOutcome::Stopped);
+  ASSERT_EQ(platform.messages().size(), 1u);
+  EXPECT_NE(platform.messages()[0].find("已知点 C 与起算点 A 的座标相同"), std::string::npos);
+  EXPECT_FALSE(platform.written(11));
+  EXPECT_FALSE(driver.lastSelection().has_value());
+}
+
+TEST_F(Derivation, DEqualToBStopsTheRun) {
+  ChainAnswers answers = chainOf(1);
+  withC(answers);
+  answers.set(InputItem::Xd, answers.values[InputItem::Xb]).set(InputItem::Yd, answers.values[InputItem::Yb]);
+  EXPECT_EQ(run(answers), RunOutcome::Stopped);
+  ASSERT_EQ(platform.messages().size(), 1u);
+  EXPECT_NE(platform.messages()[0].find("已知点 D 与闭合点 B 的座标相同"), std::string::npos);
 }
 
 TEST_F(Derivation, FGivesTheClosingAzimuthAndShowsItsDistanceOnly) {

@@ -196,6 +196,16 @@ INSTANTIATE_TEST_SUITE_P(
                nullptr}),
     [](const auto& info) { return std::string(info.param.title); });
 
+// F due north of B gives Tb = 0, yet F orients the closing just as E orients the start.
+TEST(StatusMessagesWithF, APresentFClosesTheChainEvenWithAZeroAzimuth) {
+  const ChainState chain =
+      chainWith(Known{"FDueNorth", O, O, O, P, 500, 0, 45, 0, 0, 0, "y", "y", std::nullopt});
+  ScriptedPlatform platform;
+  writeStatusMessages(chain, platform);
+  EXPECT_EQ(platform.text(31), kClosingOriented);
+  EXPECT_EQ(platform.text(32), kClosingOriented);
+}
+
 // ---- Whole runs: the procedure called, once ----
 
 struct RowRun {

@@ -62,7 +62,6 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ParseNumber, AHugeNumberIsNeverTakenAsZero) {
   // Known fault, left in place until parseNumber is mended: an out-of-range reading is judged
   // tiny or huge by whether the text holds "e-", so 1e399 written with e-1 reads as 0.
-  GTEST_SKIP() << "parseNumber guesses underflow from the text";
   const std::string huge = "1" + std::string(400, '0');
   EXPECT_FALSE(parseNumber(huge));
   EXPECT_EQ(parseNumber(huge + "e-1"), std::nullopt) << "1e399 written out with e-1";
@@ -71,7 +70,6 @@ TEST(ParseNumber, AHugeNumberIsNeverTakenAsZero) {
 // A written number too small for a double is as good as 0, however it is written.
 TEST(ParseNumber, AVanishingNumberReadsAsZero) {
   // Known fault, as above: 1e-401 written without "e-" is refused as no number.
-  GTEST_SKIP() << "parseNumber guesses underflow from the text";
   const std::string tiny = "0." + std::string(400, '0') + "1";
   EXPECT_EQ(parseNumber(tiny), std::optional<double>(0.0)) << "1e-401 written out";
   EXPECT_EQ(parseNumber(tiny + "e5"), std::optional<double>(0.0)) << "1e-396 written with e5";
