@@ -218,5 +218,42 @@ TEST(Cm1, DependentConditionsStopTheRunBeforeTheReciprocalWeight) {
   EXPECT_TRUE(run.listing().empty());
 }
 
+TEST(Cm1, TheListingIgnoresWhatIsTypedAndASecondRunRepeatsTheFirst) {
+  const NoisyChain noisy(4.5, -2.0);
+  const AdjustmentRun first(noisy.answers());
+
+  ScriptedPlatform platform;
+  const ScriptedPlatform::Responder answers = respondWith(noisy.answers());
+  platform.setResponder([&](const std::string& prompt) -> std::optional<std::string> {
+    if (prompt == kListingPrompt) return std::string("0");
+    return answers(prompt);
+  });
+  RunDriver driver(platform);
+  ASSERT_EQ(driver.Command1_Click(), RunOutcome::Adjusted);
+  platform.setResponder(respondWith(noisy.answers()));
+  platform.clearEvents();
+  ASSERT_EQ(driver.Command1_Click(), RunOutcome::Adjusted);
+  for (int box : {13, 14, 15, 16, 17, 18, 19, 20, 28, 21, 22, 23}) {
+    EXPECT_EQ(platform.text(box), first.platform.text(box)) << "Text" << box;
+  }
+  EXPECT_EQ(driver.chain().A, first.chain().A);
+  EXPECT_EQ(driver.chain().S, first.chain().S);
+}
+
+TEST(Cm1, ClosingTheProgramDuringTheListingEndsTheRunQuietly) {
+  const NoisyChain noisy(4.5, -2.0);
+  ScriptedPlatform platform;
+  const ScriptedPlatform::Responder answers = respondWith(noisy.answers());
+  int listed = 0;
+  platform.setResponder([&](const std::string& prompt) -> std::optional<std::string> {
+    if (prompt == kListingPrompt && ++listed == 3) return std::nullopt;
+    return answers(prompt);
+  });
+  RunDriver driver(platform);
+  EXPECT_EQ(driver.Command1_Click(), RunOutcome::ProgramEnding);
+  EXPECT_EQ(platform.label(35), " N(2)");
+  EXPECT_TRUE(platform.messages().empty());
+}
+
 }  // namespace
 }  // namespace chainadj::testing
