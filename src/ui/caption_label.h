@@ -10,6 +10,8 @@
 namespace chainadj::ui {
 
 class CaptionLabel : public QLabel {
+  Q_OBJECT
+
  public:
   CaptionLabel(const QString& caption, Style style, QWidget* parent);
 

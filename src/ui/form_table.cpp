@@ -101,7 +101,7 @@ constexpr LabelSpec kLabels[] = {
     {"Label32", {10717, 6300, 1740, 270}, "最弱边相对中误差", Style::Heading},
     {"Label41", {6540, 6600, 480, 285}, "1/p", Style::FieldLabel},
     {"Label42", {8430, 6600, 540, 285}, " mlogs", Style::FieldLabel},
-    {"Label43", {10585, 6600, 325, 285}, "1/m", Style::FieldLabel},
+    {"Label43", {10578, 6600, 340, 285}, "1/m", Style::FieldLabel},
 
     // Observed angles of the current triangle.
     {"Label11", {6540, 7140, 6720, 270}, "( 观 测 角 )", Style::Heading},
@@ -120,8 +120,8 @@ constexpr LabelSpec kLabels[] = {
     {"Label38", {10380, 9240, 600, 285}, "Y（", Style::FieldLabel},
 
     // Sketches of the upper band: a chain oriented by E and F, and a chain between C and D.
-    {"Label53", {1310, 1898, 180, 225}, "A", Style::SketchLabel},
-    {"Label54", {1210, 2130, 800, 225}, "[ Xa,Ya ]", Style::SketchLabel},
+    {"Label53", {1330, 1928, 180, 225}, "A", Style::SketchLabel},
+    {"Label54", {1210, 2165, 800, 225}, "[ Xa,Ya ]", Style::SketchLabel},
     {"Label55", {2110, 348, 180, 225}, "1", Style::SketchLabel},
     {"Label56", {3060, 2028, 180, 225}, "2", Style::SketchLabel},
     {"Label57", {4010, 348, 180, 225}, "3", Style::SketchLabel},

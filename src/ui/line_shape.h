@@ -9,6 +9,8 @@
 namespace chainadj::ui {
 
 class LineShape : public QWidget {
+  Q_OBJECT
+
  public:
   LineShape(TwipsPoint from, TwipsPoint to, QWidget* parent);
 

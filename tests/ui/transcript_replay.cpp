@@ -1,0 +1,88 @@
+#include "transcript_replay.h"
+
+#include <QLineEdit>
+#include <deque>
+#include <fstream>
+#include <sstream>
+
+#include "console/console_platform.h"
+#include "ui/caption_label.h"
+#include "ui/main_form.h"
+
+namespace chainadj::ui {
+namespace {
+
+bool startsWith(const std::string& text, const std::string& start) {
+  return text.rfind(start, 0) == 0;
+}
+
+// "Text13: <text>" and "Label35: <caption>" lines keep the last value of each control.
+void takeConsoleLine(const std::string& line, FrontEndResult& result) {
+  if (startsWith(line, "? ")) {
+    result.prompts.push_back(line.substr(2));
+  } else if (startsWith(line, "! ")) {
+    result.messages.push_back(line.substr(2));
+  } else if (const auto colon = line.find(": "); colon != std::string::npos) {
+    result.finalTexts[line.substr(0, colon)] = line.substr(colon + 2);
+  }
+}
+
+}  // namespace
+
+FrontEndResult replayOnConsole(const std::vector<std::string>& lines) {
+  std::stringstream in;
+  for (const std::string& line : lines) in << line << '\n';
+  std::stringstream out;
+  runConsole(in, out);
+
+  FrontEndResult result;
+  std::string line;
+  while (std::getline(out, line)) takeConsoleLine(line, result);
+  return result;
+}
+
+FrontEndResult replayOnWindow(MainForm& form, const std::vector<std::string>& lines) {
+  FrontEndResult result;
+  std::deque<std::string> typed(lines.begin(), lines.end());
+  form.platform().setInputBox([&](const QString& prompt) {
+    result.prompts.push_back(prompt.toStdString());
+    if (typed.empty()) {
+      form.close();  // the input has ended while the box waits: the program ends
+      return QString();
+    }
+    const std::string answer = typed.front();
+    typed.pop_front();
+    return QString::fromStdString(answer);
+  });
+  form.platform().setMessageBox(
+      [&](const QString& message) { result.messages.push_back(message.toStdString()); });
+
+  while (!typed.empty() && !form.platform().ending()) {
+    const std::string command = typed.front();
+    typed.pop_front();
+    if (command == "1") form.Command1_Click();
+    if (command == "2") form.Command2_Click();
+  }
+
+  for (int box = 1; box <= 36; ++box) {
+    const std::string text = form.box(box)->text().toStdString();
+    if (!text.empty()) result.finalTexts["Text" + std::to_string(box)] = text;
+  }
+  for (CaptionLabel* label : form.findChildren<CaptionLabel*>()) {
+    result.finalTexts[label->objectName().toStdString()] = label->text().toStdString();
+  }
+  return result;
+}
+
+std::vector<std::string> readLines(const std::string& path) {
+  std::ifstream in(path);
+  std::vector<std::string> lines;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+}  // namespace chainadj::ui
