@@ -3,7 +3,7 @@
 namespace chainadj::ui {
 namespace {
 
-constexpr BoxSpec kBoxes[] = {
+constexpr BoxEntry kBoxes[] = {
     // Known points A and B, C and D, orientation points E and F.
     {1, {2280, 4890, 1335, 285}},
     {2, {2280, 5370, 1335, 285}},
@@ -49,7 +49,7 @@ constexpr BoxSpec kBoxes[] = {
     {23, {11040, 9240, 1335, 285}},
 };
 
-constexpr LabelSpec kLabels[] = {
+constexpr LabelEntry kLabels[] = {
     {"Label1", {2400, 2660, 9720, 420}, "三角锁（线形锁）近似平差计算", Style::Title},
 
     // Left half: input echoes.
@@ -180,7 +180,7 @@ constexpr LabelSpec kLabels[] = {
     {"Label115", {10498, 2380, 3200, 225}, "注:  当D=0 时需输入外方位角和定向角", Style::SketchNote},
 };
 
-constexpr LineSpec kLines[] = {
+constexpr LineEntry kLines[] = {
     // The frame of the table, its vertical split and the four panel lines of the right half.
     {1, {1200, 3120}, {13320, 3120}},
     {2, {1200, 10560}, {13320, 10560}},
@@ -228,16 +228,16 @@ constexpr LineSpec kLines[] = {
     {42, {14188, 1150}, {14263, 1300}},
 };
 
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonEntry kButtons[] = {
     {"Command1", {8640, 9960, 855, 375}, "计 算"},
     {"Command2", {9960, 9960, 855, 375}, "结 束"},
 };
 
 }  // namespace
 
-std::span<const BoxSpec> formBoxes() { return kBoxes; }
-std::span<const LabelSpec> formLabels() { return kLabels; }
-std::span<const LineSpec> formLines() { return kLines; }
-std::span<const ButtonSpec> formButtons() { return kButtons; }
+std::span<const BoxEntry> formBoxes() { return kBoxes; }
+std::span<const LabelEntry> formLabels() { return kLabels; }
+std::span<const LineEntry> formLines() { return kLines; }
+std::span<const ButtonEntry> formButtons() { return kButtons; }
 
 }  // namespace chainadj::ui

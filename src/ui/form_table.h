@@ -18,25 +18,25 @@ enum class Style {
   SketchNote,  // the explanatory notes of the sketches
 };
 
-struct BoxSpec {
+struct BoxEntry {
   int number;  // TextN
   TwipsRect at;
 };
 
-struct LabelSpec {
+struct LabelEntry {
   const char* name;  // "LabelN", or "Label12(1)" / "Label12(2)" for the label array
   TwipsRect at;
   const char* caption;
   Style style;
 };
 
-struct LineSpec {
+struct LineEntry {
   int number;  // LineN
   TwipsPoint from;
   TwipsPoint to;
 };
 
-struct ButtonSpec {
+struct ButtonEntry {
   const char* name;
   TwipsRect at;
   const char* caption;
@@ -47,9 +47,9 @@ inline constexpr int kFormHeightTwips = 10920;
 
 inline constexpr const char* kWindowCaption = "三角锁（线形锁）近似平差计算";
 
-std::span<const BoxSpec> formBoxes();
-std::span<const LabelSpec> formLabels();
-std::span<const LineSpec> formLines();
-std::span<const ButtonSpec> formButtons();
+std::span<const BoxEntry> formBoxes();
+std::span<const LabelEntry> formLabels();
+std::span<const LineEntry> formLines();
+std::span<const ButtonEntry> formButtons();
 
 }  // namespace chainadj::ui

@@ -40,40 +40,40 @@ MainForm::MainForm(QWidget* parent) : QWidget(parent), platform_(*this), driver_
 }
 
 void MainForm::buildLines() {
-  for (const LineSpec& spec : formLines()) {
-    auto* line = new LineShape(spec.from, spec.to, this);
-    line->setObjectName(QString("Line%1").arg(spec.number));
+  for (const LineEntry& entry : formLines()) {
+    auto* line = new LineShape(entry.from, entry.to, this);
+    line->setObjectName(QString("Line%1").arg(entry.number));
   }
 }
 
 void MainForm::buildBoxes() {
-  for (const BoxSpec& spec : formBoxes()) {
+  for (const BoxEntry& entry : formBoxes()) {
     auto* box = new QLineEdit(this);
-    box->setObjectName(QString("Text%1").arg(spec.number));
+    box->setObjectName(QString("Text%1").arg(entry.number));
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::ClickFocus);
     box->setFont(boxFont());
     box->setTextMargins(0, 0, 0, 0);
-    box->setGeometry(pixelsFromTwips(spec.at));
-    boxes_[spec.number] = box;
+    box->setGeometry(pixelsFromTwips(entry.at));
+    boxes_[entry.number] = box;
   }
 }
 
 void MainForm::buildLabels() {
-  for (const LabelSpec& spec : formLabels()) {
-    auto* label = new CaptionLabel(QString::fromUtf8(spec.caption), spec.style, this);
-    label->setObjectName(spec.name);
-    label->setGeometry(pixelsFromTwips(spec.at));
-    labels_[spec.name] = label;
+  for (const LabelEntry& entry : formLabels()) {
+    auto* label = new CaptionLabel(QString::fromUtf8(entry.caption), entry.style, this);
+    label->setObjectName(entry.name);
+    label->setGeometry(pixelsFromTwips(entry.at));
+    labels_[entry.name] = label;
   }
 }
 
 void MainForm::buildButtons() {
-  for (const ButtonSpec& spec : formButtons()) {
-    auto* button = new QPushButton(QString::fromUtf8(spec.caption), this);
-    button->setObjectName(spec.name);
+  for (const ButtonEntry& entry : formButtons()) {
+    auto* button = new QPushButton(QString::fromUtf8(entry.caption), this);
+    button->setObjectName(entry.name);
     button->setFont(buttonFont());
-    button->setGeometry(pixelsFromTwips(spec.at));
+    button->setGeometry(pixelsFromTwips(entry.at));
     if (button->objectName() == "Command1") {
       connect(button, &QPushButton::clicked, this, &MainForm::Command1_Click);
     } else {
