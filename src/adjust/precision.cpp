@@ -13,13 +13,6 @@ namespace {
 
 constexpr const char* kInfinity = "∞";
 
-double unitWeightMeanError(const PrecisionInputs& inputs) {
-  const double firstGroup = inputs.WW * (kSecondsPerDegree * kSecondsPerDegree);
-  const double mb = std::sqrt((inputs.vv + firstGroup) / inputs.conditions);
-  if (!std::isfinite(mb)) throw ChainError(kNonFiniteMeanErrorMessage);
-  return mb < kNegligibleMeanErrorSeconds ? 0.0 : mb;
-}
-
 void showRelativeError(Platform& platform, const std::optional<double>& tr) {
   const std::string denominator = tr ? formatWholeNumber(*tr) : std::string(kInfinity);
   platform.setText(kRelativeMeanErrorBox, "1/" + denominator);
@@ -32,11 +25,22 @@ void showPointError(Platform& platform, const std::optional<double>& md) {
 
 }  // namespace
 
+double unitWeightMeanError(double vv, double WW, int conditions) {
+  const double firstGroup = WW * (kSecondsPerDegree * kSecondsPerDegree);
+  const double mb = std::sqrt((vv + firstGroup) / conditions);
+  if (!std::isfinite(mb)) throw ChainError(kNonFiniteMeanErrorMessage);
+  return mb < kNegligibleMeanErrorSeconds ? 0.0 : mb;
+}
+
+void showUnitWeightMeanError(Platform& platform, double mb) {
+  platform.setText(kMeanErrorBox, formatWithUnit(mb, "0.00", " 秒"));
+}
+
 PrecisionFigures reportPrecision(Platform& platform, const PrecisionInputs& inputs,
                                  std::string_view mlogsUnit) {
   PrecisionFigures figures;
-  figures.mb = unitWeightMeanError(inputs);
-  platform.setText(kMeanErrorBox, formatWithUnit(figures.mb, "0.00", " 秒"));
+  figures.mb = unitWeightMeanError(inputs.vv, inputs.WW, inputs.conditions);
+  showUnitWeightMeanError(platform, figures.mb);
 
   figures.mlogs = figures.mb * std::sqrt(inputs.reciprocalWeight);
   platform.setText(kLogMeanErrorBox, formatWithUnit(figures.mlogs, "0.00", mlogsUnit));

@@ -32,8 +32,15 @@ struct PrecisionFigures {
   std::optional<double> md;       // millimetres; nullopt when Tr is 0 (shown as ∞)
 };
 
-// mb = sqrt((vv + WW 3600^2)/conditions) -> Text17; mlogs = mb sqrt(Pinv) -> Text19 (followed by
-// `mlogsUnit`); Tr = Fix(434290/mlogs) -> Text20 "1/Tr", "1/∞" when mlogs is 0;
+// mb = sqrt((vv + WW 3600^2)/conditions) in seconds; below 0.005 it is rounding noise and
+// counts as exactly 0. A value that is not finite stops the run.
+double unitWeightMeanError(double vv, double WW, int conditions);
+
+// Text17: mb to two decimals followed by " 秒".
+void showUnitWeightMeanError(Platform& platform, double mb);
+
+// Each figure shown as soon as it is known: mb -> Text17; mlogs = mb sqrt(Pinv) -> Text19,
+// followed by `mlogsUnit`; Tr = Fix(434290/mlogs) -> Text20 "1/Tr", "1/∞" when mlogs is 0;
 // md = 1000 D/Tr -> Text28, 0 when mlogs is 0 and "∞ 毫米" when Tr is 0.
 PrecisionFigures reportPrecision(Platform& platform, const PrecisionInputs& inputs,
                                  std::string_view mlogsUnit = " 单位");
