@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <filesystem>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -98,10 +99,17 @@ void expectSameFinalWindow(const FrontEndResult& console, const FrontEndResult& 
   EXPECT_EQ(window.messages, consoleMessages);
 }
 
-class SameAnswersAsConsole : public ::testing::TestWithParam<ChainAnswers (*)()> {};
+struct NamedChain {
+  const char* name;
+  ChainAnswers (*make)();
+};
+
+void PrintTo(const NamedChain& chain, std::ostream* out) { *out << chain.name; }
+
+class SameAnswersAsConsole : public ::testing::TestWithParam<NamedChain> {};
 
 TEST_P(SameAnswersAsConsole, BoxesAndLabelsEndTheSame) {
-  const std::vector<std::string> session = sessionFor(GetParam()());
+  const std::vector<std::string> session = sessionFor(GetParam().make());
   MainForm form;
   const FrontEndResult window = replayOnWindow(form, session);
   const FrontEndResult console = replayOnConsole(session);
@@ -111,9 +119,12 @@ TEST_P(SameAnswersAsConsole, BoxesAndLabelsEndTheSame) {
   EXPECT_FALSE(form.platform().ending());
 }
 
-INSTANTIATE_TEST_SUITE_P(Chains, SameAnswersAsConsole,
-                         ::testing::Values(&fullyControlledChain, &unorientedChain,
-                                           &chainBetweenKnownPoints));
+INSTANTIATE_TEST_SUITE_P(
+    Chains, SameAnswersAsConsole,
+    ::testing::Values(NamedChain{"FullyControlled", &fullyControlledChain},
+                      NamedChain{"Unoriented", &unorientedChain},
+                      NamedChain{"BetweenKnownPoints", &chainBetweenKnownPoints}),
+    [](const ::testing::TestParamInfo<NamedChain>& info) { return std::string(info.param.name); });
 
 // Every typed session of the console suite, re-entries, bad input and ended input included.
 TEST(SameTranscriptsAsConsole, EveryConsoleSessionEndsTheSameOnTheWindow) {
