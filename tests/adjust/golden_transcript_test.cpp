@@ -46,8 +46,8 @@ struct Session {
 
   Session(const std::string& name) {
     const std::string dir = CHAINADJ_GOLDEN_DIR;
-    output = readLines(dir + "/" + name + "_expected.txt");
-    const std::vector<std::string> input = readLines(dir + "/" + name + "_input.txt");
+    output = readLines(dir + "/" + name + ".out");
+    const std::vector<std::string> input = readLines(dir + "/" + name + ".in");
     std::size_t next = 1;  // line 0 presses 计 算
     for (const std::string& line : output) {
       if (line.rfind("? ", 0) == 0) answers[line.substr(2)].push_back(input.at(next++));
