@@ -8,12 +8,12 @@
 #include "adjust/adjustment_messages.h"
 #include "adjustment_run.h"
 #include "independent_adjustment.h"
+#include "listed_points.h"
 #include "true_chain.h"
 
 namespace chainadj::testing {
 namespace {
 
-constexpr double kMillimetre = 0.001;
 
 struct ChainCase {
   const char* name;
@@ -53,16 +53,7 @@ TEST_P(Cm1KnownTruth, ErrorFreeDataCloseAndListTheTruePoints) {
   EXPECT_EQ(run.platform.text(20), "1/∞");
   EXPECT_EQ(run.platform.text(28), "0.00 毫米");
 
-  const std::vector<ListedPoint> listed = run.listing();
-  ASSERT_EQ(listed.size(), static_cast<std::size_t>(n + 1));
-  for (int j = 1; j <= n + 1; ++j) {
-    const ListedPoint& point = listed[static_cast<std::size_t>(j - 1)];
-    const Point& expected = truth.points[static_cast<std::size_t>(j)];
-    EXPECT_EQ(point.label, " N(" + std::to_string(j) + ")");
-    EXPECT_EQ(point.name, j <= n ? "  P" + std::to_string(j) : "  B");
-    EXPECT_NEAR(point.x, expected.x, 0.5 * kMillimetre + 1e-7) << "point " << j;
-    EXPECT_NEAR(point.y, expected.y, 0.5 * kMillimetre + 1e-7) << "point " << j;
-  }
+  expectTruePointsListed(run, truth);
   const std::vector<double>& sides = run.chain().S;
   ASSERT_EQ(sides.size(), static_cast<std::size_t>(n + 2));
   EXPECT_NEAR(sides[1], known.Sa, 1e-6);

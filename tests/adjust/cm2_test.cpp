@@ -5,12 +5,12 @@
 
 #include "adjustment_run.h"
 #include "independent_adjustment.h"
+#include "listed_points.h"
 #include "true_chain.h"
 
 namespace chainadj::testing {
 namespace {
 
-constexpr double kMillimetre = 0.001;
 
 struct ChainCase {
   const char* name;
@@ -30,7 +30,6 @@ class Cm2Chains : public ::testing::TestWithParam<ChainCase> {};
 
 TEST_P(Cm2Chains, ErrorFreeDataCloseAndListTheTruePoints) {
   const TrueChain truth = GetParam().build();
-  const int n = truth.triangles();
   const KnownData known = knownDataFromA(truth, GetParam().qa, GetParam().qb, false);
   const AdjustmentRun run(answersFromA(truth.points, truth.angles, known));
 
@@ -43,13 +42,7 @@ TEST_P(Cm2Chains, ErrorFreeDataCloseAndListTheTruePoints) {
   EXPECT_EQ(run.platform.text(17), "0.00 秒");
   EXPECT_EQ(run.platform.text(20), "1/∞");
   EXPECT_EQ(run.platform.text(28), "0.00 毫米");
-  const std::vector<ListedPoint> listed = run.listing();
-  ASSERT_EQ(listed.size(), static_cast<std::size_t>(n + 1));
-  for (int j = 1; j <= n + 1; ++j) {
-    const auto k = static_cast<std::size_t>(j);
-    EXPECT_NEAR(listed[k - 1].x, truth.points[k].x, 0.5 * kMillimetre + 1e-7) << "point " << j;
-    EXPECT_NEAR(listed[k - 1].y, truth.points[k].y, 0.5 * kMillimetre + 1e-7) << "point " << j;
-  }
+  expectTruePointsListed(run, truth);
 }
 
 TEST_P(Cm2Chains, AgreesWithAnIndependentRigorousAdjustment) {
