@@ -5,35 +5,30 @@
 namespace chainadj {
 namespace {
 
-void writeStartOrientation(const ChainState& chain, Platform& platform) {
-  // A present E orients the start even before Ta is derived from it.
-  const bool external =
-      (chain.noC() && (chain.Ta != 0.0 || chain.hasE())) || chain.Qa != 0.0;
-  const char* text = nullptr;
-  if (external) {
-    text = "由外方位定向";
-  } else if (chain.noC() && chain.Ta == 0.0 && chain.Qa == 0.0) {
-    text = " 無外方位定向";
-  }
-  if (text != nullptr) {
-    platform.setText(29, text);
-    platform.setText(30, text);
-  }
-}
+// One end of the chain as its orientation message sees it.
+struct ChainEnd {
+  bool noKnownNeighbour;         // C absent at the start, D absent at the closing
+  bool orientationPointPresent;  // E at the start, F at the closing
+  double azimuth;                // Ta or Tb
+  double orientationAngle;       // Qa or Qb
+  int firstBox;                  // the message goes into this box and the next
+  const char* oriented;
+  const char* unoriented;
+};
 
-void writeClosingOrientation(const ChainState& chain, Platform& platform) {
-  // A present F closes the chain even when its azimuth happens to be 0 (due north).
-  const bool external =
-      (chain.noD() && (chain.Tb != 0.0 || chain.hasF())) || chain.Qb != 0.0;
+// A present orientation point orients its end even when its azimuth is not derived yet (E) or
+// happens to be 0, due north (F). Otherwise the boxes keep the echoes of the known point.
+void writeOrientation(const ChainEnd& end, Platform& platform) {
   const char* text = nullptr;
-  if (external) {
-    text = "由外方位闭合";
-  } else if (chain.noD() && chain.Tb == 0.0 && chain.Qb == 0.0) {
-    text = " 無外方位闭合";
+  if ((end.noKnownNeighbour && (end.azimuth != 0.0 || end.orientationPointPresent)) ||
+      end.orientationAngle != 0.0) {
+    text = end.oriented;
+  } else if (end.noKnownNeighbour && end.azimuth == 0.0 && end.orientationAngle == 0.0) {
+    text = end.unoriented;
   }
   if (text != nullptr) {
-    platform.setText(31, text);
-    platform.setText(32, text);
+    platform.setText(end.firstBox, text);
+    platform.setText(end.firstBox + 1, text);
   }
 }
 
@@ -54,8 +49,12 @@ const char* adjustmentKind(const ChainState& chain) {
 }  // namespace
 
 void writeStatusMessages(const ChainState& chain, Platform& platform) {
-  writeStartOrientation(chain, platform);
-  writeClosingOrientation(chain, platform);
+  writeOrientation({chain.noC(), chain.hasE(), chain.Ta, chain.Qa, 29, "由外方位定向",
+                    " 無外方位定向"},
+                   platform);
+  writeOrientation({chain.noD(), chain.hasF(), chain.Tb, chain.Qb, 31, "由外方位闭合",
+                    " 無外方位闭合"},
+                   platform);
   if (const char* kind = adjustmentKind(chain)) platform.setText(26, kind);
 }
 
