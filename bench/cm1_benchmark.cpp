@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "adjust/procedures.h"
+#include "entry/variant_selection.h"
 #include "chain_answers.h"
 #include "entry/run_driver.h"
 #include "scripted_platform.h"
@@ -49,8 +50,8 @@ BENCHMARK(BM_Cm1WholeRun)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 // The chain as the run driver hands it to Cm1.
 ChainState enteredChain(int triangles) {
   static ChainState entered;
-  ProcedureTable keep = adjustmentProcedures();
-  keep[0] = [](ChainState& chain, Platform&) { entered = chain; };
+  ProcedureTable keep = selectedProcedures();
+  keep[0] = [](ChainState& chain, Platform&, AdjustmentResult&) { entered = chain; };
   ScriptedPlatform platform;
   platform.setResponder(testing::respondWith(longChain(triangles)));
   RunDriver driver(platform, keep);
@@ -65,7 +66,8 @@ void BM_Cm1Procedure(benchmark::State& state) {
     state.PauseTiming();
     ChainState chain = entered;
     state.ResumeTiming();
-    Cm1(chain, platform);
+    AdjustmentResult result;
+    Cm1(chain, platform, result);
     benchmark::DoNotOptimize(chain.S.data());
   }
 }

@@ -25,6 +25,27 @@ inline constexpr const char* kStartSideNotPositiveMessage =
 inline constexpr const char* kClosingSideNotPositiveMessage =
     "闭合边长 Sb 必须大于零才能计算边条件的对数，本次计算停止。";
 
+inline constexpr const char* kOneTriangleBetweenCAndDMessage =
+    "已知点 C 和 D 之间只有一个三角形时，C 和 D 是锁中的同一个点，无法平差，本次计算停止。"
+    "请至少输入两个三角形。";
+
+inline constexpr const char* kLastTriangleNotAtDMessage =
+    "锁的最后一条边必须从已知点 D 到闭合点 B：最后一个三角形的间隔角 C(n) 应当与前一个"
+    "三角形的间隔角异号，本次计算停止。请检查间隔角的正负号。";
+
+inline constexpr const char* kEOnAMessage =
+    "定向点 E 与起算点 A 的座标相同，不能推算起始方位角，本次计算停止。";
+
+inline constexpr const char* kFOnBMessage =
+    "定向点 F 与闭合点 B 的座标相同，不能推算闭合方位角，本次计算停止。";
+
+inline constexpr const char* kCoincidentAAndBMessage =
+    "起算点 A 与闭合点 B 的座标相同，无法由 A、B 的距离确定锁的比例，本次计算停止。";
+
+inline constexpr const char* kEndOnStartMessage =
+    "按假定边长推算的锁的终点与起算点 A 重合，无法确定锁的比例和方向，本次计算停止。"
+    "请检查输入的角度。";
+
 // "第 i 个三角形的前进角 B(i) 的正弦为零，..."
 std::string zeroForwardAngleSineMessage(int triangle);
 

@@ -50,15 +50,6 @@ void traverse(const ChainState& chain, const RouteStart& start, ChainPass& pass)
 
 double keepAzimuth(double azimuthDegrees) { return azimuthDegrees; }
 
-RouteStart startFromA(const ChainState& chain, AzimuthRule firstAzimuthRule) {
-  return {FirstTurn::AtNewPoint, chain.Xa, chain.Ya, chain.Sa,
-          firstAzimuthRule(chain.Ta + chain.Qa)};
-}
-
-RouteStart startAtC(const ChainState& chain) {
-  return {FirstTurn::AtKnownPoint, chain.Xc, chain.Yc, chain.Sa, chain.Ta};
-}
-
 double ChainPass::routeX(int i) const {
   return i > triangles() ? X[at(i)] : X[at(route[at(i)])];
 }

@@ -38,11 +38,6 @@ struct RouteStart {
   double azimuth = 0;      // T(1), decimal degrees, already brought into range as wanted
 };
 
-// S(1) = Sa from A with T(1) = Ta + Qa, brought into range by `firstAzimuthRule`.
-RouteStart startFromA(const ChainState& chain, AzimuthRule firstAzimuthRule);
-// Point 1 is C; S(1) = Sa with T(1) = Ta, the azimuth from C towards A.
-RouteStart startAtC(const ChainState& chain);
-
 struct ChainPass {
   std::vector<double> S, T;  // sides and their azimuths, 1..n+1 (element 0 unused)
   std::vector<double> X, Y;  // chain points: point j is the far end of side S(j); point 0 is A

@@ -17,9 +17,10 @@ double commonLogarithm(double value) { return std::log(value) / kLn10; }
 }  // namespace
 
 double computedClosingAzimuth(const ChainState& chain, const ChainPass& provisional,
-                              AzimuthRule closingRule) {
-  const auto last = static_cast<std::size_t>(chain.n + 1);
-  return closingRule(provisional.T[last] + chain.Qb + kHalfCircle);
+                              ClosingAzimuth closing) {
+  const double lastSide = provisional.T[static_cast<std::size_t>(chain.n + 1)];
+  if (closing == ClosingAzimuth::AlongLastSide) return lastSide;
+  return rangeRule(lastSide + chain.Qb + kHalfCircle);
 }
 
 double azimuthClosureSeconds(double computedAzimuth, double knownAzimuth) {
@@ -38,10 +39,11 @@ double logSineSum(const ChainState& chain) {
   return sum;
 }
 
-double sideClosureUnits(const ChainState& chain, double logSines) {
-  if (!(chain.Sa > 0.0)) throw ChainError(kStartSideNotPositiveMessage);
-  if (!(chain.Sb > 0.0)) throw ChainError(kClosingSideNotPositiveMessage);
-  return (commonLogarithm(chain.Sa) + logSines - commonLogarithm(chain.Sb)) * kSixthDecimalUnits;
+double sideClosureUnits(double startSide, double closingSide, double logSines) {
+  if (!(startSide > 0.0)) throw ChainError(kStartSideNotPositiveMessage);
+  if (!(closingSide > 0.0)) throw ChainError(kClosingSideNotPositiveMessage);
+  return (commonLogarithm(startSide) + logSines - commonLogarithm(closingSide)) *
+         kSixthDecimalUnits;
 }
 
 }  // namespace chainadj

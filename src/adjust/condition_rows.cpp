@@ -54,11 +54,6 @@ CoefficientRow sideRow(const ChainState& chain, const SecondGroup& group) {
   return row;
 }
 
-CoordinateTarget closingAtB(const ChainState& chain, const ChainPass& provisional) {
-  const auto end = at(chain.n + 1);
-  return {chain.Xb, chain.Yb, provisional.X[end], provisional.Y[end], chain.n};
-}
-
 CoordinateRows coordinateRows(const ChainState& chain, const ChainPass& provisional,
                               const CoordinateTarget& target, const SecondGroup& group) {
   CoordinateRows rows{group.emptyRow(), group.emptyRow()};
@@ -75,7 +70,8 @@ CoordinateRows coordinateRows(const ChainState& chain, const ChainPass& provisio
   return rows;
 }
 
-void addOrientationColumns(SecondGroup& group, const ChainState& chain) {
+void addOrientationColumns(SecondGroup& group, const ChainState& chain,
+                           const CoordinateTarget& target) {
   const double signQa = chain.Sg[0];
   const double signQb = chain.Sg[at(chain.n + 1)];
   if (Condition* azimuth = group.find(ConditionKind::Azimuth)) {
@@ -83,10 +79,12 @@ void addOrientationColumns(SecondGroup& group, const ChainState& chain) {
     azimuth->a[at(columnOfQb(chain.n))] = signQb;
   }
   if (Condition* x = group.find(ConditionKind::X)) {
-    x->a[kColumnOfQa] = (chain.Yb - chain.Ya) * (-kLogSinePerSecond) * signQa / kMetresPerKilometre;
+    x->a[kColumnOfQa] =
+        (target.knownY - chain.Ya) * (-kLogSinePerSecond) * signQa / kMetresPerKilometre;
   }
   if (Condition* y = group.find(ConditionKind::Y)) {
-    y->a[kColumnOfQa] = (chain.Xb - chain.Xa) * kLogSinePerSecond * signQa / kMetresPerKilometre;
+    y->a[kColumnOfQa] =
+        (target.knownX - chain.Xa) * kLogSinePerSecond * signQa / kMetresPerKilometre;
   }
 }
 

@@ -24,9 +24,6 @@ struct CoordinateTarget {
   int lastTriangle = 0;                 // triangles 1..lastTriangle have coordinate coefficients
 };
 
-// The chain closes at B: the far end of the last side, all triangles.
-CoordinateTarget closingAtB(const ChainState& chain, const ChainPass& provisional);
-
 struct CoordinateRows {
   CoefficientRow x, y;
 };
@@ -38,10 +35,13 @@ struct CoordinateRows {
 CoordinateRows coordinateRows(const ChainState& chain, const ChainPass& provisional,
                               const CoordinateTarget& target, const SecondGroup& group);
 
-// The orientation angles as observations of the azimuth and coordinate conditions present:
-// azimuth a(0) = Sg(0), a(3n+1) = Sg(n+1); X a(0) = (Yb - Ya)(-2.1055) Sg(0)/1000;
-// Y a(0) = (Xb - Xa) 2.1055 Sg(0)/1000. Not transformed.
-void addOrientationColumns(SecondGroup& group, const ChainState& chain);
+// The orientation angles as observations of the azimuth and coordinate conditions present. Qa
+// turns the whole chain about A: azimuth a(0) = Sg(0), X a(0) = (Yk - Ya)(-2.1055) Sg(0)/1000,
+// Y a(0) = (Xk - Xa) 2.1055 Sg(0)/1000 with the lever arm from A to the known closing point
+// (Xk, Yk) of `target`; Qb turns only the closing direction: azimuth a(3n+1) = Sg(n+1).
+// Not transformed.
+void addOrientationColumns(SecondGroup& group, const ChainState& chain,
+                           const CoordinateTarget& target);
 
 // The triangle in the middle of the chain: n/2 for n even, (n+1)/2 for n odd.
 int middleTriangle(int triangles);

@@ -1,21 +1,19 @@
 #include "adjust/coordinate_listing.h"
 
-#include "state/display_format.h"
+#include "state/form_fields.h"
 
 namespace chainadj {
 namespace {
 
-constexpr const char* kCoordinateMask = "0.000";
-
 void showPoint(Platform& platform, const std::string& name, double x, double y, int j,
                std::string_view namePrefix) {
   const std::string index = std::to_string(j) + ")";
-  platform.setLabel(35, " N(" + index);
-  platform.setText(21, std::string(namePrefix) + name);
-  platform.setLabel(36, "Xp(" + index);
-  platform.setText(22, formatMask(x, kCoordinateMask));
-  platform.setLabel(38, "Yp(" + index);
-  platform.setText(23, formatMask(y, kCoordinateMask));
+  platform.setLabel(label::kListedName, " N(" + index);
+  platform.setText(box::kPointName, std::string(namePrefix) + name);
+  platform.setLabel(label::kListedX, "Xp(" + index);
+  showValue(platform, box::kListedX, x, kCoordinateFormat);
+  platform.setLabel(label::kListedY, "Yp(" + index);
+  showValue(platform, box::kListedY, y, kCoordinateFormat);
 }
 
 }  // namespace

@@ -14,8 +14,9 @@ namespace chainadj {
 inline constexpr const char* kListingPrompt =
     "需要显示座标，请敲击输入键，每敲击一次输入键，在文本框中显示一个点的点名和纵横座标";
 
-// The name column shows the name after two blanks in most chains.
-inline constexpr std::string_view kIndentedName = "  ";
+// The name column shows the name after two blanks in most chains, as typed in the others.
+inline constexpr const char* kIndentedName = "  ";
+inline constexpr const char* kPlainName = "";
 
 // For j = first..last: the prompt, then Label35 " N(j)", Text21 namePrefix + na(j),
 // Label36 "Xp(j)", Text22 X to the millimetre, Label38 "Yp(j)", Text23 Y to the millimetre.

@@ -22,9 +22,7 @@ std::vector<double> secondGroupCorrections(const SecondGroup& group,
   return v;
 }
 
-double applyCorrections(const SecondGroup& group, const std::vector<double>& correlates,
-                        ChainState& chain) {
-  const std::vector<double> v = secondGroupCorrections(group, correlates);
+double applyCorrections(const std::vector<double>& v, ChainState& chain) {
   const double vQa = v[kColumnOfQa];
   const double vQb = v[at(columnOfQb(chain.n))];
   chain.Qa = chain.Qa + chain.Sg[0] * vQa / kSecondsPerDegree;

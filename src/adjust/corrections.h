@@ -15,7 +15,6 @@ std::vector<double> secondGroupCorrections(const SecondGroup& group,
 // Applies the corrections to the chain: Qa + Sg(0) v(0)/3600 (v(0) corrects the absolute value
 // of Qa), A(i), B(i), C(i) + v/3600; Qb keeps its value, its correction only counts in the sum.
 // Returns vv, the sum of the squares of all corrections in square seconds.
-double applyCorrections(const SecondGroup& group, const std::vector<double>& correlates,
-                        ChainState& chain);
+double applyCorrections(const std::vector<double>& corrections, ChainState& chain);
 
 }  // namespace chainadj

@@ -7,6 +7,7 @@
 #include "state/chain_error.h"
 #include "state/constants.h"
 #include "state/display_format.h"
+#include "state/form_fields.h"
 
 namespace chainadj {
 namespace {
@@ -15,12 +16,12 @@ constexpr const char* kInfinity = "∞";
 
 void showRelativeError(Platform& platform, const std::optional<double>& tr) {
   const std::string denominator = tr ? formatWholeNumber(*tr) : std::string(kInfinity);
-  platform.setText(kRelativeMeanErrorBox, "1/" + denominator);
+  platform.setText(box::kRelativeMeanError, "1/" + denominator);
 }
 
 void showPointError(Platform& platform, const std::optional<double>& md) {
-  platform.setText(kPointMeanErrorBox, md ? formatWithUnit(*md, "0.00", " 毫米")
-                                          : std::string(kInfinity) + " 毫米");
+  platform.setText(box::kPointMeanError, md ? formatValue(*md, kMillimetresFormat)
+                                             : std::string(kInfinity) + kUnitMillimetres);
 }
 
 }  // namespace
@@ -33,7 +34,7 @@ double unitWeightMeanError(double vv, double WW, int conditions) {
 }
 
 void showUnitWeightMeanError(Platform& platform, double mb) {
-  platform.setText(kMeanErrorBox, formatWithUnit(mb, "0.00", " 秒"));
+  showValue(platform, box::kMeanError, mb, kSecondsFormat);
 }
 
 PrecisionFigures reportPrecision(Platform& platform, const PrecisionInputs& inputs,
@@ -43,7 +44,8 @@ PrecisionFigures reportPrecision(Platform& platform, const PrecisionInputs& inpu
   showUnitWeightMeanError(platform, figures.mb);
 
   figures.mlogs = figures.mb * std::sqrt(inputs.reciprocalWeight);
-  platform.setText(kLogMeanErrorBox, formatWithUnit(figures.mlogs, "0.00", mlogsUnit));
+  platform.setText(box::kLogMeanError,
+                   formatWithUnit(figures.mlogs, kMaskTwoDecimals, mlogsUnit));
 
   if (figures.mlogs == 0.0) {
     figures.md = 0.0;

@@ -8,14 +8,10 @@
 
 #include "adjust/chain_pass.h"
 #include "state/chain_state.h"
+#include "state/display_format.h"
 #include "state/platform.h"
 
 namespace chainadj {
-
-inline constexpr int kMeanErrorBox = 17;           // mb
-inline constexpr int kLogMeanErrorBox = 19;        // mlogs
-inline constexpr int kRelativeMeanErrorBox = 20;   // 1/Tr
-inline constexpr int kPointMeanErrorBox = 28;      // md
 
 struct PrecisionInputs {
   double vv = 0;                // second-group sum of squared corrections, square seconds
@@ -43,7 +39,7 @@ void showUnitWeightMeanError(Platform& platform, double mb);
 // followed by `mlogsUnit`; Tr = Fix(434290/mlogs) -> Text20 "1/Tr", "1/∞" when mlogs is 0;
 // md = 1000 D/Tr -> Text28, 0 when mlogs is 0 and "∞ 毫米" when Tr is 0.
 PrecisionFigures reportPrecision(Platform& platform, const PrecisionInputs& inputs,
-                                 std::string_view mlogsUnit = " 单位");
+                                 std::string_view mlogsUnit = kUnitLogUnits);
 
 // D: the distance from A to route point `routePoint` of the provisional pass.
 double distanceFromA(const ChainState& chain, const ChainPass& provisional, int routePoint);

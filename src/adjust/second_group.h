@@ -16,6 +16,7 @@ struct Condition {
   ConditionKind kind;
   CoefficientRow a;
   double closure;  // W: seconds, sixth-decimal units, or metres times 434.29
+  double shown;    // the closure as its box shows it: seconds, sixth-decimal units, millimetres
 };
 
 class SecondGroup {

@@ -5,7 +5,7 @@
 #include "adjust/adjustment_messages.h"
 #include "state/chain_error.h"
 #include "state/constants.h"
-#include "state/display_format.h"
+#include "state/form_fields.h"
 
 namespace chainadj {
 namespace {
@@ -52,11 +52,31 @@ SecondGroupSolution solveSecondGroup(const SecondGroup& group, Platform& platfor
 
   SecondGroupSolution solution;
   solution.reciprocalWeight = reciprocalWeight(n(r + 1, r + 1), q);
-  platform.setText(kReciprocalWeightBox, formatMask(solution.reciprocalWeight, "0.000000"));
+  showValue(platform, box::kReciprocalWeight, solution.reciprocalWeight, kReciprocalWeightFormat);
 
   for (int i = 1; i <= r; ++i) n(i, r + 1) = group.all()[static_cast<std::size_t>(i - 1)].closure;
   reduceNormalEquations(n, r);
   solution.correlates = backSubstitute(n, r);
+  return solution;
+}
+
+SecondGroupSolution solveTwoConditionsInClosedForm(const SecondGroup& group, Platform& platform) {
+  const NormalMatrix n = normalMatrix(group);
+  const double det = n(1, 1) * n(2, 2) - n(1, 2) * n(1, 2);
+  if (!std::isfinite(det)) throw ChainError(kNonFiniteNormalEquationsMessage);
+  if (!(std::fabs(det) > kDependentPivotShare * n(1, 1) * n(2, 2))) {
+    throw ChainError(kDependentConditionsMessage);
+  }
+  const double e1 = (n(1, 2) * n(2, 3) - n(1, 3) * n(2, 2)) / det;
+  const double e2 = (n(1, 2) * n(1, 3) - n(1, 1) * n(2, 3)) / det;
+
+  SecondGroupSolution solution;
+  solution.reciprocalWeight = reciprocalWeight(n(3, 3), e1 * n(1, 3) + e2 * n(2, 3));
+  showValue(platform, box::kReciprocalWeight, solution.reciprocalWeight, kReciprocalWeightFormat);
+
+  const double w1 = group.all()[0].closure, w2 = group.all()[1].closure;
+  solution.correlates = {0.0, (w2 * n(1, 2) - w1 * n(2, 2)) / det,
+                         (w1 * n(1, 2) - w2 * n(1, 1)) / det};
   return solution;
 }
 

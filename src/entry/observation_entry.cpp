@@ -9,6 +9,7 @@
 #include "state/chain_error.h"
 #include "state/constants.h"
 #include "state/display_format.h"
+#include "state/form_fields.h"
 #include "state/number_text.h"
 
 namespace chainadj {
@@ -16,7 +17,6 @@ namespace {
 
 constexpr const char* kNoOrientationPoint = "無定向点";
 constexpr const char* kNoOrientationAngleAtB = "B点没有定向角";
-constexpr const char* kDegreeUnit = " 度";
 constexpr const char* kSamePointMessageC =
     "已知点 C 与起算点 A 的座标相同，不能推算起始边长和方位角，本次计算停止。";
 constexpr const char* kSamePointMessageD =
@@ -26,8 +26,10 @@ constexpr const char* kTriangleCountRefused =
 
 double number(Platform& platform, InputItem item) { return promptConfirm(platform, item).value; }
 
-std::string sideEcho(double metres) { return " " + formatMask(metres, "0.0000"); }
-std::string azimuthEcho(double degrees) { return " " + formatWithUnit(degrees, "0.00000", kDegreeUnit); }
+std::string sideEcho(double metres) { return " " + formatMask(metres, kMaskSide); }
+std::string azimuthEcho(double degrees) {
+  return " " + formatWithUnit(degrees, kMaskAngle, kUnitDegrees);
+}
 
 // The magnitude of a typed angle in decimal degrees, with the typed sign in `sign`.
 double signedAngle(const Answer& answer, float& sign) {
@@ -44,7 +46,7 @@ bool ObservationEntry::takeTriangleCount() {
     if (text && text->empty()) return false;
     const std::optional<double> value = parseNumber(answer);
     if (value && *value >= 1.0 && *value <= kMaxTriangles && std::trunc(*value) == *value) {
-      platform_.setText(27, std::string(kTriangleCountEchoStart) + answer + kTriangleCountEchoEnd);
+      platform_.setText(box::kTriangleCount, std::string(kTriangleCountEchoStart) + answer + kTriangleCountEchoEnd);
       chain_.n = static_cast<int>(*value);
       chain_.createArrays(chain_.n);
       chain_.rho = kRhoRadiansPerDegree;
@@ -85,12 +87,12 @@ void ObservationEntry::takeCoordinates() {
 
 void ObservationEntry::echoMissingOrientationPoints() {
   if (chain_.noE()) {
-    platform_.setText(33, kNoOrientationPoint);
-    platform_.setText(34, kNoOrientationPoint);
+    platform_.setText(box::kXe, kNoOrientationPoint);
+    platform_.setText(box::kYe, kNoOrientationPoint);
   }
   if (chain_.noF()) {
-    platform_.setText(35, kNoOrientationPoint);
-    platform_.setText(36, kNoOrientationPoint);
+    platform_.setText(box::kXf, kNoOrientationPoint);
+    platform_.setText(box::kYf, kNoOrientationPoint);
   }
 }
 
@@ -102,9 +104,9 @@ void ObservationEntry::takeStartSide() {
     const double dx = chain_.Xa - chain_.Xc, dy = chain_.Ya - chain_.Yc;
     if (dx == 0.0 && dy == 0.0) throw ChainError(kSamePointMessageC);
     chain_.Sa = std::sqrt(dx * dx + dy * dy);
-    platform_.setText(11, sideEcho(chain_.Sa));
+    platform_.setText(box::kStartSide, sideEcho(chain_.Sa));
     chain_.Ta = AzimuthDeg(dx, dy, chain_.Sa);
-    platform_.setText(5, azimuthEcho(chain_.Ta));
+    platform_.setText(box::kStartAzimuth, azimuthEcho(chain_.Ta));
     flags_.Tag = "y";
   }
 }
@@ -117,9 +119,9 @@ void ObservationEntry::takeClosingSide() {
     const double dx = chain_.Xb - chain_.Xd, dy = chain_.Yb - chain_.Yd;
     if (dx == 0.0 && dy == 0.0) throw ChainError(kSamePointMessageD);
     chain_.Sb = std::sqrt(dx * dx + dy * dy);
-    platform_.setText(12, sideEcho(chain_.Sb));
+    platform_.setText(box::kClosingSide, sideEcho(chain_.Sb));
     chain_.Tb = AzimuthDeg(dx, dy, chain_.Sb);
-    platform_.setText(6, azimuthEcho(chain_.Tb));
+    platform_.setText(box::kClosingAzimuth, azimuthEcho(chain_.Tb));
   }
 }
 
@@ -146,7 +148,7 @@ void ObservationEntry::takeClosingAzimuth() {
     flags_.TbG = "y";
     const double dx = chain_.Xf - chain_.Xb, dy = chain_.Yf - chain_.Yb;
     const double distance = std::sqrt(dx * dx + dy * dy);
-    platform_.setText(12, sideEcho(distance));
+    platform_.setText(box::kClosingSide, sideEcho(distance));
     chain_.Tb = AzimuthDeg(dx, dy, distance);
   }
   if (chain_.noD() && chain_.noF() && flags_.tbgYes()) {
@@ -165,7 +167,7 @@ void ObservationEntry::takeOrientationAngles() {
     const auto closing = static_cast<std::size_t>(chain_.n) + 1;
     if (flags_.tbgNone()) {
       chain_.Qb = 0.0;
-      platform_.setText(8, kNoOrientationAngleAtB);
+      platform_.setText(box::kQb, kNoOrientationAngleAtB);
     } else if (flags_.tbgYes()) {
       chain_.Qb = signedAngle(promptConfirm(platform_, InputItem::Qb), chain_.Sg[closing]);
       chain_.Qb *= chain_.Sg[closing];
@@ -177,7 +179,7 @@ void ObservationEntry::takePointNames() {
   const int n = chain_.n;
   const auto name = [&](int index, const char* prompt) {
     std::string answer = askOrEnd(platform_, prompt);
-    platform_.setText(21, " " + answer);
+    platform_.setText(box::kPointName, " " + answer);
     chain_.na[static_cast<std::size_t>(index)] = std::move(answer);
   };
   if (chain_.hasC() && chain_.hasD()) {
@@ -203,20 +205,20 @@ void ObservationEntry::takeTriangle(int i) {
   const auto k = static_cast<std::size_t>(i);
   const std::string index = std::to_string(i) + ")";
 
-  platform_.setLabel(44, "求距角 A(" + index);
-  platform_.setText(9, "");
+  platform_.setLabel(label::kAngleA, "求距角 A(" + index);
+  platform_.setText(box::kAngleA, "");
   const Answer a = promptConfirm(platform_, InputItem::A, [&] {
-    platform_.setText(10, "");
-    platform_.setText(24, "");
-    platform_.setText(25, "");
+    platform_.setText(box::kAngleB, "");
+    platform_.setText(box::kAngleC, "");
+    platform_.setText(box::kTriangleClosure, "");
   });
   chain_.A[k] = typedAngleDegrees(a);
-  platform_.setText(10, "");
-  platform_.setLabel12(1, "前进角 B(" + index);
+  platform_.setText(box::kAngleB, "");
+  platform_.setLabel12(label::kAngleBElement, "前进角 B(" + index);
 
   chain_.B[k] = typedAngleDegrees(promptConfirm(platform_, InputItem::B));
-  platform_.setText(24, "");
-  platform_.setLabel12(2, "间隔角 C(" + index);
+  platform_.setText(box::kAngleC, "");
+  platform_.setLabel12(label::kAngleCElement, "间隔角 C(" + index);
 
   chain_.C[k] = signedAngle(promptConfirm(platform_, InputItem::C), chain_.Sg[k]);
   distributeClosure(i);
@@ -225,8 +227,8 @@ void ObservationEntry::takeTriangle(int i) {
 void ObservationEntry::distributeClosure(int i) {
   const auto k = static_cast<std::size_t>(i);
   const double w = chain_.A[k] + chain_.B[k] + chain_.C[k] - 180.0;  // degrees
-  platform_.setLabel(13, "三角形闭合差 w(" + std::to_string(i) + ")");
-  platform_.setText(25, formatWithUnit(kSecondsPerDegree * w, "0.00", " 秒"));
+  platform_.setLabel(label::kTriangleClosure, "三角形闭合差 w(" + std::to_string(i) + ")");
+  showValue(platform_, box::kTriangleClosure, kSecondsPerDegree * w, kSecondsFormat);
   chain_.WW += w * w / 3.0;
   chain_.A[k] -= w / 3.0;
   chain_.B[k] -= w / 3.0;

@@ -5,41 +5,37 @@
 
 #include "state/angles.h"
 #include "state/display_format.h"
+#include "state/form_fields.h"
 #include "state/number_text.h"
 
 namespace chainadj {
 namespace {
 
-constexpr const char* kCoordinateMask = "0.000";
-constexpr const char* kSideMask = "0.0000";
-constexpr const char* kAngleMask = "0.00000";
-// Ta's echo after a re-entry, until the value is accepted.
-constexpr const char* kTaReentryMask = ".00000";
 
 constexpr std::array<InputRule, 23> kRules = {{
-    {InputItem::Xa, 1, kCoordinateMask, ValueKind::Number},
-    {InputItem::Ya, 2, kCoordinateMask, ValueKind::Number},
-    {InputItem::Xb, 3, kCoordinateMask, ValueKind::Number},
-    {InputItem::Yb, 4, kCoordinateMask, ValueKind::Number},
-    {InputItem::Xc, 29, kCoordinateMask, ValueKind::Number},
-    {InputItem::Yc, 30, kCoordinateMask, ValueKind::Number},
-    {InputItem::Xd, 31, kCoordinateMask, ValueKind::Number},
-    {InputItem::Yd, 32, kCoordinateMask, ValueKind::Number},
-    {InputItem::Xe, 33, kCoordinateMask, ValueKind::Number},
-    {InputItem::Ye, 34, kCoordinateMask, ValueKind::Number},
-    {InputItem::Xf, 35, kCoordinateMask, ValueKind::Number},
-    {InputItem::Yf, 36, kCoordinateMask, ValueKind::Number},
-    {InputItem::Sa, 11, kSideMask, ValueKind::Side},
-    {InputItem::Sb, 12, kSideMask, ValueKind::Side},
-    {InputItem::Tag, 5, nullptr, ValueKind::Text},
-    {InputItem::Ta, 5, kAngleMask, ValueKind::Angle},
-    {InputItem::TbG, 6, nullptr, ValueKind::Text},
-    {InputItem::Tb, 6, kAngleMask, ValueKind::Angle},
-    {InputItem::Qa, 7, kAngleMask, ValueKind::Angle},
-    {InputItem::Qb, 8, nullptr, ValueKind::Angle},
-    {InputItem::A, 9, kAngleMask, ValueKind::TriangleAngle},
-    {InputItem::B, 10, kAngleMask, ValueKind::TriangleAngle},
-    {InputItem::C, 24, kAngleMask, ValueKind::IntervalAngle},
+    {InputItem::Xa, box::kXa, kMaskCoordinate, ValueKind::Number},
+    {InputItem::Ya, box::kYa, kMaskCoordinate, ValueKind::Number},
+    {InputItem::Xb, box::kXb, kMaskCoordinate, ValueKind::Number},
+    {InputItem::Yb, box::kYb, kMaskCoordinate, ValueKind::Number},
+    {InputItem::Xc, box::kXc, kMaskCoordinate, ValueKind::Number},
+    {InputItem::Yc, box::kYc, kMaskCoordinate, ValueKind::Number},
+    {InputItem::Xd, box::kXd, kMaskCoordinate, ValueKind::Number},
+    {InputItem::Yd, box::kYd, kMaskCoordinate, ValueKind::Number},
+    {InputItem::Xe, box::kXe, kMaskCoordinate, ValueKind::Number},
+    {InputItem::Ye, box::kYe, kMaskCoordinate, ValueKind::Number},
+    {InputItem::Xf, box::kXf, kMaskCoordinate, ValueKind::Number},
+    {InputItem::Yf, box::kYf, kMaskCoordinate, ValueKind::Number},
+    {InputItem::Sa, box::kStartSide, kMaskSide, ValueKind::Side},
+    {InputItem::Sb, box::kClosingSide, kMaskSide, ValueKind::Side},
+    {InputItem::Tag, box::kStartAzimuth, nullptr, ValueKind::Text},
+    {InputItem::Ta, box::kStartAzimuth, kMaskAngle, ValueKind::Angle},
+    {InputItem::TbG, box::kClosingAzimuth, nullptr, ValueKind::Text},
+    {InputItem::Tb, box::kClosingAzimuth, kMaskAngle, ValueKind::Angle},
+    {InputItem::Qa, box::kQa, kMaskAngle, ValueKind::Angle},
+    {InputItem::Qb, box::kQb, nullptr, ValueKind::Angle},
+    {InputItem::A, box::kAngleA, kMaskAngle, ValueKind::TriangleAngle},
+    {InputItem::B, box::kAngleB, kMaskAngle, ValueKind::TriangleAngle},
+    {InputItem::C, box::kAngleC, kMaskAngle, ValueKind::IntervalAngle},
 }};
 
 constexpr const char* kNotANumber = "输入的不是一个数值，请重新输入。";
@@ -114,7 +110,7 @@ Answer promptConfirm(Platform& platform, InputItem item,
     // Qb's box is emptied; every other box keeps a single space.
     platform.setText(rule.box, item == InputItem::Qb ? "" : " ");
     answer = askValue(platform, rule, texts.reenter);
-    echo(platform, rule, answer, item == InputItem::Ta ? kTaReentryMask : rule.mask);
+    echo(platform, rule, answer, item == InputItem::Ta ? kMaskAngleReentered : rule.mask);
     confirmation = askOrEnd(platform, texts.confirmAgain);
   }
   echo(platform, rule, answer, rule.mask);

@@ -26,6 +26,7 @@ RunOutcome RunDriver::run() {
   chain_.clear();
   flags_.clear();
   lastSelection_.reset();
+  result_ = AdjustmentResult{};
 
   ObservationEntry entry(chain_, flags_, platform_);
   if (!entry.takeTriangleCount()) return RunOutcome::Abandoned;
@@ -39,7 +40,7 @@ RunOutcome RunDriver::run() {
     platform_.showMessage(kNoVariantMessage);
     return RunOutcome::NothingSelected;
   }
-  procedures_[static_cast<std::size_t>(*lastSelection_ - 1)](chain_, platform_);
+  procedures_[static_cast<std::size_t>(*lastSelection_ - 1)](chain_, platform_, result_);
   return RunOutcome::Adjusted;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "adjust/procedures.h"
+#include "entry/variant_selection.h"
 #include "state/chain_state.h"
 #include "state/platform.h"
 
@@ -20,7 +21,7 @@ enum class RunOutcome {
 
 class RunDriver {
  public:
-  explicit RunDriver(Platform& platform, ProcedureTable procedures = adjustmentProcedures());
+  explicit RunDriver(Platform& platform, ProcedureTable procedures = selectedProcedures());
 
   RunOutcome Command1_Click();
   void Command2_Click();
@@ -29,6 +30,8 @@ class RunDriver {
   const RunFlags& flags() const { return flags_; }
   // The selection row (1..10, procedure Cm1..Cm10) chosen in the last run, if any.
   std::optional<int> lastSelection() const { return lastSelection_; }
+  // What the procedure of the last run left for a report (empty before it ran).
+  const AdjustmentResult& lastResult() const { return result_; }
 
  private:
   RunOutcome run();
@@ -38,6 +41,7 @@ class RunDriver {
   ChainState chain_;
   RunFlags flags_;
   std::optional<int> lastSelection_;
+  AdjustmentResult result_;
 };
 
 }  // namespace chainadj

@@ -1,9 +1,81 @@
 #include "entry/variant_selection.h"
 
-#include <array>
+#include "state/form_fields.h"
 
 namespace chainadj {
 namespace {
+
+// Which of the start side, closing side, start and closing azimuths are given (not 0).
+struct GivenData {
+  bool sa, sb, ta, tb;
+  bool operator==(const GivenData&) const = default;
+};
+
+GivenData given(const ChainState& chain) {
+  return {chain.Sa != 0.0, chain.Sb != 0.0, chain.Ta != 0.0, chain.Tb != 0.0};
+}
+
+// A chain between A and B alone: no known neighbour points, no orientation points.
+bool onlyAAndB(const ChainState& chain) {
+  return chain.noC() && chain.noD() && chain.noE() && chain.noF();
+}
+
+const std::array<SelectionRow, 10> kRows = {{
+    {1, &Cm1,
+     [](const ChainState& c, const RunFlags& f) {
+       return onlyAAndB(c) && c.Sa != 0.0 && c.Sb != 0.0 && f.tagYes() && f.tbgYes();
+     },
+     "由起始边长按边条件、方位角条件和座标条件平差",
+     [](const ChainState& c) { return given(c) == GivenData{true, true, true, true}; }},
+    {2, &Cm2,
+     [](const ChainState& c, const RunFlags& f) {
+       return onlyAAndB(c) && c.Sa != 0.0 && c.Sb == 0.0 && f.tagYes() && f.tbgYes();
+     },
+     "由起始边长按方位角条件和座标条件平差、没有边条件",
+     [](const ChainState& c) { return given(c) == GivenData{true, false, true, true}; }},
+    {3, &Cm3,
+     [](const ChainState& c, const RunFlags& f) {
+       return onlyAAndB(c) && c.Sa != 0.0 && c.Sb == 0.0 && f.tagYes() && f.tbgNone();
+     },
+     "由起始边长按座标条件平差,没有边条件和方位角条件",
+     [](const ChainState& c) { return given(c) == GivenData{true, false, true, false}; }},
+    {4, &Cm4,
+     [](const ChainState& c, const RunFlags& f) {
+       return onlyAAndB(c) && c.Sa == 0.0 && c.Sb == 0.0 && f.tagYes() && f.tbgYes();
+     },
+     "由假定边长按方位角条件和座标条件平差、没有边条件",
+     [](const ChainState& c) { return given(c) == GivenData{false, false, true, true}; }},
+    {5, &Cm5,
+     [](const ChainState& c, const RunFlags& f) {  // Tag is not tested
+       return onlyAAndB(c) && c.Sa == 0.0 && c.Sb == 0.0 && c.Ta == 0.0 && c.Qa == 0.0 &&
+              f.tbgNone();
+     },
+     "本锁以线形锁近似平差",
+     [](const ChainState& c) { return given(c) == GivenData{false, false, false, false}; }},
+    {6, &Cm6, [](const ChainState& c, const RunFlags&) { return c.hasC() && c.hasD(); },
+     "本锁以三角锁按边条件、方位角条件和座标条件平差",
+     [](const ChainState& c) { return c.hasC() && c.hasD() && c.Qa == 0.0 && c.Qb == 0.0; }},
+    {7, &Cm7,
+     [](const ChainState& c, const RunFlags&) {
+       return c.noC() && c.noD() && c.hasE() && c.hasF();
+     },
+     nullptr, nullptr},
+    {8, &Cm8,
+     [](const ChainState& c, const RunFlags&) {  // D is not tested
+       return c.noC() && c.hasE() && c.noF();
+     },
+     nullptr, nullptr},
+    {9, &Cm9,
+     [](const ChainState& c, const RunFlags& f) {  // D is not tested
+       return c.hasC() && c.noE() && c.hasF() && f.tbgYes();
+     },
+     nullptr, nullptr},
+    {10, &Cm10,
+     [](const ChainState& c, const RunFlags& f) {  // D is not tested
+       return c.hasC() && c.noE() && c.noF() && f.tbgNone();
+     },
+     nullptr, nullptr},
+}};
 
 // One end of the chain as its orientation message sees it.
 struct ChainEnd {
@@ -32,49 +104,38 @@ void writeOrientation(const ChainEnd& end, Platform& platform) {
   }
 }
 
+// The kinds of rows 1..5 exclude each other; row 6 names its kind only for the data none of them
+// names, which its place after them in the table gives.
 const char* adjustmentKind(const ChainState& chain) {
-  const bool sa = chain.Sa != 0.0, sb = chain.Sb != 0.0;
-  const bool ta = chain.Ta != 0.0, tb = chain.Tb != 0.0;
-  if (sa && sb && ta && tb) return "由起始边长按边条件、方位角条件和座标条件平差";
-  if (!sa && !sb && ta && tb) return "由假定边长按方位角条件和座标条件平差、没有边条件";
-  if (sa && !sb && ta && tb) return "由起始边长按方位角条件和座标条件平差、没有边条件";
-  if (sa && !sb && ta && !tb) return "由起始边长按座标条件平差,没有边条件和方位角条件";
-  if (!sa && !sb && !ta && !tb) return "本锁以线形锁近似平差";
-  if (chain.hasC() && chain.hasD() && chain.Qa == 0.0 && chain.Qb == 0.0) {
-    return "本锁以三角锁按边条件、方位角条件和座标条件平差";
+  for (const SelectionRow& row : kRows) {
+    if (row.kind != nullptr && row.showsKind(chain)) return row.kind;
   }
   return nullptr;
 }
 
 }  // namespace
 
+const std::array<SelectionRow, 10>& selectionRows() { return kRows; }
+
+ProcedureTable selectedProcedures() {
+  ProcedureTable procedures{};
+  for (std::size_t k = 0; k < kRows.size(); ++k) procedures[k] = kRows[k].procedure;
+  return procedures;
+}
+
 void writeStatusMessages(const ChainState& chain, Platform& platform) {
-  writeOrientation({chain.noC(), chain.hasE(), chain.Ta, chain.Qa, 29, "由外方位定向",
+  writeOrientation({chain.noC(), chain.hasE(), chain.Ta, chain.Qa, box::kXc, "由外方位定向",
                     " 無外方位定向"},
                    platform);
-  writeOrientation({chain.noD(), chain.hasF(), chain.Tb, chain.Qb, 31, "由外方位闭合",
+  writeOrientation({chain.noD(), chain.hasF(), chain.Tb, chain.Qb, box::kXd, "由外方位闭合",
                     " 無外方位闭合"},
                    platform);
-  if (const char* kind = adjustmentKind(chain)) platform.setText(26, kind);
+  if (const char* kind = adjustmentKind(chain)) platform.setText(box::kAdjustmentKind, kind);
 }
 
 std::optional<int> selectVariant(const ChainState& chain, const RunFlags& flags) {
-  const bool noExternal = chain.noC() && chain.noD() && chain.noE() && chain.noF();
-  const bool sa = chain.Sa != 0.0, sb = chain.Sb != 0.0;
-  const std::array<bool, 10> rows = {
-      noExternal && sa && sb && flags.tagYes() && flags.tbgYes(),
-      noExternal && sa && !sb && flags.tagYes() && flags.tbgYes(),
-      noExternal && sa && !sb && flags.tagYes() && flags.tbgNone(),
-      noExternal && !sa && !sb && flags.tagYes() && flags.tbgYes(),
-      noExternal && !sa && !sb && chain.Ta == 0.0 && chain.Qa == 0.0 && flags.tbgNone(),
-      chain.hasC() && chain.hasD(),
-      chain.noC() && chain.noD() && chain.hasE() && chain.hasF(),
-      chain.noC() && chain.hasE() && chain.noF(),
-      chain.hasC() && chain.noE() && chain.hasF() && flags.tbgYes(),
-      chain.hasC() && chain.noE() && chain.noF() && flags.tbgNone(),
-  };
-  for (std::size_t row = 0; row < rows.size(); ++row) {
-    if (rows[row]) return static_cast<int>(row) + 1;
+  for (const SelectionRow& row : kRows) {
+    if (row.selects(chain, flags)) return row.number;
   }
   return std::nullopt;
 }

@@ -56,6 +56,17 @@ std::string formatWithUnit(double value, std::string_view mask, std::string_view
   return text;
 }
 
+std::string formatRoundedPlain(double value, int decimals) {
+  requireFinite(value);
+  std::string text = fixed(value, decimals);
+  if (text.find('.') != std::string::npos) {
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+  }
+  if (text == "-0") text = "0";
+  return text;
+}
+
 std::string formatWholeNumber(double value) {
   requireFinite(value);
   std::string text = fixed(std::trunc(value), 0);

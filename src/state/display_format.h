@@ -11,10 +11,27 @@
 
 namespace chainadj {
 
+// The masks in use.
+inline constexpr const char* kMaskCoordinate = "0.000";         // metres, to the millimetre
+inline constexpr const char* kMaskSide = "0.0000";              // a typed or derived side
+inline constexpr const char* kMaskAngle = "0.00000";            // degrees
+inline constexpr const char* kMaskAngleReentered = ".00000";    // Ta's echo after a re-entry
+inline constexpr const char* kMaskTwoDecimals = "0.00";         // closures and mean errors
+inline constexpr const char* kMaskReciprocalWeight = "0.000000";
+
+// The unit texts that follow a number.
+inline constexpr const char* kUnitSeconds = " 秒";
+inline constexpr const char* kUnitLogUnits = " 单位";  // units of the sixth decimal
+inline constexpr const char* kUnitMillimetres = " 毫米";
+inline constexpr const char* kUnitDegrees = " 度";
+
 std::string formatMask(double value, std::string_view mask);
 
 // formatMask(value, mask) followed by a unit text such as " 秒" or " 毫米".
 std::string formatWithUnit(double value, std::string_view mask, std::string_view unit);
+
+// Round(x, d) in plain digits, without trailing zeros: 1234.5 -> "1234.5", 1000 -> "1000".
+std::string formatRoundedPlain(double value, int decimals);
 
 // A whole number in plain digits (no separators, no exponent), truncated toward zero.
 std::string formatWholeNumber(double value);

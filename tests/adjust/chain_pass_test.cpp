@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "adjust/adjustment_messages.h"
+#include "adjust/chain_ends.h"
 #include "chain_state_builder.h"
 #include "state/angles.h"
 #include "state/chain_error.h"
@@ -27,7 +28,7 @@ void expectTruePoints(const ChainPass& pass, const TrueChain& truth, int firstPo
 TEST(ChainPass, AFanOfFourHangsEverySideOnItsTurningPoint) {
   const TrueChain truth = testing::fanChain(4);
   const ChainState chain = chainStateFromA(truth, knownDataFromA(truth, 15.0, 5.0, true));
-  const ChainPass pass = runChainPass(chain, startFromA(chain, rangeRule));
+  const ChainPass pass = runChainPass(chain, fromAToB(chain).routeStart(chain));
   EXPECT_EQ(pass.route, (std::vector<int>{0, 1, 1, 1, 1}));
   expectTruePoints(pass, truth, 0);
   for (int i = 1; i <= 4; ++i) EXPECT_EQ(pass.routeX(i), pass.X[1]) << "triangle " << i;
@@ -37,7 +38,7 @@ TEST(ChainPass, AFanOfFourHangsEverySideOnItsTurningPoint) {
 TEST(ChainPass, AZigZagStripMovesOnAtEveryTriangle) {
   const TrueChain truth = testing::zigZagChain(5);
   const ChainState chain = chainStateFromA(truth, knownDataFromA(truth, -8.0, 5.0, true));
-  const ChainPass pass = runChainPass(chain, startFromA(chain, rangeRule));
+  const ChainPass pass = runChainPass(chain, fromAToB(chain).routeStart(chain));
   EXPECT_EQ(pass.route, (std::vector<int>{0, 1, 2, 3, 4, 5}));
   expectTruePoints(pass, truth, 0);
 }
@@ -45,7 +46,7 @@ TEST(ChainPass, AZigZagStripMovesOnAtEveryTriangle) {
 TEST(ChainPass, MixedRunsOfFansAndZigsFollowTheRoute) {
   const TrueChain truth = testing::mixedChain(12);
   const ChainState chain = chainStateFromA(truth, knownDataFromA(truth, 3.0, 5.0, true));
-  const ChainPass pass = runChainPass(chain, startFromA(chain, rangeRule));
+  const ChainPass pass = runChainPass(chain, fromAToB(chain).routeStart(chain));
   EXPECT_EQ(pass.route, truth.route);
   expectTruePoints(pass, truth, 0);
   for (int i = 1; i <= 13; ++i) {
@@ -65,7 +66,7 @@ TEST(ChainPass, AChainStartingAtAKnownPointTurnsTheFirstTriangleAboutIt) {
   chain.Xc = truth.points[1].x;
   chain.Yc = truth.points[1].y;
   chain.Ta = testing::azimuth(truth.points[1], truth.points[0]);
-  const ChainPass pass = runChainPass(chain, startAtC(chain));
+  const ChainPass pass = runChainPass(chain, fromCToB(chain).routeStart(chain));
   EXPECT_EQ(pass.route, truth.route);
   expectTruePoints(pass, truth, 1);
 }
@@ -73,7 +74,7 @@ TEST(ChainPass, AChainStartingAtAKnownPointTurnsTheFirstTriangleAboutIt) {
 TEST(ChainPass, PlacesPointsAgainAfterAChangeOfScale) {
   const TrueChain truth = testing::zigZagChain(3);
   const ChainState chain = chainStateFromA(truth, knownDataFromA(truth, 2.0, 5.0, true));
-  const RouteStart start = startFromA(chain, rangeRule);
+  const RouteStart start = fromAToB(chain).routeStart(chain);
   ChainPass pass = runChainPass(chain, start);
   for (double& side : pass.S) side *= 2.0;
   placePoints(pass, start, chain.rho);
@@ -87,7 +88,7 @@ TEST(ChainPass, AForwardAngleWithoutSineStopsTheRun) {
   ChainState chain = chainStateFromA(truth, knownDataFromA(truth, 2.0, 5.0, true));
   chain.B[2] = 0.0;
   try {
-    runChainPass(chain, startFromA(chain, rangeRule));
+    runChainPass(chain, fromAToB(chain).routeStart(chain));
     FAIL() << "a side was divided by a zero sine";
   } catch (const ChainError& error) {
     EXPECT_EQ(error.what(), zeroForwardAngleSineMessage(2));

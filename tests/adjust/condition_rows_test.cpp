@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "adjust/chain_ends.h"
 #include "adjust/adjustment_messages.h"
 #include "chain_state_builder.h"
 #include "independent_adjustment.h"
@@ -24,7 +25,8 @@ struct Rows {
   testing::KnownData known = testing::knownDataFromA(truth, 11.0, -6.0, true);
   ChainState chain = testing::chainStateFromA(truth, known);
   SecondGroup group{chain.n};
-  ChainPass pass = runChainPass(chain, startFromA(chain, rangeRule));
+  ChainPass pass = runChainPass(chain, fromAToB(chain).routeStart(chain));
+  CoordinateTarget target = fromAToB(chain).coordinateTarget(chain, pass);
 };
 
 double triangleSum(const CoefficientRow& row, int i) {
@@ -52,7 +54,7 @@ TEST(ConditionRows, TheAzimuthRowHoldsSinglePrecisionThirds) {
 TEST(ConditionRows, EveryTriangleOfEveryRowSumsToZero) {
   Rows rows;
   const CoordinateRows coordinates =
-      coordinateRows(rows.chain, rows.pass, closingAtB(rows.chain, rows.pass), rows.group);
+      coordinateRows(rows.chain, rows.pass, rows.target, rows.group);
   for (const CoefficientRow& row : {sideRow(rows.chain, rows.group), coordinates.x, coordinates.y,
                                     middleSideWeightRow(rows.chain, rows.group)}) {
     for (int i = 1; i <= rows.chain.n; ++i) EXPECT_NEAR(triangleSum(row, i), 0.0, 1e-12);
@@ -64,7 +66,7 @@ TEST(ConditionRows, EveryTriangleOfEveryRowSumsToZero) {
 TEST(ConditionRows, CoordinateRowsPredictTheMoveOfTheClosingPoint) {
   Rows rows;
   const CoordinateRows coordinates =
-      coordinateRows(rows.chain, rows.pass, closingAtB(rows.chain, rows.pass), rows.group);
+      coordinateRows(rows.chain, rows.pass, rows.target, rows.group);
   const testing::ChainProblem problem{rows.truth.points[0], rows.truth.points[at(8)], rows.known,
                                       rows.truth.angles, {}};
   const double step = 0.5 / 3600.0;
@@ -96,12 +98,11 @@ TEST(ConditionRows, CoordinateRowsPredictTheMoveOfTheClosingPoint) {
 
 TEST(ConditionRows, OrientationColumnsGoToTheConditionsPresent) {
   Rows rows;
-  rows.group.add({ConditionKind::Azimuth, azimuthRow(rows.chain, rows.group), 0.0});
-  CoordinateRows coordinates =
-      coordinateRows(rows.chain, rows.pass, closingAtB(rows.chain, rows.pass), rows.group);
-  rows.group.add({ConditionKind::X, coordinates.x, 0.0});
-  rows.group.add({ConditionKind::Y, coordinates.y, 0.0});
-  addOrientationColumns(rows.group, rows.chain);
+  rows.group.add({ConditionKind::Azimuth, azimuthRow(rows.chain, rows.group), 0.0, 0.0});
+  CoordinateRows coordinates = coordinateRows(rows.chain, rows.pass, rows.target, rows.group);
+  rows.group.add({ConditionKind::X, coordinates.x, 0.0, 0.0});
+  rows.group.add({ConditionKind::Y, coordinates.y, 0.0, 0.0});
+  addOrientationColumns(rows.group, rows.chain, rows.target);
   const ChainState& c = rows.chain;
   const std::size_t qb = at(columnOfQb(c.n));
   EXPECT_EQ(rows.group.find(ConditionKind::Azimuth)->a[0], 1.0);

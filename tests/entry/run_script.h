@@ -27,7 +27,7 @@ inline ProcedureCalls& procedureCalls() {
 }
 
 template <int Row>
-void recordCall(ChainState& chain, Platform&) {
+void recordCall(ChainState& chain, Platform&, AdjustmentResult&) {
   procedureCalls().rows.push_back(Row);
   procedureCalls().chainSeen = chain;
 }

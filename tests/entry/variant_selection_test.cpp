@@ -322,7 +322,7 @@ TEST_F(Selection, UnorientedChainKeepsTaAndQaAtZero) {
 TEST_F(Selection, TheProcedureWorksOnTheDriversOwnChain) {
   ScriptedPlatform own;
   ProcedureTable table = recordingProcedures();
-  table[5] = [](ChainState& chain, Platform& platform) {
+  table[5] = [](ChainState& chain, Platform& platform, AdjustmentResult&) {
     chain.Qa = 7.0;
     chain.A[1] = 61.0;
     platform.setText(13, "closure");
@@ -339,7 +339,7 @@ TEST_F(Selection, TheProcedureWorksOnTheDriversOwnChain) {
 TEST_F(Selection, AProcedureThatStopsOnItsDataIsShownItsMessage) {
   ScriptedPlatform own;
   ProcedureTable table = recordingProcedures();
-  table[5] = [](ChainState&, Platform&) { throw ChainError("图形强度太弱，本次计算停止。"); };
+  table[5] = [](ChainState&, Platform&, AdjustmentResult&) { throw ChainError("图形强度太弱，本次计算停止。"); };
   RunDriver stopping(own, table);
   own.setResponder(respondWith(build(3, true, true, false, false, {})));
   EXPECT_EQ(stopping.Command1_Click(), RunOutcome::Stopped);
@@ -350,7 +350,7 @@ TEST_F(Selection, AProcedureThatStopsOnItsDataIsShownItsMessage) {
 TEST_F(Selection, AProcedureCutShortByClosingTheProgramEndsTheRunQuietly) {
   ScriptedPlatform own;
   ProcedureTable table = recordingProcedures();
-  table[5] = [](ChainState&, Platform& platform) { askOrEnd(platform, "listing"); };
+  table[5] = [](ChainState&, Platform& platform, AdjustmentResult&) { askOrEnd(platform, "listing"); };
   RunDriver ending(own, table);
   own.setResponder(respondWith(build(3, true, true, false, false, {})));
   EXPECT_EQ(ending.Command1_Click(), RunOutcome::ProgramEnding);

@@ -1,0 +1,36 @@
+#include "adjust/adjustment_course.h"
+
+#include "adjust/condition_rows.h"
+#include "adjust/corrections.h"
+#include "adjust/precision.h"
+
+namespace chainadj {
+
+void adjustAndList(const SecondGroup& group, ChainState& chain, const ChainEnds& ends,
+                   const ChainPass& provisional, Platform& platform, AdjustmentResult& result,
+                   const CourseOptions& options) {
+  result.group = group;
+  const SecondGroupSolution solution = options.solve(group, platform);
+  result.reciprocalWeight = solution.reciprocalWeight;
+  result.corrections = secondGroupCorrections(group, solution.correlates);
+  const double vv = applyCorrections(result.corrections, chain);
+  const PrecisionInputs inputs{vv, chain.WW, chain.n + group.conditions(),
+                               solution.reciprocalWeight,
+                               distanceFromA(chain, provisional, middleTriangle(chain.n) + 1)};
+  result.precision = reportPrecision(platform, inputs, options.mlogsUnit);
+  result.meanError = result.precision->mb;
+
+  ChainPass adjusted = runChainPass(chain, ends.routeStart(chain));
+  chain.S = adjusted.S;
+  listAndRecord(chain, std::move(adjusted), ends.lastListedPoint(chain.n), options.namePrefix,
+                platform, result);
+}
+
+void listAndRecord(const ChainState& chain, ChainPass points, int last, const char* namePrefix,
+                   Platform& platform, AdjustmentResult& result) {
+  result.points = std::move(points);
+  listCoordinates(platform, chain.na, result.points, 1, last, namePrefix);
+  result.lastListedPoint = last;
+}
+
+}  // namespace chainadj

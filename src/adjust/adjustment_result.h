@@ -1,0 +1,25 @@
+// What an adjustment leaves besides the window: the second group as it was built and solved,
+// the corrections, the precision figures and the adjusted points, for a report of the run.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "adjust/chain_pass.h"
+#include "adjust/precision.h"
+#include "adjust/second_group.h"
+
+namespace chainadj {
+
+struct AdjustmentResult {
+  SecondGroup group{0};               // the conditions and the weight function; none when fitted
+  std::vector<double> corrections;    // v(k), seconds, columns 0..3n+1; empty when fitted
+  std::optional<double> reciprocalWeight;  // Pinv of the weakest side
+  std::optional<PrecisionFigures> precision;  // mb, mlogs, Tr, md
+  double meanError = 0;               // mb, seconds (for a fitted chain from the closures alone)
+  ChainPass points;                   // the final pass: the adjusted (or fitted) chain points
+  int firstListedPoint = 1;
+  int lastListedPoint = 0;            // 0 until the listing has shown its last point
+};
+
+}  // namespace chainadj
