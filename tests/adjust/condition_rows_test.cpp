@@ -67,8 +67,11 @@ TEST(ConditionRows, CoordinateRowsPredictTheMoveOfTheClosingPoint) {
   Rows rows;
   const CoordinateRows coordinates =
       coordinateRows(rows.chain, rows.pass, rows.target, rows.group);
-  const testing::ChainProblem problem{rows.truth.points[0], rows.truth.points[at(8)], rows.known,
-                                      rows.truth.angles, {}};
+  testing::ChainProblem problem;
+  problem.A = rows.truth.points[0];
+  problem.B = rows.truth.points[at(8)];
+  problem.known = rows.known;
+  problem.observed = rows.truth.angles;
   const double step = 0.5 / 3600.0;
   for (int i = 1; i <= rows.chain.n; ++i) {
     for (bool towardC : {false, true}) {
