@@ -326,6 +326,13 @@ TEST(ClosedFormSolution, DependentConditionsStopBeforeTheReciprocalWeight) {
   EXPECT_FALSE(platform.written(18));
 }
 
+TEST(Cm4, ShowsMlogsWithoutAUnit) {
+  const SurveyedChain chain = surveyChain(mixedChain(6), KnownKind::AzimuthsOnly, 5.0, -7.0);
+  const AdjustmentRun run(answersFor(chain, withErrors(chain.truth.angles, 2.0)));
+  EXPECT_TRUE(std::regex_match(run.platform.text(19), std::regex("[0-9]+\\.[0-9]{2}")))
+      << run.platform.text(19);
+}
+
 TEST(Cm5, WritesItsMeanErrorAfterTheListingAndLeavesThePrecisionBoxes) {
   const SurveyedChain chain = surveyChain(zigZagChain(3), KnownKind::Unoriented, 0.0, 0.0);
   const AdjustmentRun run(answersFor(chain, withErrors(chain.truth.angles, 2.0)));
