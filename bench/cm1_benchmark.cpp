@@ -7,7 +7,7 @@
 #include "chain_answers.h"
 #include "entry/run_driver.h"
 #include "scripted_platform.h"
-#include "true_chain.h"
+#include "surveyed_chain.h"
 
 namespace chainadj {
 namespace {
@@ -17,8 +17,9 @@ using testing::ScriptedPlatform;
 
 ChainAnswers longChain(int triangles) {
   const testing::TrueChain truth = testing::zigZagChain(triangles);
-  const testing::KnownData known = testing::knownDataFromA(truth, 12.5, -8.25, true);
-  return testing::answersFromA(truth.points, testing::withErrors(truth.angles, 2.0), known);
+  const testing::SurveyedChain chain =
+      testing::surveyChain(truth, testing::KnownKind::FullFromA, 12.5, -8.25);
+  return testing::answersFor(chain, testing::withErrors(truth.angles, 2.0));
 }
 
 // A window that shows nothing and answers every listing prompt at once.

@@ -22,8 +22,9 @@ std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
 struct Rows {
   testing::TrueChain truth = testing::mixedChain(7);
-  testing::KnownData known = testing::knownDataFromA(truth, 11.0, -6.0, true);
-  ChainState chain = testing::chainStateFromA(truth, known);
+  testing::SurveyedChain surveyed = testing::surveyChain(truth, testing::KnownKind::FullFromA, 11.0, -6.0);
+  testing::KnownData known = surveyed.known;
+  ChainState chain = testing::chainStateFromA(surveyed);
   SecondGroup group{chain.n};
   ChainPass pass = runChainPass(chain, fromAToB(chain).routeStart(chain));
   CoordinateTarget target = fromAToB(chain).coordinateTarget(chain, pass);
