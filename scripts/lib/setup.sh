@@ -6,6 +6,7 @@ CHAINADJ_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
   qt6-base-dev libgl-dev
   fonts-arphic-uming fonts-wqy-microhei
+  librsvg2-bin
 )
 
 ensure_packages() {
