@@ -9,6 +9,9 @@ CHAINADJ_PACKAGES=(
   librsvg2-bin
 )
 
+# Building the Debian package (dpkg-shlibdeps) and checking the installed files.
+CHAINADJ_PACKAGING_PACKAGES=(dpkg-dev file desktop-file-utils appstream man-db)
+
 ensure_packages() {
   local missing=()
   local package
