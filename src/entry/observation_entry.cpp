@@ -228,7 +228,8 @@ void ObservationEntry::distributeClosure(int i) {
   const auto k = static_cast<std::size_t>(i);
   const double w = chain_.A[k] + chain_.B[k] + chain_.C[k] - 180.0;  // degrees
   platform_.setLabel(label::kTriangleClosure, "三角形闭合差 w(" + std::to_string(i) + ")");
-  showValue(platform_, box::kTriangleClosure, kSecondsPerDegree * w, kSecondsFormat);
+  chain_.w[k] = kSecondsPerDegree * w;
+  showValue(platform_, box::kTriangleClosure, chain_.w[k], kSecondsFormat);
   chain_.WW += w * w / 3.0;
   chain_.A[k] -= w / 3.0;
   chain_.B[k] -= w / 3.0;
