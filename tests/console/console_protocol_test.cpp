@@ -60,6 +60,24 @@ TEST(ConsoleProtocol, EndOfInputWhileAPromptWaitsIsAFailure) {
   EXPECT_EQ(last.rfind("! ", 0), 0u) << last;
 }
 
+TEST(ConsoleProtocol, StopAtAPromptEndsTheRunQuietlyAndTheNextRunStartsAfresh) {
+  // Xa typed and confirmed, "!stop" at the Ya prompt; then a new run left at its count.
+  const Session session = runWith("1\n1\n1000\n\n!stop\r\n1\n\n");
+  EXPECT_EQ(session.status, 0);
+  EXPECT_EQ(session.output.find("\n! "), std::string::npos);  // no message
+  EXPECT_NE(session.output.find("Text1:  1000.000\n"), std::string::npos);
+  EXPECT_NE(session.output.find("? 请输入起算点 A 点的横座标 Ya :\n? 请输入三角形的个数\n"),
+            std::string::npos);
+}
+
+TEST(ConsoleProtocol, OnlyTheExactStopLineStops) {
+  // With blanks around it, it is an answer like any other: taken as the triangle count and
+  // refused.
+  const Session session = runWith("1\n !stop\n!stop\n");
+  EXPECT_EQ(session.status, 0);
+  EXPECT_NE(session.output.find("! 三角形的个数必须是"), std::string::npos);
+}
+
 TEST(ConsoleProtocol, CarriageReturnsOfWindowsScriptsAreStripped) {
   // A run typed with CRLF endings behaves like one typed with LF endings.
   const std::string lf = "1\n1\n5\n\n";
