@@ -9,6 +9,7 @@
 #include "state/chain_error.h"
 #include "state/constants.h"
 #include "state/display_format.h"
+#include "state/flag_answer.h"
 #include "state/form_fields.h"
 #include "state/number_text.h"
 
@@ -127,7 +128,7 @@ void ObservationEntry::takeClosingSide() {
 
 void ObservationEntry::takeStartAzimuth() {
   if (chain_.noC() && chain_.noE()) {
-    flags_.Tag = promptConfirm(platform_, InputItem::Tag).text;
+    flags_.Tag = flagAnswer(promptConfirm(platform_, InputItem::Tag).text);
   } else if (chain_.noC() && chain_.hasE()) {
     flags_.Tag = "y";
   }
@@ -138,7 +139,7 @@ void ObservationEntry::takeStartAzimuth() {
 
 void ObservationEntry::takeClosingAzimuth() {
   if (chain_.noD() && chain_.noF()) {
-    flags_.TbG = promptConfirm(platform_, InputItem::TbG).text;
+    flags_.TbG = flagAnswer(promptConfirm(platform_, InputItem::TbG).text);
     if (flags_.TbG == "n") flags_.TbG = "nn";
   }
   if (chain_.hasD()) {
