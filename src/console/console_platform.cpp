@@ -1,5 +1,8 @@
 #include "console/console_platform.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <istream>
 #include <ostream>
 
@@ -14,29 +17,47 @@ constexpr const char* kStopLine = "!stop";
 
 }  // namespace
 
+void ConsolePlatform::writeLine(std::string_view head, std::string_view text) {
+  std::streambuf& out = *out_.rdbuf();
+  out.sputn(head.data(), static_cast<std::streamsize>(head.size()));
+  out.sputn(text.data(), static_cast<std::streamsize>(text.size()));
+  out.sputc('\n');
+}
+
+void ConsolePlatform::writeLine(std::string_view kind, int number, std::string_view close,
+                                std::string_view text) {
+  std::array<char, 32> head{};
+  char* end = std::copy(kind.begin(), kind.end(), head.data());
+  end = std::to_chars(end, head.data() + head.size(), number).ptr;
+  end = std::copy(close.begin(), close.end(), end);
+  writeLine(std::string_view(head.data(), static_cast<std::size_t>(end - head.data())), text);
+}
+
 void ConsolePlatform::setText(int box, const std::string& text) {
-  out_ << "Text" << box << ": " << text << '\n';
+  writeLine("Text", box, ": ", text);
 }
 
 void ConsolePlatform::setLabel(int label, const std::string& caption) {
-  out_ << "Label" << label << ": " << caption << '\n';
+  writeLine("Label", label, ": ", caption);
 }
 
 void ConsolePlatform::setLabel12(int element, const std::string& caption) {
-  out_ << "Label12(" << element << "): " << caption << '\n';
+  writeLine("Label12(", element, "): ", caption);
 }
 
 std::optional<std::string> ConsolePlatform::ask(const std::string& prompt) {
-  out_ << "? " << prompt << '\n';
+  writeLine("? ", prompt);
   std::optional<std::string> answer = readLine();
   if (answer == kStopLine) throw RunStopped();
   return answer;
 }
 
-void ConsolePlatform::showMessage(const std::string& message) { out_ << "! " << message << '\n'; }
+void ConsolePlatform::showMessage(const std::string& message) { writeLine("! ", message); }
 
 std::optional<std::string> ConsolePlatform::readLine() {
-  out_.flush();
+  // The one waiting for this line (a person, or a program driving the console) must see what
+  // was written first; a line already there (a pipe or a file read ahead) is read at once.
+  if (in_.rdbuf()->in_avail() <= 0) out_.flush();
   std::string line;
   if (!std::getline(in_, line)) return std::nullopt;
   if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -44,6 +65,7 @@ std::optional<std::string> ConsolePlatform::readLine() {
 }
 
 int runConsole(std::istream& in, std::ostream& out) {
+  in.tie(nullptr);  // the console flushes before a read only when the read would wait
   ConsolePlatform console(in, out);
   RunDriver driver(console);
   while (std::optional<std::string> command = console.readLine()) {

@@ -11,6 +11,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "state/platform.h"
 
@@ -32,6 +33,11 @@ class ConsolePlatform : public Platform {
   bool ended() const { return ended_; }
 
  private:
+  // One output line: its head and text.
+  void writeLine(std::string_view head, std::string_view text);
+  // One output line whose head is a kind, a number and its close ("Text", 13, ": ").
+  void writeLine(std::string_view kind, int number, std::string_view close, std::string_view text);
+
   std::istream& in_;
   std::ostream& out_;
   bool ended_ = false;

@@ -46,10 +46,12 @@ constexpr const char* kTriangleAngleRange =
     "求距角和前进角必须大于 0 度并且小于 180 度，请重新输入。";
 constexpr const char* kIntervalAngleRange = "间隔角的绝对值必须小于 180 度，请重新输入。";
 
-std::optional<std::string> refusalOfAngle(ValueKind kind, const std::string& answer) {
-  const std::optional<TypedDms> dms = readDms(answer);
-  if (!dms || !dms->legal()) return kIllegalDms;
-  const double degrees = dms->toDecimalDegrees();
+bool isAngle(ValueKind kind) {
+  return kind == ValueKind::Angle || kind == ValueKind::TriangleAngle ||
+         kind == ValueKind::IntervalAngle;
+}
+
+std::optional<std::string> refusalOfDegrees(ValueKind kind, double degrees) {
   if (kind == ValueKind::TriangleAngle && !(degrees > 0.0 && degrees < 180.0)) {
     return kTriangleAngleRange;
   }
@@ -63,12 +65,12 @@ std::optional<std::string> refusalOfAngle(ValueKind kind, const std::string& ans
 Answer askValue(Platform& platform, const InputRule& rule, const char* prompt) {
   for (;;) {
     std::string text = askOrEnd(platform, prompt);
-    if (std::optional<std::string> refusal = refusalOf(rule.kind, text)) {
-      platform.showMessage(*refusal);
+    const ReadAnswer read = readAnswer(rule.kind, text);
+    if (read.refusal) {
+      platform.showMessage(*read.refusal);
       continue;
     }
-    const double value = rule.kind == ValueKind::Text ? 0.0 : parseNumber(text).value_or(0.0);
-    return {std::move(text), value};
+    return {std::move(text), read.value, read.degrees};
   }
 }
 
@@ -84,16 +86,30 @@ void echo(Platform& platform, const InputRule& rule, const Answer& answer, const
 
 const InputRule& inputRule(InputItem item) { return kRules[static_cast<std::size_t>(item)]; }
 
-std::optional<std::string> refusalOf(ValueKind kind, const std::string& answer) {
-  if (kind == ValueKind::Text) return std::nullopt;
+ReadAnswer readAnswer(ValueKind kind, const std::string& answer) {
+  ReadAnswer read;
+  if (kind == ValueKind::Text) return read;
   const std::optional<double> value = parseNumber(answer);
-  if (!value) return kNotANumber;
-  if (kind == ValueKind::Side && *value < 0.0) return kNegativeSide;
-  if (kind == ValueKind::Angle || kind == ValueKind::TriangleAngle ||
-      kind == ValueKind::IntervalAngle) {
-    return refusalOfAngle(kind, answer);
+  if (!value) {
+    read.refusal = kNotANumber;
+    return read;
   }
-  return std::nullopt;
+  read.value = *value;
+  if (kind == ValueKind::Side && *value < 0.0) read.refusal = kNegativeSide;
+  if (isAngle(kind)) {
+    const std::optional<TypedDms> dms = readDms(answer);
+    if (!dms || !dms->legal()) {
+      read.refusal = kIllegalDms;
+      return read;
+    }
+    read.degrees = dms->toDecimalDegrees();
+    read.refusal = refusalOfDegrees(kind, read.degrees);
+  }
+  return read;
+}
+
+std::optional<std::string> refusalOf(ValueKind kind, const std::string& answer) {
+  return readAnswer(kind, answer).refusal;
 }
 
 Answer promptConfirm(Platform& platform, InputItem item,
@@ -117,9 +133,6 @@ Answer promptConfirm(Platform& platform, InputItem item,
   return answer;
 }
 
-double typedAngleDegrees(const Answer& answer) {
-  const std::optional<TypedDms> dms = readDms(answer.text);
-  return dms ? dms->toDecimalDegrees() : 0.0;
-}
+double typedAngleDegrees(const Answer& answer) { return answer.degrees; }
 
 }  // namespace chainadj

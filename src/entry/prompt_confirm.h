@@ -32,9 +32,19 @@ struct InputRule {
 const InputRule& inputRule(InputItem item);
 
 struct Answer {
-  std::string text;    // as typed
-  double value = 0.0;  // the number typed (angles still in degrees.minutesseconds); 0 for text
+  std::string text;      // as typed
+  double value = 0.0;    // the number typed (angles still in degrees.minutesseconds); 0 for text
+  double degrees = 0.0;  // an angle in decimal degrees, sign included; 0 for other kinds
 };
+
+// An answer read for an item of that kind: the message when the item refuses it, otherwise its
+// number and, for an angle, its decimal degrees.
+struct ReadAnswer {
+  std::optional<std::string> refusal;
+  double value = 0.0;
+  double degrees = 0.0;
+};
+ReadAnswer readAnswer(ValueKind kind, const std::string& answer);
 
 // The message for an answer that the item refuses, or nullopt when it is taken.
 std::optional<std::string> refusalOf(ValueKind kind, const std::string& answer);

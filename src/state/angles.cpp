@@ -56,7 +56,7 @@ std::optional<TypedDms> readDms(std::string_view numberText) {
   if (!normalized) return std::nullopt;
   TypedDms dms;
   if (normalized->empty()) return dms;
-  const NumberParts number = *splitNumber(*normalized);
+  const NumberParts number = splitNormalized(*normalized);
   dms.negative = number.negative;
   const DecimalDigits parts = shiftPoint(number.mantissa, number.exponent);
   std::string fraction = parts.fractionPart;

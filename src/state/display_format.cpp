@@ -1,5 +1,6 @@
 #include "state/display_format.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -18,11 +19,11 @@ void requireFinite(double value) {
 // Fixed notation with the given decimals, whatever the locale. to_chars works on the exact
 // binary value and rounds an exact tie to even, which is the rounding every box uses.
 std::string fixed(double value, int decimals) {
-  std::string text(std::size_t{330} + static_cast<std::size_t>(decimals), '\0');
-  const auto result = std::to_chars(text.data(), text.data() + text.size(), value,
+  // The largest double has 309 integer digits; the masks ask for at most six decimals.
+  std::array<char, 330> digits;
+  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value,
                                     std::chars_format::fixed, decimals);
-  text.resize(static_cast<std::size_t>(result.ptr - text.data()));
-  return text;
+  return std::string(digits.data(), result.ptr);
 }
 
 bool allZeroDigits(const std::string& text) {

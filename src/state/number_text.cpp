@@ -9,6 +9,11 @@ namespace {
 
 // Full-width forms U+FF0B "＋", U+FF0D "－", U+FF0E "．" and U+FF10..U+FF19 "０".."９" are
 // EF BC 8B, 8D, 8E and 90..99 in UTF-8; the ideographic space U+3000 is E3 80 80.
+bool plainAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
+}
+
 std::string toAsciiForms(std::string_view text) {
   std::string out;
   out.reserve(text.size());
@@ -37,7 +42,7 @@ std::string toAsciiForms(std::string_view text) {
   return out;
 }
 
-std::string trimBlanks(const std::string& text) {
+std::string_view trimBlanks(std::string_view text) {
   const auto blank = [](char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; };
   std::size_t first = 0;
   std::size_t last = text.size();
@@ -72,17 +77,16 @@ bool isNumberGrammar(std::string_view text) {
 }  // namespace
 
 std::optional<std::string> normalizedNumberText(std::string_view answer) {
-  std::string text = trimBlanks(toAsciiForms(answer));
-  if (text.empty()) return text;
-  if (!isNumberGrammar(text)) return std::nullopt;
-  return text;
+  // Answers are nearly always plain ASCII already: only the others are copied twice.
+  const std::string converted = plainAscii(answer) ? std::string() : toAsciiForms(answer);
+  const std::string_view text = trimBlanks(plainAscii(answer) ? answer : converted);
+  if (!text.empty() && !isNumberGrammar(text)) return std::nullopt;
+  return std::string(text);
 }
 
-std::optional<NumberParts> splitNumber(std::string_view answer) {
-  const std::optional<std::string> text = normalizedNumberText(answer);
-  if (!text || text->empty()) return std::nullopt;
+NumberParts splitNormalized(std::string_view text) {
   NumberParts parts;
-  std::string_view rest = *text;
+  std::string_view rest = text;
   if (rest.front() == '+' || rest.front() == '-') {
     parts.negative = rest.front() == '-';
     rest.remove_prefix(1);
@@ -99,6 +103,12 @@ std::optional<NumberParts> splitNumber(std::string_view answer) {
     if (negative) parts.exponent = -parts.exponent;
   }
   return parts;
+}
+
+std::optional<NumberParts> splitNumber(std::string_view answer) {
+  const std::optional<std::string> text = normalizedNumberText(answer);
+  if (!text || text->empty()) return std::nullopt;
+  return splitNormalized(*text);
 }
 
 namespace {
@@ -127,7 +137,7 @@ std::optional<double> parseNumber(std::string_view answer) {
       std::from_chars(text->data() + start, text->data() + text->size(), value);
   if (error == std::errc::result_out_of_range) {
     // Too small to hold reads as 0; too large is refused.
-    const std::optional<long> power = leadingPowerOfTen(*splitNumber(*text));
+    const std::optional<long> power = leadingPowerOfTen(splitNormalized(*text));
     if (!power || *power < 0) return 0.0;
     return std::nullopt;
   }

@@ -28,6 +28,8 @@ struct NumberParts {
 
 // The parts of an answer that is a number; nullopt when it is no number or empty.
 std::optional<NumberParts> splitNumber(std::string_view answer);
+// The parts of a text that normalizedNumberText gave and that is not empty.
+NumberParts splitNormalized(std::string_view normalizedText);
 
 // The answer's value: an empty answer is 0; nullopt when the answer is no number (or too large
 // to hold).

@@ -389,13 +389,16 @@ TEST(RefusedAnswer, ATriangleAngleThatReadsAsZeroInAnyWriting) {
 // ---- The accepted angle in decimal degrees ----
 
 TEST(TypedAngleDegrees, ReadsTheTypedDigits) {
-  EXPECT_NEAR(typedAngleDegrees({"1.1300", 1.13}), 1.0 + 13.0 / 60, 1e-12);
-  EXPECT_NEAR(typedAngleDegrees({"-30.1000", -30.1}), -(30.0 + 10.0 / 60), 1e-12);
-  EXPECT_NEAR(typedAngleDegrees({"-0.3000", -0.3}), -0.5, 1e-12);
-  EXPECT_NEAR(typedAngleDegrees({"45.301525", 45.301525}), 45.0 + 0.5 + 15.25 / 3600, 1e-12);
-  EXPECT_EQ(typedAngleDegrees({"", 0.0}), 0.0);
-  EXPECT_NEAR(typedAngleDegrees({"\xEF\xBC\x91\xEF\xBC\x8E\xEF\xBC\x91\xEF\xBC\x93", 1.13}),
-              1.0 + 13.0 / 60, 1e-12);  // １．１３
+  const auto degrees = [](const std::string& typed) {
+    return readAnswer(ValueKind::Angle, typed).degrees;
+  };
+  EXPECT_NEAR(degrees("1.1300"), 1.0 + 13.0 / 60, 1e-12);
+  EXPECT_NEAR(degrees("-30.1000"), -(30.0 + 10.0 / 60), 1e-12);
+  EXPECT_NEAR(degrees("-0.3000"), -0.5, 1e-12);
+  EXPECT_NEAR(degrees("45.301525"), 45.0 + 0.5 + 15.25 / 3600, 1e-12);
+  EXPECT_EQ(degrees(""), 0.0);
+  EXPECT_NEAR(degrees("\xEF\xBC\x91\xEF\xBC\x8E\xEF\xBC\x91\xEF\xBC\x93"), 1.0 + 13.0 / 60,
+              1e-12);  // １．１３
 }
 
 TEST(TypedAngleDegrees, EveryWholeSecondBelowTwelveDegreesIsExact) {
@@ -406,7 +409,7 @@ TEST(TypedAngleDegrees, EveryWholeSecondBelowTwelveDegreesIsExact) {
         char text[16];
         std::snprintf(text, sizeof text, "%d.%02d%02d", d, mm, ss);
         const double want = d + mm / 60.0 + ss / 3600.0;
-        const double got = typedAngleDegrees({text, 0.0});
+        const double got = readAnswer(ValueKind::Angle, text).degrees;
         if (std::abs(got - want) > 1e-12 && ++wrong <= 10) ADD_FAILURE() << text << " " << got;
       }
     }
