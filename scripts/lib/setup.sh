@@ -9,6 +9,9 @@ CHAINADJ_PACKAGES=(
   librsvg2-bin
 )
 
+# The sanitizer build and the fuzz targets: clang with its sanitizer and libFuzzer runtimes.
+CHAINADJ_SANITIZER_PACKAGES=(clang libclang-rt-14-dev)
+
 # Building the Debian package (dpkg-shlibdeps) and checking the installed files.
 CHAINADJ_PACKAGING_PACKAGES=(dpkg-dev file desktop-file-utils appstream man-db)
 
@@ -32,4 +35,18 @@ build_project() {
   local build_dir=$1
   cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build "$build_dir" -j"$(nproc)"
+}
+
+# The core and its test suites built by clang with AddressSanitizer, UndefinedBehaviorSanitizer
+# and the libFuzzer targets (no window, no benchmarks); the targets to build may be named.
+build_sanitized() {
+  local build_dir=$1
+  shift
+  local targets=()
+  local target
+  for target in "$@"; do targets+=(--target "$target"); done
+  CC=clang CXX=clang++ cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCHAINADJ_SANITIZE=ON -DCHAINADJ_FUZZ=ON \
+    -DCHAINADJ_BUILD_WINDOW=OFF -DCHAINADJ_BUILD_BENCH=OFF >/dev/null
+  cmake --build "$build_dir" -j"$(nproc)" "${targets[@]}"
 }

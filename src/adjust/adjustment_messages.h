@@ -8,7 +8,8 @@ namespace chainadj {
 
 inline constexpr const char* kDependentConditionsMessage =
     "第二组条件方程彼此相关（法方程约化后的主元为零），无法解算改正数，本次计算停止。"
-    "请检查三角形的排列和间隔角的正负号，例如所有三角形不能都绕同一个已知点。";
+    "请检查三角形的排列和间隔角的正负号（例如所有三角形不能都绕同一个已知点），"
+    "以及已知点的座标和边长是否输错。";
 
 inline constexpr const char* kNonFiniteNormalEquationsMessage =
     "法方程中出现了无穷大或无效的数值，无法解算改正数，本次计算停止。请检查输入的角度和边长。";

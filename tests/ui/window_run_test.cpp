@@ -3,9 +3,13 @@
 // stops cleanly when the window closes.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
+#include <deque>
 #include <filesystem>
 #include <map>
 #include <ostream>
@@ -13,6 +17,8 @@
 #include <utility>
 #include <vector>
 
+#include "adjust/adjustment_messages.h"
+#include "adjust/conditions.h"
 #include "chain_answers.h"
 #include "entry/prompt_texts.h"
 #include "scripted_platform.h"
@@ -241,6 +247,56 @@ TEST(FlagLetters, UpperCaseYAndNSelectTheSameProcedureAsLowerCase) {
       EXPECT_EQ(upperForm.box(box)->text(), lowerForm.box(box)->text()) << box;
     }
   }
+}
+
+// A chain fitted between A and B with B typed on A cannot be scaled: the message box says so
+// over the window, the boxes keep what the run wrote, and the window adjusts the next chain.
+TEST(DegenerateChain, ShowsTheMessageBoxAndTheWindowRunsTheNextChain) {
+  MainForm form;
+  form.show();
+  ChainAnswers degenerate = unorientedChain();
+  degenerate.set(InputItem::Xb, "3000").set(InputItem::Yb, "1000");
+  std::vector<std::string> session = sessionFor(degenerate);
+  session.erase(session.begin());
+  std::deque<std::string> typed(session.begin(), session.end());
+  form.platform().setInputBox([&](const QString&) {
+    if (typed.empty()) return QString();
+    const QString answer = QString::fromStdString(typed.front());
+    typed.pop_front();
+    return answer;
+  });
+
+  QString shown;
+  std::map<int, QString> boxesWhenShown;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    shown = box->text();
+    for (int number = 1; number <= 36; ++number) boxesWhenShown[number] = form.box(number)->text();
+    box->button(QMessageBox::Ok)->click();
+  });
+  closer.start(10);
+
+  auto* start = form.findChild<QPushButton*>("Command1");
+  start->click();
+  EXPECT_EQ(form.lastOutcome(), RunOutcome::Stopped);
+  EXPECT_EQ(shown.toStdString(), kCoincidentAAndBMessage);
+  EXPECT_TRUE(typed.empty());
+  EXPECT_EQ(form.box(13)->text().toStdString(), kNoAzimuthCondition);  // written before the stop
+  for (const auto& [number, text] : boxesWhenShown) EXPECT_EQ(form.box(number)->text(), text);
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_TRUE(start->isEnabled());
+  EXPECT_FALSE(form.runInProgress());
+
+  std::vector<std::string> next = sessionFor(unorientedChain());
+  typed.assign(next.begin() + 1, next.end());
+  shown.clear();
+  start->click();
+  EXPECT_EQ(form.lastOutcome(), RunOutcome::Adjusted);
+  EXPECT_TRUE(shown.isEmpty()) << shown.toStdString();
+  EXPECT_TRUE(typed.empty());
+  EXPECT_EQ(form.label(36)->text().toStdString(), "Xp(5)");
 }
 
 }  // namespace

@@ -1,0 +1,98 @@
+#include "checked_runs.h"
+
+#include "entry/variant_selection.h"
+#include "state/form_fields.h"
+
+namespace chainadj::testing {
+namespace {
+
+constexpr int kRowBetweenCAndD = 6;
+
+// A message a surveyor can read: it holds Chinese characters (UTF-8 lead bytes E4..E9).
+bool isChinese(const std::string& message) {
+  for (char ch : message) {
+    const auto byte = static_cast<unsigned char>(ch);
+    if (byte >= 0xE4 && byte <= 0xE9) return true;
+  }
+  return false;
+}
+
+void require(bool holds, const std::string& fault) {
+  if (!holds) throw CheckFailed(fault);
+}
+
+void checkEnd(const CheckedRun& run, const RunDriver& driver, const CheckedPlatform& platform,
+              std::size_t messagesBefore) {
+  const bool toldSomething = platform.messages().size() > messagesBefore;
+  switch (run.outcome) {
+    case RunOutcome::Adjusted: {
+      const int last = lastListedPointOf(*run.selection, run.triangles);
+      require(driver.lastResult().lastListedPoint == last &&
+                  platform.label(label::kListedX) == "Xp(" + std::to_string(last) + ")",
+              "adjusted, but the listing stopped before point " + std::to_string(last));
+      break;
+    }
+    case RunOutcome::Stopped:
+      require(toldSomething && isChinese(platform.messages().back()),
+              "stopped without a Chinese message");
+      require(platform.writesSinceMessage() == 0, "a box was written after the stop message");
+      break;
+    case RunOutcome::NothingSelected:
+      require(toldSomething && platform.messages().back() == kNoVariantMessage,
+              "nothing selected without saying so");
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+int lastListedPointOf(int selectionRow, int triangles) {
+  return selectionRow == kRowBetweenCAndD ? triangles : triangles + 1;
+}
+
+CheckedRun runChecked(RunDriver& driver, CheckedPlatform& platform) {
+  const std::size_t messagesBefore = platform.messages().size();
+  CheckedRun run;
+  try {
+    run.outcome = driver.Command1_Click();
+  } catch (const CheckFailed&) {
+    throw;
+  } catch (const std::exception& error) {
+    throw CheckFailed(std::string("an exception left the core: ") + error.what());
+  }
+  run.selection = driver.lastSelection();
+  run.triangles = driver.chain().n;
+  checkEnd(run, driver, platform, messagesBefore);
+  return run;
+}
+
+std::vector<std::string> answerLinesOf(std::string_view input) {
+  std::vector<std::string> lines;
+  while (!input.empty()) {
+    const std::size_t end = input.find('\n');
+    lines.emplace_back(input.substr(0, end));
+    if (end == std::string_view::npos) break;
+    input.remove_prefix(end + 1);
+  }
+  return lines;
+}
+
+std::optional<std::string> faultOfRuns(std::string_view input) {
+  const std::vector<std::string> lines = answerLinesOf(input);
+  CheckedPlatform platform(answerLines(lines));
+  RunDriver driver(platform);
+  try {
+    while (platform.answersTaken() < lines.size()) {
+      const std::size_t before = platform.answersTaken();
+      if (runChecked(driver, platform).outcome == RunOutcome::ProgramEnding) break;
+      if (platform.answersTaken() == before) throw CheckFailed("a run took no answer");
+    }
+  } catch (const CheckFailed& fault) {
+    return std::string(fault.what());
+  }
+  return std::nullopt;
+}
+
+}  // namespace chainadj::testing
