@@ -211,6 +211,11 @@ const std::vector<KnownKind> kStartSideTyped = {
 const std::vector<KnownKind> kFlagTyped = {KnownKind::FullFromA, KnownKind::NoClosingBase,
                                            KnownKind::StartSideOnly, KnownKind::AzimuthsOnly,
                                            KnownKind::Unoriented};
+// TbG asked: neither D nor F.
+const std::vector<KnownKind> kClosingFlagTyped = {
+    KnownKind::FullFromA,    KnownKind::NoClosingBase, KnownKind::StartSideOnly,
+    KnownKind::AzimuthsOnly, KnownKind::Unoriented,    KnownKind::ByEWithTb,
+    KnownKind::FromCWithSide};
 const std::vector<KnownKind> kStartAzimuthTyped = {KnownKind::FullFromA, KnownKind::NoClosingBase,
                                                    KnownKind::StartSideOnly,
                                                    KnownKind::AzimuthsOnly};
@@ -335,6 +340,13 @@ const std::vector<BadInput>& badInputs() {
        }},
       {"CancelAtTheStartAzimuth", kStartAzimuthTyped, insteadOf(InputItem::Ta, ""),
        always(Reaction::Adjusted)},
+      {"CancelAtTheClosingFlag", kClosingFlagTyped, insteadOf(InputItem::TbG, ""),
+       [](KnownKind kind) {
+         // Oriented by E, the chain goes to row 8 whatever TbG says, with a closing azimuth of 0.
+         return Expected{kind == KnownKind::ByEWithTb ? Reaction::Adjusted : Reaction::NothingFits};
+       }},
+      {"CancelAtTheOrientationAngles", {}, before({InputItem::Qa, InputItem::Qb}, ""),
+       always(Reaction::Adjusted)},
       // Minutes or seconds of 60 or more, at every angle.
       {"MinutesOf60", {}, before(kAngles, "45.6000"), always(Reaction::ReAsked, kIllegalDms)},
       {"SecondsOf60", {}, before(kAngles, "45.3060"), always(Reaction::ReAsked, kIllegalDms)},
@@ -408,8 +420,9 @@ const std::vector<BadInput>& badInputs() {
          return respondWith(answersFor(chain, chain.truth.angles));
        },
        always(Reaction::Adjusted), showsNoAngleError},
-      // The longest chain.
-      {"ChainOf100000Triangles", {KnownKind::FullFromA}, longestChain(),
+      // The longest chain, through the normal equations, the closed form and the fit.
+      {"ChainOf100000Triangles",
+       {KnownKind::FullFromA, KnownKind::StartSideOnly, KnownKind::Unoriented}, longestChain(),
        always(Reaction::Adjusted), {}, false},
   };
   return rows;

@@ -1,6 +1,11 @@
 #include "checked_runs.h"
 
+#include <cmath>
+#include <initializer_list>
+
 #include "entry/variant_selection.h"
+#include "quality/closure_checks.h"
+#include "quality/point_precision.h"
 #include "state/form_fields.h"
 
 namespace chainadj::testing {
@@ -21,6 +26,26 @@ void require(bool holds, const std::string& fault) {
   if (!holds) throw CheckFailed(fault);
 }
 
+void requireFinite(std::initializer_list<double> figures, const std::string& what) {
+  for (double figure : figures) require(std::isfinite(figure), what + " is not finite");
+}
+
+// The quality of an adjusted chain: every figure a report of it would show.
+void checkQuality(const RunDriver& driver) {
+  for (const PointPrecision& point : pointPrecisions(driver.chain(), driver.lastResult())) {
+    requireFinite({point.mx, point.my, point.mp, point.E, point.F, point.azimuthOfE},
+                  "the precision of point " + std::to_string(point.point));
+  }
+  const ClosureReport report = checkClosures(driver.chain(), driver.lastResult(), {});
+  for (const TriangleCheck& triangle : report.triangles) {
+    requireFinite({triangle.check.closure, triangle.check.limit}, "a triangle closure check");
+  }
+  requireFinite({report.angleMeanError.closure}, "the angle mean error of the closures");
+  for (const ConditionCheck& condition : report.conditions) {
+    requireFinite({condition.check.closure, condition.check.limit}, "a condition's limit");
+  }
+}
+
 void checkEnd(const CheckedRun& run, const RunDriver& driver, const CheckedPlatform& platform,
               std::size_t messagesBefore) {
   const bool toldSomething = platform.messages().size() > messagesBefore;
@@ -30,6 +55,7 @@ void checkEnd(const CheckedRun& run, const RunDriver& driver, const CheckedPlatf
       require(driver.lastResult().lastListedPoint == last &&
                   platform.label(label::kListedX) == "Xp(" + std::to_string(last) + ")",
               "adjusted, but the listing stopped before point " + std::to_string(last));
+      checkQuality(driver);
       break;
     }
     case RunOutcome::Stopped:
