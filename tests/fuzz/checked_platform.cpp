@@ -72,8 +72,8 @@ void CheckedPlatform::setText(int box, const std::string& text) {
 
 void CheckedPlatform::setLabel(int label, const std::string& caption) {
   if (showsNonFiniteNumber(caption)) {
-    throw CheckFailed("Label" + std::to_string(label) + " shows a number that is not finite: " +
-                      caption);
+    throw CheckFailed("Label" + std::to_string(label) +
+                      " shows a number that is not finite: " + caption);
   }
   countWrite();
   labels_[label] = caption;

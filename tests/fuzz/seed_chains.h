@@ -18,9 +18,9 @@ SurveyedChain seedChain(KnownKind kind);
 ChainAnswers seedAnswers(KnownKind kind);
 
 inline constexpr KnownKind kEveryKind[] = {
-    KnownKind::FullFromA,    KnownKind::NoClosingBase,    KnownKind::StartSideOnly,
-    KnownKind::AzimuthsOnly, KnownKind::Unoriented,       KnownKind::BetweenCAndD,
-    KnownKind::ByEAndF,      KnownKind::ByEWithTb,        KnownKind::ByEWithD,
+    KnownKind::FullFromA,        KnownKind::NoClosingBase, KnownKind::StartSideOnly,
+    KnownKind::AzimuthsOnly,     KnownKind::Unoriented,    KnownKind::BetweenCAndD,
+    KnownKind::ByEAndF,          KnownKind::ByEWithTb,     KnownKind::ByEWithD,
     KnownKind::FromCWithAzimuth, KnownKind::FromCWithSide};
 
 // The lines a responder answers in one run, in the order asked.
