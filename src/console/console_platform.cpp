@@ -21,6 +21,9 @@ void ConsolePlatform::setLabel12(int element, const std::string& caption) {
 
 std::optional<std::string> ConsolePlatform::ask(const std::string& prompt) {
   out_ << "? " << prompt << '\n';
+  if (source_ != nullptr) {
+    if (std::optional<std::string> answer = source_->answer(prompt)) return answer;
+  }
   return readLine();
 }
 
@@ -37,11 +40,16 @@ std::optional<std::string> ConsolePlatform::readLine() {
 int runConsole(std::istream& in, std::ostream& out) {
   ConsolePlatform console(in, out);
   RunDriver driver(console);
+  const int status = runSession(console, driver);
+  out.flush();
+  return status;
+}
+
+int runSession(ConsolePlatform& console, RunDriver& driver) {
   while (std::optional<std::string> command = console.readLine()) {
     if (*command == "1") {
       if (driver.Command1_Click() == RunOutcome::ProgramEnding) {
-        console.showMessage("输入已经结束，计算没有完成，程序退出。");
-        out.flush();
+        console.showMessage(kInputEndedMessage);
         return 1;
       }
     } else if (*command == "2") {
@@ -49,7 +57,6 @@ int runConsole(std::istream& in, std::ostream& out) {
     }
     if (console.ended()) break;
   }
-  out.flush();
   return 0;
 }
 

@@ -46,15 +46,26 @@ constexpr const char* kTriangleAngleRange =
     "求距角和前进角必须大于 0 度并且小于 180 度，请重新输入。";
 constexpr const char* kIntervalAngleRange = "间隔角的绝对值必须小于 180 度，请重新输入。";
 
-std::optional<std::string> refusalOfAngle(ValueKind kind, const std::string& answer) {
+const char* promptMessage(Refusal refusal) {
+  switch (refusal) {
+    case Refusal::NotANumber: return kNotANumber;
+    case Refusal::NegativeSide: return kNegativeSide;
+    case Refusal::IllegalDms: return kIllegalDms;
+    case Refusal::TriangleAngleRange: return kTriangleAngleRange;
+    case Refusal::IntervalAngleRange: return kIntervalAngleRange;
+  }
+  return kNotANumber;
+}
+
+std::optional<Refusal> refusalOfAngle(ValueKind kind, const std::string& answer) {
   const std::optional<TypedDms> dms = readDms(answer);
-  if (!dms || !dms->legal()) return kIllegalDms;
+  if (!dms || !dms->legal()) return Refusal::IllegalDms;
   const double degrees = dms->toDecimalDegrees();
   if (kind == ValueKind::TriangleAngle && !(degrees > 0.0 && degrees < 180.0)) {
-    return kTriangleAngleRange;
+    return Refusal::TriangleAngleRange;
   }
   if (kind == ValueKind::IntervalAngle && !(std::fabs(degrees) < 180.0)) {
-    return kIntervalAngleRange;
+    return Refusal::IntervalAngleRange;
   }
   return std::nullopt;
 }
@@ -84,16 +95,22 @@ void echo(Platform& platform, const InputRule& rule, const Answer& answer, const
 
 const InputRule& inputRule(InputItem item) { return kRules[static_cast<std::size_t>(item)]; }
 
-std::optional<std::string> refusalOf(ValueKind kind, const std::string& answer) {
+std::optional<Refusal> refusalReason(ValueKind kind, const std::string& answer) {
   if (kind == ValueKind::Text) return std::nullopt;
   const std::optional<double> value = parseNumber(answer);
-  if (!value) return kNotANumber;
-  if (kind == ValueKind::Side && *value < 0.0) return kNegativeSide;
+  if (!value) return Refusal::NotANumber;
+  if (kind == ValueKind::Side && *value < 0.0) return Refusal::NegativeSide;
   if (kind == ValueKind::Angle || kind == ValueKind::TriangleAngle ||
       kind == ValueKind::IntervalAngle) {
     return refusalOfAngle(kind, answer);
   }
   return std::nullopt;
+}
+
+std::optional<std::string> refusalOf(ValueKind kind, const std::string& answer) {
+  const std::optional<Refusal> refusal = refusalReason(kind, answer);
+  if (!refusal) return std::nullopt;
+  return promptMessage(*refusal);
 }
 
 Answer promptConfirm(Platform& platform, InputItem item,

@@ -36,6 +36,18 @@ struct Answer {
   double value = 0.0;  // the number typed (angles still in degrees.minutesseconds); 0 for text
 };
 
+// Why an answer is refused before it is echoed.
+enum class Refusal {
+  NotANumber,          // a numeric item got text that is no number
+  NegativeSide,        // Sa or Sb below 0
+  IllegalDms,          // minutes or seconds of 60 or more
+  TriangleAngleRange,  // A(i) or B(i) not strictly between 0 and 180 degrees
+  IntervalAngleRange,  // C(i) of magnitude 180 degrees or more
+};
+
+// Why the item refuses an answer, or nullopt when it is taken.
+std::optional<Refusal> refusalReason(ValueKind kind, const std::string& answer);
+
 // The message for an answer that the item refuses, or nullopt when it is taken.
 std::optional<std::string> refusalOf(ValueKind kind, const std::string& answer);
 
