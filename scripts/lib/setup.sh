@@ -6,7 +6,11 @@ CHAINADJ_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev libutfcpp-dev
   qt6-base-dev libgl-dev
   fonts-arphic-uming fonts-wqy-microhei
+  librsvg2-bin
 )
+
+# Building the Debian package (dpkg-shlibdeps) and checking the installed files.
+CHAINADJ_PACKAGING_PACKAGES=(dpkg-dev file desktop-file-utils appstream man-db)
 
 ensure_packages() {
   local missing=()

@@ -13,8 +13,8 @@ namespace chainadj {
 namespace {
 
 using testing::chainStateFromA;
-using testing::KnownData;
-using testing::knownDataFromA;
+using testing::KnownKind;
+using testing::surveyChain;
 using testing::TrueChain;
 
 void expectTruePoints(const ChainPass& pass, const TrueChain& truth, int firstPoint) {
@@ -27,7 +27,7 @@ void expectTruePoints(const ChainPass& pass, const TrueChain& truth, int firstPo
 
 TEST(ChainPass, AFanOfFourHangsEverySideOnItsTurningPoint) {
   const TrueChain truth = testing::fanChain(4);
-  const ChainState chain = chainStateFromA(truth, knownDataFromA(truth, 15.0, 5.0, true));
+  const ChainState chain = chainStateFromA(surveyChain(truth, KnownKind::FullFromA, 15.0, 5.0));
   const ChainPass pass = runChainPass(chain, fromAToB(chain).routeStart(chain));
   EXPECT_EQ(pass.route, (std::vector<int>{0, 1, 1, 1, 1}));
   expectTruePoints(pass, truth, 0);
@@ -37,7 +37,7 @@ TEST(ChainPass, AFanOfFourHangsEverySideOnItsTurningPoint) {
 
 TEST(ChainPass, AZigZagStripMovesOnAtEveryTriangle) {
   const TrueChain truth = testing::zigZagChain(5);
-  const ChainState chain = chainStateFromA(truth, knownDataFromA(truth, -8.0, 5.0, true));
+  const ChainState chain = chainStateFromA(surveyChain(truth, KnownKind::FullFromA, -8.0, 5.0));
   const ChainPass pass = runChainPass(chain, fromAToB(chain).routeStart(chain));
   EXPECT_EQ(pass.route, (std::vector<int>{0, 1, 2, 3, 4, 5}));
   expectTruePoints(pass, truth, 0);
@@ -45,7 +45,7 @@ TEST(ChainPass, AZigZagStripMovesOnAtEveryTriangle) {
 
 TEST(ChainPass, MixedRunsOfFansAndZigsFollowTheRoute) {
   const TrueChain truth = testing::mixedChain(12);
-  const ChainState chain = chainStateFromA(truth, knownDataFromA(truth, 3.0, 5.0, true));
+  const ChainState chain = chainStateFromA(surveyChain(truth, KnownKind::FullFromA, 3.0, 5.0));
   const ChainPass pass = runChainPass(chain, fromAToB(chain).routeStart(chain));
   EXPECT_EQ(pass.route, truth.route);
   expectTruePoints(pass, truth, 0);
@@ -62,7 +62,7 @@ TEST(ChainPass, MixedRunsOfFansAndZigsFollowTheRoute) {
 TEST(ChainPass, AChainStartingAtAKnownPointTurnsTheFirstTriangleAboutIt) {
   // Point 1 is known; side S(1) runs from it back to point 0.
   const TrueChain truth = testing::mixedChain(6);
-  ChainState chain = chainStateFromA(truth, knownDataFromA(truth, 0.0, 0.0, true));
+  ChainState chain = chainStateFromA(surveyChain(truth, KnownKind::FullFromA, 0.0, 0.0));
   chain.Xc = truth.points[1].x;
   chain.Yc = truth.points[1].y;
   chain.Ta = testing::azimuth(truth.points[1], truth.points[0]);
@@ -73,7 +73,7 @@ TEST(ChainPass, AChainStartingAtAKnownPointTurnsTheFirstTriangleAboutIt) {
 
 TEST(ChainPass, PlacesPointsAgainAfterAChangeOfScale) {
   const TrueChain truth = testing::zigZagChain(3);
-  const ChainState chain = chainStateFromA(truth, knownDataFromA(truth, 2.0, 5.0, true));
+  const ChainState chain = chainStateFromA(surveyChain(truth, KnownKind::FullFromA, 2.0, 5.0));
   const RouteStart start = fromAToB(chain).routeStart(chain);
   ChainPass pass = runChainPass(chain, start);
   for (double& side : pass.S) side *= 2.0;
@@ -85,7 +85,7 @@ TEST(ChainPass, PlacesPointsAgainAfterAChangeOfScale) {
 
 TEST(ChainPass, AForwardAngleWithoutSineStopsTheRun) {
   const TrueChain truth = testing::zigZagChain(3);
-  ChainState chain = chainStateFromA(truth, knownDataFromA(truth, 2.0, 5.0, true));
+  ChainState chain = chainStateFromA(surveyChain(truth, KnownKind::FullFromA, 2.0, 5.0));
   chain.B[2] = 0.0;
   try {
     runChainPass(chain, fromAToB(chain).routeStart(chain));

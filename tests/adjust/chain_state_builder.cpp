@@ -7,7 +7,9 @@
 
 namespace chainadj::testing {
 
-ChainState chainStateFromA(const TrueChain& truth, const KnownData& known) {
+ChainState chainStateFromA(const SurveyedChain& surveyed) {
+  const TrueChain& truth = surveyed.truth;
+  const KnownData& known = surveyed.known;
   const int n = truth.triangles();
   ChainState chain;
   chain.n = n;

@@ -3,12 +3,12 @@
 #pragma once
 
 #include "state/chain_state.h"
-#include "true_chain.h"
+#include "surveyed_chain.h"
 
 namespace chainadj::testing {
 
 // Angles, signs, side-condition coefficients, A, B, Sa, Ta, Qa, Qb, Tb and Sb of a chain run
 // from A; C, D, E and F absent.
-ChainState chainStateFromA(const TrueChain& truth, const KnownData& known);
+ChainState chainStateFromA(const SurveyedChain& surveyed);
 
 }  // namespace chainadj::testing

@@ -22,8 +22,9 @@ std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
 struct Rows {
   testing::TrueChain truth = testing::mixedChain(7);
-  testing::KnownData known = testing::knownDataFromA(truth, 11.0, -6.0, true);
-  ChainState chain = testing::chainStateFromA(truth, known);
+  testing::SurveyedChain surveyed = testing::surveyChain(truth, testing::KnownKind::FullFromA, 11.0, -6.0);
+  testing::KnownData known = surveyed.known;
+  ChainState chain = testing::chainStateFromA(surveyed);
   SecondGroup group{chain.n};
   ChainPass pass = runChainPass(chain, fromAToB(chain).routeStart(chain));
   CoordinateTarget target = fromAToB(chain).coordinateTarget(chain, pass);
@@ -67,8 +68,11 @@ TEST(ConditionRows, CoordinateRowsPredictTheMoveOfTheClosingPoint) {
   Rows rows;
   const CoordinateRows coordinates =
       coordinateRows(rows.chain, rows.pass, rows.target, rows.group);
-  const testing::ChainProblem problem{rows.truth.points[0], rows.truth.points[at(8)], rows.known,
-                                      rows.truth.angles, {}};
+  testing::ChainProblem problem;
+  problem.A = rows.truth.points[0];
+  problem.B = rows.truth.points[at(8)];
+  problem.known = rows.known;
+  problem.observed = rows.truth.angles;
   const double step = 0.5 / 3600.0;
   for (int i = 1; i <= rows.chain.n; ++i) {
     for (bool towardC : {false, true}) {

@@ -62,9 +62,13 @@ struct CorrectedObservations {
 class ChainModel {
  public:
   explicit ChainModel(const ChainProblem& problem) : problem_(problem), n_(problem.observed.triangles()) {
-    if (problem.known.Qa != 0.0) free_.push_back(0);
+    const bool observed = problem.orientationObserved;
+    if (observed && !problem.C && problem.known.Qa != 0.0) free_.push_back(0);
     for (int k = 1; k <= 3 * n_; ++k) free_.push_back(k);
-    if (problem.known.Qb != 0.0 && problem.conditions.azimuth) free_.push_back(3 * n_ + 1);
+    if (observed && problem.known.Qb != 0.0 &&
+        problem.conditions.azimuth == AzimuthCondition::ThroughQbAtB) {
+      free_.push_back(3 * n_ + 1);
+    }
     route_ = routeFromSigns(problem.observed);
   }
 
@@ -103,21 +107,28 @@ class ChainModel {
     const Point last = p[at(route_[at(n_)])];
     const Point end = p[at(n_ + 1)];
     const KnownData& known = problem_.known;
-    if (problem_.conditions.azimuth) {
-      const double closing = azimuth(last, end) + 180.0 + o.qb;
-      values.push_back(wrapDegrees(closing - known.Tb) * kSecondsPerDegree);
+    const ChainConditions& conditions = problem_.conditions;
+    if (conditions.azimuth != AzimuthCondition::None) {
+      const double atB = conditions.azimuth == AzimuthCondition::ThroughQbAtB ? 180.0 + o.qb : 0.0;
+      values.push_back(wrapDegrees(azimuth(last, end) + atB - known.Tb) * kSecondsPerDegree);
     }
-    if (problem_.conditions.side) values.push_back(logUnits(distance(last, end)) - logUnits(known.Sb));
-    if (problem_.conditions.coordinates) {
-      values.push_back((end.x - problem_.B.x) * 1000.0);
-      values.push_back((end.y - problem_.B.y) * 1000.0);
+    if (conditions.side) values.push_back(logUnits(distance(last, end)) - logUnits(known.Sb));
+    if (conditions.coordinates) {
+      const Point closing = problem_.D ? p[at(n_)] : end;
+      const Point target = problem_.D ? *problem_.D : problem_.B;
+      values.push_back((closing.x - target.x) * 1000.0);
+      values.push_back((closing.y - target.y) * 1000.0);
     }
   }
 
-  // log of the middle side: S(mid+1) for n even, the side opposite C(mid) for n odd.
-  double middleSideLog(const Eigen::VectorXd& v) const {
+  // log of the weighted side: the last side, or in the middle of the chain S(mid+1) for n even
+  // and the side opposite C(mid) for n odd.
+  double weightedSideLog(const Eigen::VectorXd& v) const {
     const CorrectedObservations o = corrected(v);
     const std::vector<Point> p = chainPoints(problem_, o.angles, o.qa);
+    if (problem_.weighted == WeightedSide::Last) {
+      return logUnits(distance(p[at(route_[at(n_)])], p[at(n_ + 1)]));
+    }
     const int mid = n_ % 2 == 0 ? n_ / 2 : (n_ + 1) / 2;
     const int from = n_ % 2 == 0 ? route_[at(mid)] : distanceAngleVertex(route_, mid);
     return logUnits(distance(p[at(from)], p[at(mid + 1)]));
@@ -162,9 +173,25 @@ double reciprocalWeight(const ConditionAdjustment& adjustment, const ScalarFunct
   return f.squaredNorm() - Gf.dot(solved);
 }
 
-ChainProblem problemFromA(const TrueChain& truth, const KnownData& known, const ChainAngles& observed) {
-  const auto end = at(truth.triangles() + 1);
-  return {truth.points[0], truth.points[end], known, observed, {true, known.Sb != 0.0, true}};
+ChainProblem problemFor(const SurveyedChain& chain, const ChainAngles& observed) {
+  const TrueChain& truth = chain.truth;
+  ChainProblem problem;
+  problem.A = truth.points[0];
+  problem.B = truth.points[at(truth.triangles() + 1)];
+  if (chain.hasC()) problem.C = chain.c;
+  if (chain.hasC() && chain.hasD()) problem.D = chain.d;
+  problem.known = chain.known;
+  problem.observed = observed;
+  ChainConditions& conditions = problem.conditions;
+  if (chain.known.Tb == 0.0) {
+    conditions.azimuth = AzimuthCondition::None;
+  } else if (chain.closesAlongLastSide()) {
+    conditions.azimuth = AzimuthCondition::AlongLastSide;
+  }
+  conditions.side = chain.known.Sb != 0.0;
+  problem.orientationObserved = !chain.hasC();
+  if (chain.kind == KnownKind::StartSideOnly) problem.weighted = WeightedSide::Last;
+  return problem;
 }
 
 std::vector<int> routeFromSigns(const ChainAngles& angles) {
@@ -181,7 +208,8 @@ std::vector<int> routeFromSigns(const ChainAngles& angles) {
 std::vector<Point> chainPoints(const ChainProblem& problem, const ChainAngles& angles, double qa) {
   const int n = angles.triangles();
   const std::vector<int> route = routeFromSigns(angles);
-  std::vector<Point> p{problem.A, polar(problem.A, problem.known.Ta + qa, problem.known.Sa)};
+  std::vector<Point> p{problem.A, problem.C ? *problem.C
+                                            : polar(problem.A, problem.known.Ta + qa, problem.known.Sa)};
   for (int i = 1; i <= n; ++i) {
     const Point turnPoint = p[at(route[at(i)])];
     const Point aVertex = p[at(distanceAngleVertex(route, i))];
@@ -192,31 +220,64 @@ std::vector<Point> chainPoints(const ChainProblem& problem, const ChainAngles& a
   return p;
 }
 
-ProvisionalChain provisionalChain(const ChainProblem& problem) {
-  const int n = problem.observed.triangles();
-  ChainProblem distributed = problem;
-  ProvisionalChain result;
-  for (int i = 1; i <= n; ++i) {
-    ChainAngles& angles = distributed.observed;
+ChainAngles distributedAngles(const ChainAngles& observed) {
+  ChainAngles angles = observed;
+  for (int i = 1; i <= observed.triangles(); ++i) {
     const double w = angles.A[at(i)] + angles.B[at(i)] + std::fabs(angles.C[at(i)]) - 180.0;
-    result.triangleSquareSum += std::pow(w * kSecondsPerDegree, 2) / 3.0;
     angles.A[at(i)] -= w / 3.0;
     angles.B[at(i)] -= w / 3.0;
     angles.C[at(i)] = signOf(angles.C[at(i)]) * (std::fabs(angles.C[at(i)]) - w / 3.0);
   }
-  distributed.conditions = {true, problem.known.Sb != 0.0, true};
+  return angles;
+}
+
+double triangleSquareSum(const ChainAngles& observed) {
+  double sum = 0.0;
+  for (int i = 1; i <= observed.triangles(); ++i) {
+    const double w = observed.A[at(i)] + observed.B[at(i)] + std::fabs(observed.C[at(i)]) - 180.0;
+    sum += std::pow(w * kSecondsPerDegree, 2) / 3.0;
+  }
+  return sum;
+}
+
+ProvisionalChain provisionalChain(const ChainProblem& problem) {
+  const int n = problem.observed.triangles();
+  ChainProblem distributed = problem;
+  distributed.observed = distributedAngles(problem.observed);
+  ProvisionalChain result;
+  result.triangleSquareSum = triangleSquareSum(problem.observed);
   const ChainModel model(distributed);
   std::vector<double> values;
   model.appendSecondGroup(model.corrected(Eigen::VectorXd::Zero(model.freeObservations())), values);
   std::size_t k = 0;
-  result.azimuthSeconds = values[k++];
-  if (distributed.conditions.side) result.sideUnits = values[k++];
-  result.xMillimetres = values[k++];
-  result.yMillimetres = values[k++];
+  const ChainConditions& conditions = problem.conditions;
+  if (conditions.azimuth != AzimuthCondition::None) result.azimuthSeconds = values[k++];
+  if (conditions.side) result.sideUnits = values[k++];
+  if (conditions.coordinates) {
+    result.xMillimetres = values[k++];
+    result.yMillimetres = values[k++];
+  }
   const std::vector<Point> p = chainPoints(distributed, distributed.observed, problem.known.Qa);
   const int mid = n % 2 == 0 ? n / 2 : (n + 1) / 2;
   result.middlePoint = mid + 1 > n ? p[at(n + 1)] : p[at(model.route()[at(mid + 1)])];
   return result;
+}
+
+std::vector<Point> fittedPoints(const ChainProblem& problem) {
+  ChainProblem assumed = problem;
+  assumed.known.Sa = 1000.0;
+  assumed.known.Ta = 90.0;
+  const std::vector<Point> q = chainPoints(assumed, distributedAngles(problem.observed), 0.0);
+  const Point a = problem.A, end = q.back();
+  const double scale = distance(a, problem.B) / distance(a, end);
+  const double turn = (azimuth(a, problem.B) - azimuth(a, end)) * kPi / 180.0;
+  std::vector<Point> fitted;
+  for (const Point& p : q) {
+    const double dx = p.x - a.x, dy = p.y - a.y;
+    fitted.push_back({a.x + scale * (dx * std::cos(turn) - dy * std::sin(turn)),
+                      a.y + scale * (dx * std::sin(turn) + dy * std::cos(turn))});
+  }
+  return fitted;
 }
 
 ChainAdjustment adjustChain(const ChainProblem& problem) {
@@ -231,7 +292,7 @@ ChainAdjustment adjustChain(const ChainProblem& problem) {
   result.mb = adjustment.meanError();
   result.conditions = adjustment.conditions;
   result.reciprocalWeight = reciprocalWeight(
-      adjustment, [&](const Eigen::VectorXd& v) { return model.middleSideLog(v); });
+      adjustment, [&](const Eigen::VectorXd& v) { return model.weightedSideLog(v); });
   return result;
 }
 

@@ -134,20 +134,6 @@ TrueChain mixedChain(int triangles) {
   return layOutChain(a, polar(a, 20.0, 1005.0), 1, layout);
 }
 
-KnownData knownDataFromA(const TrueChain& chain, double qa, double qb, bool closingBase) {
-  const int n = chain.triangles();
-  const Point a = chain.points[0];
-  const Point b = chain.points[at(n + 1)];
-  KnownData known;
-  known.Sa = distance(a, chain.points[1]);
-  known.Sb = closingBase ? distance(chain.routePoint(n), b) : 0.0;
-  known.Qa = qa;
-  known.Qb = qb;
-  known.Ta = normalizedAzimuth(azimuth(a, chain.points[1]) - qa);
-  known.Tb = normalizedAzimuth(azimuth(b, chain.routePoint(n)) + qb);
-  return known;
-}
-
 std::string typedDms(double degrees) {
   constexpr long long kUnitsPerSecond = 100000000;  // eight decimals of the second
   constexpr long long kUnitsPerMinute = 60 * kUnitsPerSecond;
@@ -166,34 +152,6 @@ std::string typedLength(double metres) {
   char text[64];
   std::snprintf(text, sizeof text, "%.9f", metres);
   return text;
-}
-
-ChainAnswers answersFromA(const std::vector<Point>& points, const ChainAngles& angles,
-                          const KnownData& known) {
-  const int n = angles.triangles();
-  ChainAnswers answers;
-  answers.n = n;
-  const Point a = points[0];
-  const Point b = points[at(n + 1)];
-  answers.set(InputItem::Xa, typedLength(a.x)).set(InputItem::Ya, typedLength(a.y));
-  answers.set(InputItem::Xb, typedLength(b.x)).set(InputItem::Yb, typedLength(b.y));
-  for (InputItem absent : {InputItem::Xc, InputItem::Yc, InputItem::Xd, InputItem::Yd,
-                           InputItem::Xe, InputItem::Ye, InputItem::Xf, InputItem::Yf}) {
-    answers.set(absent, "0");
-  }
-  answers.set(InputItem::Sa, typedLength(known.Sa));
-  answers.set(InputItem::Sb, known.Sb == 0.0 ? "0" : typedLength(known.Sb));
-  answers.set(InputItem::Tag, "y").set(InputItem::Ta, typedDms(known.Ta));
-  answers.set(InputItem::TbG, "y").set(InputItem::Tb, typedDms(known.Tb));
-  answers.set(InputItem::Qa, typedDms(known.Qa)).set(InputItem::Qb, typedDms(known.Qb));
-  answers.names.push_back("A");
-  for (int i = 1; i <= n; ++i) answers.names.push_back("P" + std::to_string(i));
-  answers.names.push_back("B");
-  for (int i = 1; i <= n; ++i) {
-    answers.triangles.push_back({typedDms(angles.A[at(i)]), typedDms(angles.B[at(i)]),
-                                 typedDms(angles.C[at(i)])});
-  }
-  return answers;
 }
 
 ChainAngles withErrors(const ChainAngles& exact, double scaleSeconds) {

@@ -67,26 +67,17 @@ TrueChain zigZagChain(int triangles);            // a strip of alternating trian
 TrueChain fanChain(int triangles);               // every triangle turning about point 1
 TrueChain mixedChain(int triangles);             // runs of zigs and fans of several lengths
 
-// The known data and typed values of a chain run from A (point 0) to B (point n+1).
+// The known data a run holds for a chain, as far as the chain has them.
 struct KnownData {
   double Sa = 0, Sb = 0;  // Sb = 0: no closing base
   double Ta = 0, Tb = 0;  // decimal degrees
   double Qa = 0, Qb = 0;  // signed decimal degrees
 };
 
-// Sa = |A P1|, Sb = the last side (or 0), Ta = az(A -> P1) - Qa, Tb = az(B -> last route point)
-// + Qb, both brought into 0..360.
-KnownData knownDataFromA(const TrueChain& chain, double qa, double qb, bool closingBase);
-
 // A typed angle in degrees.minutesseconds with eight decimals of the second.
 std::string typedDms(double degrees);
 // A typed length or coordinate with nine decimals.
 std::string typedLength(double metres);
-
-// The whole run of a chain from A with its known data, C D E F absent, Tag = TbG = "y";
-// names A, P1 .. Pn, B.
-ChainAnswers answersFromA(const std::vector<Point>& points, const ChainAngles& angles,
-                          const KnownData& known);
 
 // Adds small errors to the angles: triangle i gets (+e, -e/2, ...) style offsets in seconds
 // taken from a fixed sequence, so that every triangle misclosure and every condition sees some.

@@ -1,0 +1,109 @@
+// Every procedure on chains of 10, 1 000 and 100 000 triangles: a whole run through the run
+// driver (data entry, adjustment and listing) answered from the typed answers of a known-truth
+// chain, reported as time per triangle; and the second-group solution alone.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "adjust/normal_equations.h"
+#include "adjust/second_group_solution.h"
+#include "entry/run_driver.h"
+#include "scripted_platform.h"
+#include "surveyed_chain.h"
+
+namespace chainadj {
+namespace {
+
+using testing::KnownKind;
+
+// A window that shows nothing and answers every input box with the next typed line.
+class ReplayPlatform : public Platform {
+ public:
+  explicit ReplayPlatform(const std::vector<std::string>& answers) : answers_(answers) {}
+  void setText(int, const std::string&) override {}
+  void setLabel(int, const std::string&) override {}
+  void setLabel12(int, const std::string&) override {}
+  std::optional<std::string> ask(const std::string&) override {
+    if (next_ == answers_.size()) return std::nullopt;
+    return answers_[next_++];
+  }
+  void showMessage(const std::string&) override {}
+  void endProgram() override {}
+
+ private:
+  const std::vector<std::string>& answers_;
+  std::size_t next_ = 0;
+};
+
+// The answers a surveyor types for a zig-zag chain with errors of 2", in the order asked.
+std::vector<std::string> typedAnswers(KnownKind kind, int triangles) {
+  const testing::TrueChain truth = testing::zigZagChain(triangles);
+  const testing::SurveyedChain chain = testing::surveyChain(truth, kind, 12.5, -8.25);
+  testing::ScriptedPlatform recorder;
+  std::vector<std::string> answers;
+  const testing::ScriptedPlatform::Responder respond =
+      testing::respondWith(testing::answersFor(chain, testing::withErrors(truth.angles, 2.0)));
+  recorder.setResponder([&](const std::string& prompt) {
+    std::optional<std::string> answer = respond(prompt);
+    if (answer) answers.push_back(*answer);
+    return answer;
+  });
+  RunDriver(recorder).Command1_Click();
+  return answers;
+}
+
+void BM_WholeRun(benchmark::State& state, KnownKind kind) {
+  const int triangles = static_cast<int>(state.range(0));
+  const std::vector<std::string> answers = typedAnswers(kind, triangles);
+  for (auto _ : state) {
+    ReplayPlatform platform(answers);
+    RunDriver driver(platform);
+    if (driver.Command1_Click() != RunOutcome::Adjusted) state.SkipWithError("not adjusted");
+    benchmark::DoNotOptimize(driver.chain().S.data());
+  }
+  state.counters["per_triangle"] = benchmark::Counter(
+      triangles, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// Four conditions and the weight function over 3n + 2 columns: the normal matrix, scd and the
+// correlates.
+void BM_SecondGroupSolution(benchmark::State& state) {
+  const int triangles = static_cast<int>(state.range(0));
+  SecondGroup group(triangles);
+  for (int r = 0; r < 4; ++r) {
+    CoefficientRow row = group.emptyRow();
+    for (std::size_t k = 0; k < row.size(); ++k) row[k] = 1.0 / static_cast<double>(k + r + 1);
+    group.add({ConditionKind::Azimuth, row, 1.0, 1.0});
+  }
+  CoefficientRow weight = group.emptyRow();
+  for (std::size_t k = 0; k < weight.size(); k += 3) weight[k] = 1.0;
+  group.setWeightFunction(weight);
+  testing::ScriptedPlatform platform;
+  for (auto _ : state) benchmark::DoNotOptimize(solveSecondGroup(group, platform).correlates);
+  state.counters["per_triangle"] = benchmark::Counter(
+      triangles, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_SecondGroupSolution)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+void registerWholeRuns() {
+  for (KnownKind kind : {KnownKind::FullFromA, KnownKind::NoClosingBase, KnownKind::StartSideOnly,
+                         KnownKind::AzimuthsOnly, KnownKind::Unoriented, KnownKind::BetweenCAndD,
+                         KnownKind::ByEAndF, KnownKind::ByEWithTb, KnownKind::FromCWithAzimuth,
+                         KnownKind::FromCWithSide}) {
+    const std::string name = std::string("BM_WholeRun/") + testing::nameOf(kind);
+    benchmark::RegisterBenchmark(name.c_str(), BM_WholeRun, kind)
+        ->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+  }
+}
+}  // namespace chainadj
+
+int main(int argc, char** argv) {
+  chainadj::registerWholeRuns();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,50 @@
+# Checks an installed tree: exactly the EXPECTED files (| between them) below PREFIX, and the
+# programs and icons that the desktop entry and the metainfo name are among them.
+#   cmake -DPREFIX=... -DEXPECTED=a|b|c -P check_installed_files.cmake
+include(${CMAKE_CURRENT_LIST_DIR}/installed_files.cmake)
+
+string(REPLACE "|" ";" expected "${EXPECTED}")
+list(SORT expected)
+installed_files("${PREFIX}" actual)
+if(NOT actual STREQUAL expected)
+  set(missing ${expected})
+  list(REMOVE_ITEM missing ${actual})
+  set(unexpected ${actual})
+  list(REMOVE_ITEM unexpected ${expected})
+  message(FATAL_ERROR "installed tree differs\n  missing: ${missing}\n  unexpected: ${unexpected}")
+endif()
+
+# value_of(FILE REGEX RESULT): the first match's group 1 in FILE.
+function(value_of file regex result)
+  file(STRINGS "${file}" lines REGEX "${regex}")
+  list(GET lines 0 line)
+  string(REGEX REPLACE ".*${regex}.*" "\\1" value "${line}")
+  set(${result} "${value}" PARENT_SCOPE)
+endfunction()
+
+function(expect_installed relative_path what)
+  if(NOT EXISTS "${PREFIX}/${relative_path}")
+    message(FATAL_ERROR "${what} names ${relative_path}, which is not installed")
+  endif()
+endfunction()
+
+set(desktop_entry share/applications/chainadj.desktop)
+if(NOT EXISTS "${PREFIX}/${desktop_entry}")
+  return()
+endif()
+value_of("${PREFIX}/${desktop_entry}" "^Exec=([^ ]+)" program)
+expect_installed("bin/${program}" "Exec= of the desktop entry")
+value_of("${PREFIX}/${desktop_entry}" "^Icon=(.+)$" icon)
+expect_installed("share/icons/hicolor/scalable/apps/${icon}.svg" "Icon= of the desktop entry")
+expect_installed("share/icons/hicolor/48x48/apps/${icon}.png" "Icon= of the desktop entry")
+
+file(GLOB metainfo "${PREFIX}/share/metainfo/*.metainfo.xml")
+value_of("${metainfo}" "<launchable type=\"desktop-id\">([^<]+)<" launchable)
+expect_installed("share/applications/${launchable}" "The metainfo's launchable")
+value_of("${metainfo}" "<icon type=\"stock\">([^<]+)<" stock_icon)
+expect_installed("share/icons/hicolor/scalable/apps/${stock_icon}.svg" "The metainfo's icon")
+file(STRINGS "${metainfo}" binaries REGEX "<binary>")
+foreach(line IN LISTS binaries)
+  string(REGEX REPLACE ".*<binary>([^<]+)<.*" "\\1" binary "${line}")
+  expect_installed("bin/${binary}" "The metainfo's <provides>")
+endforeach()
