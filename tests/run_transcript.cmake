@@ -4,6 +4,9 @@
 #   cmake -DCONSOLE=... (-DINPUT=... | -DARGUMENTS_FILE=...) -DWORKDIR=... -DEXPECTED=...
 #         -DSTATUS=0 -P run_transcript.cmake
 set(arguments "")
+if(NOT DEFINED WORKDIR)
+  set(WORKDIR "${CMAKE_CURRENT_BINARY_DIR}")
+endif()
 if(DEFINED ARGUMENTS_FILE)
   file(STRINGS "${ARGUMENTS_FILE}" arguments)
   set(INPUT /dev/null)

@@ -1,8 +1,6 @@
 // Reading and writing chain data files, and how a file answers the prompts of a run.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 
 #include "chain_answers.h"
 #include "entry/chain_data_answers.h"
@@ -11,6 +9,7 @@
 #include "entry/run_driver.h"
 #include "adjust/coordinate_listing.h"
 #include "scripted_platform.h"
+#include "surveyed_chain.h"
 
 namespace chainadj::testing {
 namespace {
@@ -144,8 +143,12 @@ TEST(ChainDataAnswers, AnswerAsTypingWouldAndNeverLoop) {
 
 TEST(ChainDataAnswers, AValueTheRunDoesNotAskIsIgnored) {
   // C and D are known: Xe .. Yf, Sa, Sb, the flags, azimuths and orientation angles are not asked.
-  std::ifstream file(std::string(CHAINADJ_CHAIN_FIXTURES) + "/row6.chain");
-  const std::string chain{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  const SurveyedChain surveyed = surveyChain(zigZagChain(3), KnownKind::BetweenCAndD, 0.0, 0.0);
+  ScriptedPlatform typist;
+  typist.setResponder(respondWith(answersFor(surveyed, surveyed.truth.angles)));
+  RunDriver typed(typist);
+  typed.Command1_Click();
+  const std::string chain = chainDataText(typed.lastRunData().value());  // what the run asked
   const std::string extra = "Xe 1\nYe 1\nXf 2\nYf 2\nSa 9\nSb 9\nTag N\nTa 1\nTbG n\nTb 1\nQa 1\nQb 1\n";
   std::vector<std::string> events[2];
   for (int k = 0; k < 2; ++k) {
