@@ -20,6 +20,7 @@ void adjustAndList(const SecondGroup& group, ChainState& chain, const ChainEnds&
   result.precision = reportPrecision(platform, inputs, options.mlogsUnit);
   result.meanError = result.precision->mb;
 
+  result.start = ends.start;
   ChainPass adjusted = runChainPass(chain, ends.routeStart(chain));
   chain.S = adjusted.S;
   listAndRecord(chain, std::move(adjusted), ends.lastListedPoint(chain.n), options.namePrefix,

@@ -18,6 +18,8 @@ struct AdjustmentResult {
   std::optional<PrecisionFigures> precision;  // mb, mlogs, Tr, md
   double meanError = 0;               // mb, seconds (for a fitted chain from the closures alone)
   ChainPass points;                   // the final pass: the adjusted (or fitted) chain points
+  FirstTurn start = FirstTurn::AtNewPoint;  // from A, or at the known point C
+  bool fitted = false;                // scaled and turned onto A-B, without a second group
   int firstListedPoint = 1;
   int lastListedPoint = 0;            // 0 until the listing has shown its last point
 };

@@ -4,8 +4,15 @@
 #include <ostream>
 
 #include "entry/run_driver.h"
+#include "state/chain_error.h"
 
 namespace chainadj {
+namespace {
+
+// The answer line that stops the run at any prompt.
+constexpr const char* kStopLine = "!stop";
+
+}  // namespace
 
 void ConsolePlatform::setText(int box, const std::string& text) {
   out_ << "Text" << box << ": " << text << '\n';
@@ -24,7 +31,9 @@ std::optional<std::string> ConsolePlatform::ask(const std::string& prompt) {
   if (source_ != nullptr) {
     if (std::optional<std::string> answer = source_->answer(prompt)) return answer;
   }
-  return readLine();
+  std::optional<std::string> answer = readLine();
+  if (answer == kStopLine) throw RunStopped();
+  return answer;
 }
 
 void ConsolePlatform::showMessage(const std::string& message) { out_ << "! " << message << '\n'; }

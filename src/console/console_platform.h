@@ -3,7 +3,8 @@
 //
 //   Text13: <text>        a text box gets its whole text
 //   Label35: <caption>    a label caption; Label12(1): / Label12(2): for the label array
-//   ? <prompt>            an input box; the next input line is the answer
+//   ? <prompt>            an input box; the next input line is the answer ("!stop" stops
+//                         the run there)
 //   ! <message>           a message
 #pragma once
 

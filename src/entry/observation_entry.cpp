@@ -9,6 +9,7 @@
 #include "state/chain_error.h"
 #include "state/constants.h"
 #include "state/display_format.h"
+#include "state/flag_answer.h"
 #include "state/form_fields.h"
 #include "state/number_text.h"
 
@@ -137,7 +138,7 @@ void ObservationEntry::takeClosingSide() {
 
 void ObservationEntry::takeStartAzimuth() {
   if (chain_.noC() && chain_.noE()) {
-    flags_.Tag = take(InputItem::Tag).text;
+    flags_.Tag = flagAnswer(take(InputItem::Tag).text);
   } else if (chain_.noC() && chain_.hasE()) {
     flags_.Tag = "y";
   }
@@ -148,7 +149,7 @@ void ObservationEntry::takeStartAzimuth() {
 
 void ObservationEntry::takeClosingAzimuth() {
   if (chain_.noD() && chain_.noF()) {
-    flags_.TbG = take(InputItem::TbG).text;
+    flags_.TbG = flagAnswer(take(InputItem::TbG).text);
     if (flags_.TbG == "n") flags_.TbG = "nn";
   }
   if (chain_.hasD()) {
@@ -243,7 +244,8 @@ void ObservationEntry::distributeClosure(int i) {
   const double w = chain_.A[k] + chain_.B[k] + chain_.C[k] - 180.0;  // degrees
   const bool usable = closureLeavesAnglesUsable(chain_.A[k], chain_.B[k], chain_.C[k]);
   platform_.setLabel(label::kTriangleClosure, "三角形闭合差 w(" + std::to_string(i) + ")");
-  showValue(platform_, box::kTriangleClosure, kSecondsPerDegree * w, kSecondsFormat);
+  chain_.w[k] = kSecondsPerDegree * w;
+  showValue(platform_, box::kTriangleClosure, chain_.w[k], kSecondsFormat);
   chain_.WW += w * w / 3.0;
   chain_.A[k] -= w / 3.0;
   chain_.B[k] -= w / 3.0;

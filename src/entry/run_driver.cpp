@@ -17,6 +17,8 @@ RunOutcome RunDriver::Command1_Click() {
     return RunOutcome::Stopped;
   } catch (const ProgramEnding&) {
     return RunOutcome::ProgramEnding;
+  } catch (const RunStopped&) {
+    return RunOutcome::StoppedByUser;
   }
 }
 

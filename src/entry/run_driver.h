@@ -18,6 +18,7 @@ enum class RunOutcome {
   Abandoned,        // the triangle count was left empty: the run ended quietly
   Stopped,          // the data could not be adjusted; the user was told why
   ProgramEnding,    // the program is being closed while the run waited for an answer
+  StoppedByUser,    // the user stopped the run at a prompt; nothing more was asked or shown
 };
 
 class RunDriver {

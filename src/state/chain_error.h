@@ -19,4 +19,12 @@ class ProgramEnding : public std::exception {
   const char* what() const noexcept override { return "program ending"; }
 };
 
+// Thrown by a platform's ask() when the user stops the run at a prompt (the input box's
+// 中止计算, the console's "!stop"). Not an error of the data: the run ends without a message,
+// the boxes keep what they show and the next run starts afresh.
+class RunStopped : public std::exception {
+ public:
+  const char* what() const noexcept override { return "run stopped by the user"; }
+};
+
 }  // namespace chainadj

@@ -15,6 +15,7 @@ void ChainState::createArrays(int triangles) {
   Sg.assign(points, 0.0f);
   na.assign(points, std::string());
   S.assign(points, 0.0);
+  w.assign(angles, 0.0);
 }
 
 }  // namespace chainadj

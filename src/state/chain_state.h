@@ -41,6 +41,8 @@ struct ChainState {
   std::vector<double> dA, dB;
   // Side lengths worked out by the adjustment procedures, metres, index 0..n+1.
   std::vector<double> S;
+  // The triangle closures w(i) as typed (A + B + C - 180), seconds, index 1..n (0 unused).
+  std::vector<double> w;
 
   // Every scalar to 0 and every array empty, as before the first run.
   void clear();

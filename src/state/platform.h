@@ -23,7 +23,8 @@ class Platform {
 
   // Shows the modal input box with the prompt and returns the typed text; OK or Enter on an
   // empty field and Cancel give empty text. std::nullopt means the program is ending while the
-  // box waits (window closed, input ended): the run must stop at once.
+  // box waits (window closed, input ended): the run must stop at once. Throws RunStopped
+  // (state/chain_error.h) when the user stops the run at this prompt; the run driver catches it.
   virtual std::optional<std::string> ask(const std::string& prompt) = 0;
 
   // Shows a message to the user (bad input, a run stopped on its data).
@@ -33,7 +34,8 @@ class Platform {
   virtual void endProgram() = 0;
 };
 
-// Asks through the platform; throws ProgramEnding when the program is being closed.
+// Asks through the platform; throws ProgramEnding when the program is being closed (and lets
+// the platform's RunStopped through).
 std::string askOrEnd(Platform& platform, const std::string& prompt);
 
 }  // namespace chainadj

@@ -70,4 +70,8 @@ QStringList wrapCaption(const QString& caption, const QFontMetricsF& metrics, qr
   });
 }
 
+bool breaksAWord(const QStringList& lines, const QString& caption) {
+  return lines.join(' ').split(' ', Qt::SkipEmptyParts) != caption.split(' ', Qt::SkipEmptyParts);
+}
+
 }  // namespace chainadj::ui

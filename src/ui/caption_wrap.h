@@ -12,4 +12,7 @@ namespace chainadj::ui {
 
 QStringList wrapCaption(const QString& caption, const QFontMetricsF& metrics, qreal width);
 
+// Whether the lines split a word of the caption (a part without blanks) between characters.
+bool breaksAWord(const QStringList& lines, const QString& caption);
+
 }  // namespace chainadj::ui

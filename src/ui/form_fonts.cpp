@@ -1,6 +1,8 @@
 #include "ui/form_fonts.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 
 namespace chainadj::ui {
 namespace {
@@ -27,7 +29,25 @@ QFont fontOf(const QStringList& families, QFont::StyleHint hint, int pixelSize) 
   return font;
 }
 
+// Pixel sizes at the form's full size.
+constexpr int kTitlePixels = 22;
+constexpr int kHeadingPixels = 14;
+constexpr int kSketchPixels = 11;
+constexpr int kFieldPixels = 12;
+constexpr int kButtonPixels = 13;
+constexpr int kDialogPixels = 13;
+
+int scaledPixels(int pixelSize, double scale) {
+  return std::max(1, static_cast<int>(std::lround(pixelSize * scale)));
+}
+
 }  // namespace
+
+QFont resized(const QFont& font, int pixelSize) {
+  QFont copy = font;
+  copy.setPixelSize(std::max(1, pixelSize));
+  return copy;
+}
 
 QFont serifFont(int pixelSize, bool bold) {
   QFont font = fontOf(serifFamilies(), QFont::Serif, pixelSize);
@@ -37,24 +57,24 @@ QFont serifFont(int pixelSize, bool bold) {
 
 QFont sansFont(int pixelSize) { return fontOf(sansFamilies(), QFont::SansSerif, pixelSize); }
 
-QFont labelFont(Style style) {
+QFont labelFont(Style style, double scale) {
   switch (style) {
     case Style::Title:
-      return serifFont(22, true);
+      return serifFont(scaledPixels(kTitlePixels, scale), true);
     case Style::Heading:
-      return serifFont(14);
+      return serifFont(scaledPixels(kHeadingPixels, scale));
     case Style::SketchLabel:
     case Style::SketchNote:
-      return sansFont(11);
+      return sansFont(scaledPixels(kSketchPixels, scale));
     case Style::FieldLabel:
     case Style::BoxHead:
       break;
   }
-  return sansFont(12);
+  return sansFont(scaledPixels(kFieldPixels, scale));
 }
 
-QFont boxFont() { return sansFont(12); }
-QFont buttonFont() { return sansFont(13); }
-QFont dialogFont() { return sansFont(13); }
+QFont boxFont(double scale) { return sansFont(scaledPixels(kFieldPixels, scale)); }
+QFont buttonFont(double scale) { return sansFont(scaledPixels(kButtonPixels, scale)); }
+QFont dialogFont(double scale) { return sansFont(scaledPixels(kDialogPixels, scale)); }
 
 }  // namespace chainadj::ui

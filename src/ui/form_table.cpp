@@ -233,8 +233,12 @@ constexpr ButtonEntry kButtons[] = {
     {"Command2", {9960, 9960, 855, 375}, "结 束"},
 };
 
+constexpr const char* kRunCaptionLabels[] = {"Label44", "Label12(1)", "Label12(2)", "Label13",
+                                             "Label35", "Label36",    "Label38"};
+
 }  // namespace
 
+std::span<const char* const> runCaptionLabels() { return kRunCaptionLabels; }
 std::span<const BoxEntry> formBoxes() { return kBoxes; }
 std::span<const LabelEntry> formLabels() { return kLabels; }
 std::span<const LineEntry> formLines() { return kLines; }

@@ -52,4 +52,8 @@ std::span<const LabelEntry> formLabels();
 std::span<const LineEntry> formLines();
 std::span<const ButtonEntry> formButtons();
 
+// The labels whose captions a run rewrites: the current triangle's angles and closure, and the
+// point of the coordinate listing.
+std::span<const char* const> runCaptionLabels();
+
 }  // namespace chainadj::ui

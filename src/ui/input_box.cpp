@@ -1,38 +1,54 @@
 #include "ui/input_box.h"
 
 #include <QDialogButtonBox>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "ui/form_fonts.h"
 
 namespace chainadj::ui {
 namespace {
 
-// The prompt wraps within this width (logical pixels); the box grows downwards to hold it all.
+// The prompt wraps within this width (logical pixels at full size). Its area holds this many
+// lines, which the longest prompt of a run needs; a longer prompt grows the box downwards.
 constexpr int kPromptWidth = 420;
+constexpr int kPromptLines = 4;
+
+// The result of a box closed with 中止计算 (QDialog::Rejected is 0, Accepted 1).
+constexpr int kStopResult = 2;
+
+constexpr const char* kStopCaption = "中止计算";
 
 }  // namespace
 
-InputBox::InputBox(const QString& prompt, QWidget* parent)
+InputBox::InputBox(const QString& prompt, QWidget* parent, double scale)
     : QDialog(parent), prompt_(new QLabel(prompt, this)), field_(new QLineEdit(this)) {
-  setWindowTitle(QString());
-  setModal(true);
-  setFont(dialogFont());
+  setWindowTitle(parent ? parent->window()->windowTitle() : QString());
+  setFont(dialogFont(scale));
 
+  const int promptWidth = static_cast<int>(std::lround(kPromptWidth * scale));
   prompt_->setObjectName("prompt");
   prompt_->setTextFormat(Qt::PlainText);
   prompt_->setWordWrap(true);
-  prompt_->setFixedWidth(kPromptWidth);
-  prompt_->setMinimumHeight(prompt_->heightForWidth(kPromptWidth));
+  prompt_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  prompt_->setFixedWidth(promptWidth);
+  prompt_->setMinimumHeight(std::max(prompt_->heightForWidth(promptWidth),
+                                     kPromptLines * prompt_->fontMetrics().lineSpacing()));
   field_->setObjectName("answer");
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+  QPushButton* stop = buttons->addButton(QString::fromUtf8(kStopCaption),
+                                         QDialogButtonBox::DestructiveRole);
+  stop->setObjectName("stopRun");
+  stop->setAutoDefault(false);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(stop, &QPushButton::clicked, this, [this] { done(kStopResult); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(prompt_);
@@ -42,14 +58,31 @@ InputBox::InputBox(const QString& prompt, QWidget* parent)
   field_->setFocus();
 }
 
-QString InputBox::answer() const {
-  return result() == QDialog::Accepted ? field_->text() : QString();
+InputBoxAnswer InputBox::answer() const {
+  switch (result()) {
+    case QDialog::Accepted:
+      return field_->text();
+    case kStopResult:
+      return InputBoxAnswer::stopRun();
+    default:
+      return QString();
+  }
 }
 
-QString InputBox::ask(QWidget* parent, const QString& prompt) {
+InputBoxAnswer InputBox::waitForAnswer() {
+  QEventLoop loop;
+  connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+  setResult(QDialog::Rejected);
+  show();
+  activateWindow();
+  loop.exec(QEventLoop::DialogExec);
+  hide();
+  return answer();
+}
+
+InputBoxAnswer InputBox::ask(QWidget* parent, const QString& prompt) {
   InputBox box(prompt, parent);
-  box.exec();
-  return box.answer();
+  return box.waitForAnswer();
 }
 
 }  // namespace chainadj::ui

@@ -1,24 +1,50 @@
-// The modal input box: the prompt, an empty edit field, OK and Cancel. Enter is OK. No title and
-// no default text. OK gives the typed text (empty when the field is empty); Cancel and closing
-// the box give empty text.
+// The input box: the prompt, an empty edit field and the buttons OK, Cancel and 中止计算. Enter
+// is OK. No default text; the title is the main window's. OK gives the typed text (empty when
+// the field is empty); Cancel and closing the box give empty text; 中止计算 stops the run.
+//
+// The box waits for its answer in an event loop of its own without blocking the main window:
+// the run goes no further until the box is answered, but the main window can still be closed
+// (which ends the program) and its boxes can still be read and copied. Every prompt of a run
+// gets a box of the same size, so that it stays in one place for the whole run.
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 class QLabel;
 class QLineEdit;
 
 namespace chainadj::ui {
 
+// What the user did with an input box: the text taken (empty for Cancel), or 中止计算.
+struct InputBoxAnswer {
+  // Implicit, so that a function that gives the typed text can stand for an input box.
+  InputBoxAnswer(QString typed = QString()) : text(std::move(typed)) {}
+  static InputBoxAnswer stopRun() {
+    InputBoxAnswer answer;
+    answer.stopsRun = true;
+    return answer;
+  }
+
+  QString text;
+  bool stopsRun = false;
+};
+
 class InputBox : public QDialog {
+  Q_OBJECT
+
  public:
-  InputBox(const QString& prompt, QWidget* parent);
+  // `scale` is the main window's scale (1 = full size); the box's face and width follow it.
+  InputBox(const QString& prompt, QWidget* parent, double scale = 1.0);
 
-  // The answer as the program takes it: the field on OK, empty text otherwise.
-  QString answer() const;
+  // The answer as the program takes it.
+  InputBoxAnswer answer() const;
 
-  // Shows a box and waits for it.
-  static QString ask(QWidget* parent, const QString& prompt);
+  // Shows the box and waits until it is answered or closed.
+  InputBoxAnswer waitForAnswer();
+
+  // Shows a box for the prompt and waits for it.
+  static InputBoxAnswer ask(QWidget* parent, const QString& prompt);
 
  private:
   QLabel* prompt_;

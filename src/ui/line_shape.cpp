@@ -13,7 +13,13 @@ constexpr int kMargin = 1;
 LineShape::LineShape(TwipsPoint from, TwipsPoint to, QWidget* parent)
     : QWidget(parent), from_(from), to_(to) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
-  const QRect bounds = QRect(pixelsFromTwips(from), pixelsFromTwips(to)).normalized();
+  setScale(1.0);
+}
+
+void LineShape::setScale(double scale) {
+  scale_ = scale;
+  const QRect bounds =
+      QRect(pixelsFromTwips(from_, scale), pixelsFromTwips(to_, scale)).normalized();
   setGeometry(bounds.adjusted(-kMargin, -kMargin, kMargin, kMargin));
 }
 
@@ -21,8 +27,8 @@ void LineShape::paintEvent(QPaintEvent*) {
   const QPointF origin = geometry().topLeft();
   // Pixel centres, so that a horizontal or vertical line covers exactly one row or column.
   const QPointF half(0.5, 0.5);
-  const QPointF a = QPointF(pixelsFromTwips(from_)) - origin + half;
-  const QPointF b = QPointF(pixelsFromTwips(to_)) - origin + half;
+  const QPointF a = QPointF(pixelsFromTwips(from_, scale_)) - origin + half;
+  const QPointF b = QPointF(pixelsFromTwips(to_, scale_)) - origin + half;
 
   QPainter painter(this);
   const bool slanted = a.x() != b.x() && a.y() != b.y();

@@ -14,6 +14,9 @@ class LineShape : public QWidget {
  public:
   LineShape(TwipsPoint from, TwipsPoint to, QWidget* parent);
 
+  // The form's scale (1 = full size).
+  void setScale(double scale);
+
   TwipsPoint from() const { return from_; }
   TwipsPoint to() const { return to_; }
 
@@ -23,6 +26,7 @@ class LineShape : public QWidget {
  private:
   TwipsPoint from_;
   TwipsPoint to_;
+  double scale_ = 1.0;
 };
 
 }  // namespace chainadj::ui

@@ -8,6 +8,7 @@ int main(int argc, char** argv) {
   chainadj::ui::MainForm form;
   QObject::connect(&form, &chainadj::ui::MainForm::programEnded, &app, &QCoreApplication::quit,
                    Qt::QueuedConnection);
+  form.fitToScreen();
   form.show();
   return app.exec();
 }

@@ -1,17 +1,24 @@
 #include "ui/main_form.h"
 
 #include <QCloseEvent>
-#include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 #include <exception>
 
 #include "ui/caption_label.h"
 #include "ui/form_fonts.h"
+#include "ui/form_scale.h"
 #include "ui/form_table.h"
 #include "ui/line_shape.h"
+#include "ui/text_box.h"
 
 namespace chainadj::ui {
 namespace {
+
+// What a window manager adds around a window before the window has been shown and the real
+// frame is known: borders and a title bar, in logical pixels (generous, so that the form fits).
+constexpr QSize kFrameAllowance(16, 40);
 
 // Clears the run flag however the run ends.
 class RunningFlag {
@@ -25,17 +32,21 @@ class RunningFlag {
   bool& flag_;
 };
 
+QSize fullSize() {
+  return QSize(pixelsFromTwips(kFormWidthTwips), pixelsFromTwips(kFormHeightTwips));
+}
+
 }  // namespace
 
 MainForm::MainForm(QWidget* parent) : QWidget(parent), platform_(*this), driver_(platform_) {
   setObjectName("MainForm");
   setWindowTitle(kWindowCaption);
-  setFixedSize(pixelsFromTwips(kFormWidthTwips), pixelsFromTwips(kFormHeightTwips));
   // Lines first, so that they lie under the labels and boxes they run past.
   buildLines();
   buildBoxes();
   buildLabels();
   buildButtons();
+  setScale(1.0);
   if (QWidget* start = findChild<QPushButton*>("Command1")) start->setFocus();
 }
 
@@ -48,13 +59,8 @@ void MainForm::buildLines() {
 
 void MainForm::buildBoxes() {
   for (const BoxEntry& entry : formBoxes()) {
-    auto* box = new QLineEdit(this);
+    auto* box = new TextBox(this);
     box->setObjectName(QString("Text%1").arg(entry.number));
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::ClickFocus);
-    box->setFont(boxFont());
-    box->setTextMargins(0, 0, 0, 0);
-    box->setGeometry(pixelsFromTwips(entry.at));
     boxes_[entry.number] = box;
   }
 }
@@ -63,7 +69,6 @@ void MainForm::buildLabels() {
   for (const LabelEntry& entry : formLabels()) {
     auto* label = new CaptionLabel(QString::fromUtf8(entry.caption), entry.style, this);
     label->setObjectName(entry.name);
-    label->setGeometry(pixelsFromTwips(entry.at));
     labels_[entry.name] = label;
   }
 }
@@ -72,8 +77,6 @@ void MainForm::buildButtons() {
   for (const ButtonEntry& entry : formButtons()) {
     auto* button = new QPushButton(QString::fromUtf8(entry.caption), this);
     button->setObjectName(entry.name);
-    button->setFont(buttonFont());
-    button->setGeometry(pixelsFromTwips(entry.at));
     if (button->objectName() == "Command1") {
       connect(button, &QPushButton::clicked, this, &MainForm::Command1_Click);
     } else {
@@ -82,7 +85,61 @@ void MainForm::buildButtons() {
   }
 }
 
-QLineEdit* MainForm::box(int number) const {
+void MainForm::setScale(double scale) {
+  scale_ = scale;
+  setFixedSize(pixelsFromTwips(kFormWidthTwips, scale), pixelsFromTwips(kFormHeightTwips, scale));
+  for (LineShape* line : findChildren<LineShape*>(QString(), Qt::FindDirectChildrenOnly)) {
+    line->setScale(scale);
+  }
+  for (const BoxEntry& entry : formBoxes()) {
+    TextBox* box = boxes_.at(entry.number);
+    box->setScale(scale);
+    box->setGeometry(pixelsFromTwips(entry.at, scale));
+  }
+  for (const LabelEntry& entry : formLabels()) {
+    CaptionLabel* label = labels_.at(entry.name);
+    label->setScale(scale);
+    label->setGeometry(pixelsFromTwips(entry.at, scale));
+  }
+  for (const ButtonEntry& entry : formButtons()) {
+    auto* button = findChild<QPushButton*>(entry.name, Qt::FindDirectChildrenOnly);
+    button->setFont(buttonFont(scale));
+    button->setGeometry(pixelsFromTwips(entry.at, scale));
+  }
+}
+
+QSize MainForm::frameExtent() const { return frameGeometry().size() - size(); }
+
+void MainForm::fitTo(const QRect& available) {
+  const QSize frame = isVisible() && !frameExtent().isNull() ? frameExtent() : kFrameAllowance;
+  const double scale = formScaleFor(fullSize(), frame, available.size());
+  if (scale != scale_) setScale(scale);
+}
+
+void MainForm::fitToScreen() {
+  if (const QScreen* current = screen()) fitTo(current->availableGeometry());
+}
+
+void MainForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (followsScreen_ || !windowHandle()) return;
+  followsScreen_ = true;
+  connect(windowHandle(), &QWindow::screenChanged, this, &MainForm::fitToScreen);
+}
+
+QList<QRect> MainForm::writtenAreas() const {
+  QList<QRect> areas;
+  const auto onScreen = [](const QWidget* control) {
+    return QRect(control->mapToGlobal(QPoint(0, 0)), control->size());
+  };
+  for (const auto& [number, box] : boxes_) areas << onScreen(box);
+  for (const char* name : runCaptionLabels()) {
+    if (const CaptionLabel* label = labelNamed(name)) areas << onScreen(label);
+  }
+  return areas;
+}
+
+TextBox* MainForm::box(int number) const {
   const auto found = boxes_.find(number);
   return found == boxes_.end() ? nullptr : found->second;
 }

@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
   form.platform().setMessageBox([](const QString& message) {
     std::fprintf(stderr, "message: %s\n", message.toUtf8().constData());
   });
+  form.fitToScreen();
   form.show();
 
   int status = 1;

@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 
+#include "state/chain_error.h"
 #include "ui/caption_label.h"
 #include "ui/input_box.h"
+#include "ui/input_box_place.h"
 #include "ui/main_form.h"
+#include "ui/text_box.h"
 
 namespace chainadj::ui {
 namespace {
@@ -15,20 +18,32 @@ namespace {
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
 void showMessageBox(QWidget* parent, const QString& message) {
-  QMessageBox box(QMessageBox::Information, QString(), message, QMessageBox::Ok, parent);
+  QMessageBox box(QMessageBox::Information, parent->windowTitle(), message, QMessageBox::Ok,
+                  parent);
   box.exec();
+}
+
+// The form's input box at its place beside or above the form's table; its frame is taken to be
+// like the form's.
+InputBoxAnswer askOnForm(MainForm& form, const QString& prompt) {
+  InputBox box(prompt, &form, form.scale());
+  box.adjustSize();
+  const QRect screen = form.screen() ? form.screen()->availableGeometry() : QRect();
+  box.move(inputBoxPosition(box.size() + form.frameExtent(), form.frameGeometry(),
+                            form.geometry(), form.writtenAreas(), screen));
+  return box.waitForAnswer();
 }
 
 }  // namespace
 
 WindowPlatform::WindowPlatform(MainForm& form)
     : form_(form),
-      inputBox_([&form](const QString& prompt) { return InputBox::ask(&form, prompt); }),
+      inputBox_([&form](const QString& prompt) { return askOnForm(form, prompt); }),
       messageBox_([&form](const QString& message) { showMessageBox(&form, message); }) {}
 
 // A number that names no control of the form is ignored.
 void WindowPlatform::setText(int box, const std::string& text) {
-  if (QLineEdit* target = form_.box(box)) target->setText(fromUtf8(text));
+  if (TextBox* target = form_.box(box)) target->showText(fromUtf8(text));
 }
 
 void WindowPlatform::setLabel(int label, const std::string& caption) {
@@ -39,11 +54,14 @@ void WindowPlatform::setLabel12(int element, const std::string& caption) {
   if (CaptionLabel* target = form_.label12(element)) target->setText(fromUtf8(caption));
 }
 
+// The box has closed before RunStopped is thrown: the exception never passes through an event
+// loop of Qt, only through the core back to the run driver.
 std::optional<std::string> WindowPlatform::ask(const std::string& prompt) {
   if (ending_) return std::nullopt;
-  const QString answer = inputBox_(fromUtf8(prompt));
+  const InputBoxAnswer answer = inputBox_(fromUtf8(prompt));
   if (ending_) return std::nullopt;
-  return answer.toStdString();
+  if (answer.stopsRun) throw RunStopped();
+  return answer.text.toStdString();
 }
 
 void WindowPlatform::showMessage(const std::string& message) {
@@ -59,6 +77,10 @@ void WindowPlatform::endProgram() {
 void WindowPlatform::beginEnding() {
   if (ending_) return;
   ending_ = true;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    auto* box = qobject_cast<InputBox*>(window);
+    if (box && box->isVisible()) box->reject();
+  }
   if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
     dialog->reject();
   }

@@ -1,7 +1,7 @@
-// The core's platform on the window: boxes and labels of MainForm, the modal input box, message
-// boxes and the end of the program. When the program ends while a run waits for an answer, the
-// open box is closed and every further question is answered with the program's end, so that
-// the run stops at once.
+// The core's platform on the window: boxes and labels of MainForm, the input box, message boxes
+// and the end of the program. When the program ends while a run waits for an answer, the open
+// box is closed and every further question is answered with the program's end, so that the run
+// stops at once. 中止计算 in the input box stops the run (RunStopped) once the box has closed.
 #pragma once
 
 #include <QString>
@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "state/platform.h"
+#include "ui/input_box.h"
 
 namespace chainadj::ui {
 
@@ -16,9 +17,10 @@ class MainForm;
 
 class WindowPlatform : public Platform {
  public:
-  // Asks the user; returns the answer, empty text for Cancel. The form's own input box unless
-  // replaced (the screenshot and the tests script their answers).
-  using InputBoxFunction = std::function<QString(const QString& prompt)>;
+  // Asks the user; returns the answer, empty text for Cancel. The form's own input box, placed
+  // clear of what the run writes, unless replaced (the screenshot and the tests script their
+  // answers).
+  using InputBoxFunction = std::function<InputBoxAnswer(const QString& prompt)>;
   using MessageBoxFunction = std::function<void(const QString& message)>;
 
   explicit WindowPlatform(MainForm& form);

@@ -60,6 +60,15 @@ TEST(ConsoleProtocol, EndOfInputWhileAPromptWaitsIsAFailure) {
   EXPECT_EQ(last.rfind("! ", 0), 0u) << last;
 }
 
+// stop_at_a_prompt in golden/ shows "!stop" ending a run quietly and the next run starting.
+TEST(ConsoleProtocol, OnlyTheExactStopLineStops) {
+  // With blanks around it, it is an answer like any other: taken as the triangle count and
+  // refused.
+  const Session session = runWith("1\n !stop\n!stop\n");
+  EXPECT_EQ(session.status, 0);
+  EXPECT_NE(session.output.find("! 三角形的个数必须是"), std::string::npos);
+}
+
 TEST(ConsoleProtocol, CarriageReturnsOfWindowsScriptsAreStripped) {
   // A run typed with CRLF endings behaves like one typed with LF endings.
   const std::string lf = "1\n1\n5\n\n";

@@ -347,21 +347,48 @@ TEST_F(RunFlagsRule, TagYAsksTaAndQa) {
   EXPECT_EQ(platform.text(7), " 0.30000");
 }
 
-class TagOtherThanY : public EntryRun, public ::testing::WithParamInterface<const char*> {};
+// The prompts say "输入 Y": the letter counts in either case and width, blanks around it.
+class TagTypedAsY : public EntryRun, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(TagTypedAsY, CountsAsYAndAsksTaAndQaWhileTheEchoKeepsWhatWasTyped) {
+  ChainAnswers answers = chainOf(1);
+  answers.set(InputItem::Tag, GetParam()).set(InputItem::Ta, "45.3015").set(InputItem::Qa, "0.3");
+  run(answers);
+  EXPECT_EQ(flags().Tag, "y");
+  EXPECT_TRUE(askedValue(InputItem::Ta));
+  EXPECT_NEAR(chain().Qa, 0.5, 1e-12);
+  const Events& events = platform.events();
+  const std::string echo = std::string("Text5:  ") + GetParam();  // before Ta replaces it
+  EXPECT_NE(std::find(events.begin(), events.end(), echo), events.end());
+}
+
+INSTANTIATE_TEST_SUITE_P(Flags, TagTypedAsY, ::testing::Values("Y", "Ｙ", "　y　"));
+
+struct TypedFlag {
+  const char* typed;
+  const char* kept;
+};
+
+void PrintTo(const TypedFlag& flag, std::ostream* os) { *os << '"' << flag.typed << '"'; }
+
+class TagOtherThanY : public EntryRun, public ::testing::WithParamInterface<TypedFlag> {};
 
 TEST_P(TagOtherThanY, AsksNeitherTaNorQa) {
   ChainAnswers answers = chainOf(1);
-  answers.set(InputItem::Tag, GetParam()).set(InputItem::Ta, "45").set(InputItem::Qa, "1");
+  answers.set(InputItem::Tag, GetParam().typed).set(InputItem::Ta, "45").set(InputItem::Qa, "1");
   run(answers);
-  EXPECT_EQ(flags().Tag, GetParam());
+  EXPECT_EQ(flags().Tag, GetParam().kept);
   EXPECT_FALSE(askedValue(InputItem::Ta));
   EXPECT_FALSE(askedValue(InputItem::Qa));
   EXPECT_EQ(chain().Ta, 0.0);
   EXPECT_EQ(chain().Qa, 0.0);
-  EXPECT_EQ(platform.text(5), std::string(" ") + GetParam());
+  EXPECT_EQ(platform.text(5), std::string(" ") + GetParam().typed);
 }
 
-INSTANTIATE_TEST_SUITE_P(Flags, TagOtherThanY, ::testing::Values("n", "Y", "N", "yes", ""));
+INSTANTIATE_TEST_SUITE_P(Flags, TagOtherThanY,
+                         ::testing::Values(TypedFlag{"n", "n"}, TypedFlag{"N", "n"},
+                                           TypedFlag{"Ｎ", "n"}, TypedFlag{"yes", "yes"},
+                                           TypedFlag{"", ""}));
 
 TEST_F(RunFlagsRule, TbGNBecomesNnWithNoOrientationAngleAtB) {
   ChainAnswers answers = chainOf(1);
@@ -374,6 +401,20 @@ TEST_F(RunFlagsRule, TbGNBecomesNnWithNoOrientationAngleAtB) {
   EXPECT_EQ(platform.text(8), kNoOrientationAngleAtB);
   EXPECT_EQ(platform.text(6), " n");  // the echo shows what was typed
 }
+
+class TbGTypedAsN : public EntryRun, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(TbGTypedAsN, BecomesNnWhileTheEchoKeepsWhatWasTyped) {
+  ChainAnswers answers = chainOf(1);
+  answers.set(InputItem::TbG, GetParam()).set(InputItem::Tb, "45").set(InputItem::Qb, "1");
+  run(answers);
+  EXPECT_EQ(flags().TbG, "nn");
+  EXPECT_FALSE(askedValue(InputItem::Qb));
+  EXPECT_EQ(platform.text(8), kNoOrientationAngleAtB);
+  EXPECT_EQ(platform.text(6), std::string(" ") + GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Flags, TbGTypedAsN, ::testing::Values("N", "ｎ　"));
 
 class TbGOtherThanYOrN : public EntryRun, public ::testing::WithParamInterface<const char*> {};
 
@@ -389,7 +430,7 @@ TEST_P(TbGOtherThanYOrN, StaysAsTypedAndAsksNothingMore) {
   EXPECT_FALSE(platform.written(8));
 }
 
-INSTANTIATE_TEST_SUITE_P(Flags, TbGOtherThanYOrN, ::testing::Values("N", "Y", "nn ", "no", ""));
+INSTANTIATE_TEST_SUITE_P(Flags, TbGOtherThanYOrN, ::testing::Values("nn ", "no", "Y N", ""));
 
 TEST_F(RunFlagsRule, TbGYAsksTbAndQb) {
   ChainAnswers answers = chainOf(1);

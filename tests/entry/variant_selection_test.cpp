@@ -389,11 +389,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         NoRowRun{"CWithTypedClosingAzimuth",
                  build(2, true, false, false, false, {{I::TbG, "y"}, {I::Tb, "135"}})},
-        NoRowRun{"TagUpperCaseY", build(2, false, false, false, false,
-                                        {{I::Sa, "500"}, {I::Sb, "600"}, {I::Tag, "Y"},
-                                         {I::TbG, "y"}, {I::Tb, "135"}})},
-        NoRowRun{"TbGUpperCaseN", build(2, false, false, false, false,
-                                        {{I::Tag, "n"}, {I::TbG, "N"}})},
+        NoRowRun{"TagNeitherYNorN", build(2, false, false, false, false,
+                                          {{I::Sa, "500"}, {I::Sb, "600"}, {I::Tag, "yes"},
+                                           {I::TbG, "y"}, {I::Tb, "135"}})},
+        NoRowRun{"TbGNeitherYNorN", build(2, false, false, false, false,
+                                          {{I::Tag, "n"}, {I::TbG, "no"}})},
         NoRowRun{"OnlyClosingSide", build(2, false, false, false, false,
                                           {{I::Sb, "600"}, {I::Tag, "y"}, {I::Ta, "45"},
                                            {I::TbG, "y"}, {I::Tb, "135"}})},
@@ -463,14 +463,14 @@ TEST_F(SuccessiveRuns, NothingOfAnEarlierRunLeaksIntoTheNext) {
   EXPECT_EQ(driver.lastSelection(), std::optional<int>(6));
 
   // Nothing known and no flag typed "y": Ta, Tb, Qa, Sa, Sb read 0 whatever came before.
-  ASSERT_EQ(run(build(1, false, false, false, false, {{I::Tag, "N"}, {I::TbG, "N"}})),
+  ASSERT_EQ(run(build(1, false, false, false, false, {{I::Tag, "Ｎ"}, {I::TbG, "no"}})),
             RunOutcome::NothingSelected);
   for (double field : {chain().Ta, chain().Tb, chain().Qa, chain().Qb, chain().Sa, chain().Sb,
                        chain().Xc, chain().Yc, chain().Xd, chain().Yd}) {
     EXPECT_EQ(field, 0.0);
   }
-  EXPECT_EQ(flags().Tag, "N");
-  EXPECT_EQ(flags().TbG, "N");
+  EXPECT_EQ(flags().Tag, "n");
+  EXPECT_EQ(flags().TbG, "no");
   EXPECT_FALSE(driver.lastSelection());
   EXPECT_EQ(procedureCalls().rows, (std::vector<int>{7, 6}));
 }

@@ -12,6 +12,7 @@
 #include "ui/caption_label.h"
 #include "ui/line_shape.h"
 #include "ui/main_form.h"
+#include "ui/text_box.h"
 
 namespace chainadj::ui {
 namespace {

@@ -1,4 +1,5 @@
-// The real input box and message box, found while they wait and answered with the keyboard.
+// The real input box and message box, found while they wait and answered with the keyboard and
+// the mouse.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,25 +9,43 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "ui/demo_chain.h"
+#include "ui/form_table.h"
 #include "ui/input_box.h"
 #include "ui/main_form.h"
+#include "ui/text_box.h"
 
 namespace chainadj::ui {
 namespace {
 
 using BoxAction = std::function<void(QDialog& box)>;
 
-// Each action is done to the modal box that is open when its turn comes; a box that opens when
-// no action is left is cancelled, so that a faulty run cannot hang the suite.
+// The box waiting for the user: an input box (which does not block the main window) or a modal
+// message box.
+QDialog* openBox() {
+  if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) return modal;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    auto* box = qobject_cast<InputBox*>(window);
+    if (box && box->isVisible()) return box;
+  }
+  return nullptr;
+}
+
+// Each action is done to the box that is open when its turn comes; a box that opens when no
+// action is left gets `rest`, by default Cancel, so that a faulty run cannot hang the suite.
 class ModalBoxDriver {
  public:
-  explicit ModalBoxDriver(std::vector<BoxAction> actions) : actions_(std::move(actions)) {
+  explicit ModalBoxDriver(std::vector<BoxAction> actions, BoxAction rest = nullptr)
+      : actions_(std::move(actions)), rest_(std::move(rest)) {
     timer_.setInterval(5);
     QObject::connect(&timer_, &QTimer::timeout, [this] { step(); });
     timer_.start();
@@ -37,18 +56,21 @@ class ModalBoxDriver {
 
  private:
   void step() {
-    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    QDialog* box = openBox();
     if (!box || box == last_) return;
     last_ = box;
     if (auto* prompt = box->findChild<QLabel*>("prompt")) prompts_.push_back(prompt->text());
     if (next_ < actions_.size()) {
       actions_[next_++](*box);
+    } else if (rest_) {
+      rest_(*box);
     } else {
       box->reject();
     }
   }
 
   std::vector<BoxAction> actions_;
+  BoxAction rest_;
   std::size_t next_ = 0;
   QTimer timer_;
   QPointer<QDialog> last_;  // a box at the same address later is a new box
@@ -71,18 +93,26 @@ BoxAction typeAndPress(const QString& typed, QDialogButtonBox::StandardButton wh
   };
 }
 
+BoxAction typeAndStopTheRun(const QString& typed) {
+  return [typed](QDialog& box) {
+    QTest::keyClicks(&field(box), typed);
+    box.findChild<QPushButton*>("stopRun")->click();
+  };
+}
+
 TEST(InputBox, EnterGivesTheTypedText) {
   ModalBoxDriver driver({typeAndPressEnter("45.3015")});
-  EXPECT_EQ(InputBox::ask(nullptr, "请输入求距角  A(i)  的数值 :").toStdString(), "45.3015");
+  const InputBoxAnswer answer = InputBox::ask(nullptr, "请输入求距角  A(i)  的数值 :");
+  EXPECT_EQ(answer.text.toStdString(), "45.3015");
   EXPECT_EQ(driver.done(), 1u);
 }
 
 TEST(InputBox, OkGivesTheTypedTextAndOkOnAnEmptyFieldGivesEmptyText) {
   ModalBoxDriver driver({typeAndPress("y", QDialogButtonBox::Ok),
                          typeAndPress("", QDialogButtonBox::Ok), typeAndPressEnter("")});
-  EXPECT_EQ(InputBox::ask(nullptr, "a").toStdString(), "y");
-  EXPECT_EQ(InputBox::ask(nullptr, "b").toStdString(), "");
-  EXPECT_EQ(InputBox::ask(nullptr, "c").toStdString(), "");
+  EXPECT_EQ(InputBox::ask(nullptr, "a").text.toStdString(), "y");
+  EXPECT_EQ(InputBox::ask(nullptr, "b").text.toStdString(), "");
+  EXPECT_EQ(InputBox::ask(nullptr, "c").text.toStdString(), "");
 }
 
 TEST(InputBox, CancelAndClosingTheBoxGiveEmptyTextWhateverWasTyped) {
@@ -95,17 +125,25 @@ TEST(InputBox, CancelAndClosingTheBoxGiveEmptyTextWhateverWasTyped) {
                            QTest::keyClicks(&field(box), "8");
                            box.close();
                          }});
-  EXPECT_EQ(InputBox::ask(nullptr, "a").toStdString(), "");
-  EXPECT_EQ(InputBox::ask(nullptr, "b").toStdString(), "");
-  EXPECT_EQ(InputBox::ask(nullptr, "c").toStdString(), "");
+  EXPECT_EQ(InputBox::ask(nullptr, "a").text.toStdString(), "");
+  EXPECT_EQ(InputBox::ask(nullptr, "b").text.toStdString(), "");
+  EXPECT_EQ(InputBox::ask(nullptr, "c").text.toStdString(), "");
   EXPECT_EQ(driver.done(), 3u);
 }
 
-TEST(InputBox, HasNoTitleAndNoDefaultText) {
-  InputBox box("请输入三角形的个数", nullptr);
-  EXPECT_TRUE(box.windowTitle().isEmpty());
+TEST(InputBox, StopTheRunGivesNoTextButAStop) {
+  ModalBoxDriver driver({typeAndStopTheRun("12.5")});
+  const InputBoxAnswer answer = InputBox::ask(nullptr, "a");
+  EXPECT_TRUE(answer.stopsRun);
+  EXPECT_TRUE(answer.text.isEmpty());
+}
+
+TEST(InputBox, CarriesTheMainWindowsTitleAndNoDefaultText) {
+  MainForm form;
+  InputBox box("请输入三角形的个数", &form);
+  EXPECT_EQ(box.windowTitle().toStdString(), kWindowCaption);
   EXPECT_TRUE(field(box).text().isEmpty());
-  EXPECT_TRUE(box.isModal());
+  EXPECT_EQ(box.findChild<QPushButton*>("stopRun")->text().toStdString(), "中止计算");
 }
 
 TEST(InputBox, LongPromptWrapsWithinAReasonableWidthAndIsShownWhole) {
@@ -123,6 +161,8 @@ TEST(InputBox, LongPromptWrapsWithinAReasonableWidthAndIsShownWhole) {
   EXPECT_GE(label->height(), label->heightForWidth(label->width()));
   EXPECT_GE(label->height(), 2 * label->fontMetrics().height());  // more than one line
   EXPECT_TRUE(box.rect().contains(label->geometry()));
+  // The longest prompt gets a box of the size the shortest gets: the box never moves.
+  EXPECT_EQ(box.size(), InputBox("a", nullptr).sizeHint());
   box.reject();
 }
 
@@ -141,18 +181,71 @@ TEST(InputBox, ARunOnTheWindowTakesWhatIsTypedAndStopsWhenTheWindowCloses) {
   EXPECT_EQ(form.box(27)->text().toStdString(), "三角锁共有2个三角形");
   EXPECT_EQ(form.box(1)->text().toStdString(), " 1234.250");
   EXPECT_EQ(driver.prompts().at(5).toStdString(), "请输入起算点 A 点的横座标 Ya :");
-  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_EQ(openBox(), nullptr);
   EXPECT_FALSE(form.isVisible());
 }
 
-TEST(MessageBox, ShowsTheMessageModallyUntilOk) {
+// The box does not block the main window: its close button and 结 束 still end the program.
+TEST(InputBox, EndButtonPressedWithTheMouseWhileABoxWaitsEndsTheProgram) {
+  MainForm form;
+  form.show();
+  QSignalSpy ended(&form, &MainForm::programEnded);
+  ModalBoxDriver driver({typeAndPressEnter("2"), [&form](QDialog&) {
+    QTest::mouseClick(form.findChild<QPushButton*>("Command2"), Qt::LeftButton);
+  }});
+  form.Command1_Click();
+  EXPECT_EQ(driver.done(), 2u);
+  EXPECT_EQ(form.lastOutcome(), RunOutcome::ProgramEnding);
+  EXPECT_EQ(ended.count(), 1);
+  EXPECT_EQ(openBox(), nullptr);
+}
+
+TEST(InputBox, StopTheRunEndsItAtOnceAndTheNextRunWorks) {
+  MainForm form;
+  form.show();
+  std::vector<QString> messages;
+  form.platform().setMessageBox([&](const QString& message) { messages.push_back(message); });
+  // Xa typed and confirmed; at the Ya prompt, with something typed, 中止计算.
+  ModalBoxDriver driver({typeAndPressEnter("1"), typeAndPressEnter("1000"), typeAndPressEnter(""),
+                         typeAndStopTheRun("5"), typeAndPressEnter("")});
+  form.Command1_Click();
+  EXPECT_EQ(form.lastOutcome(), RunOutcome::StoppedByUser);
+  EXPECT_EQ(driver.done(), 4u);
+  EXPECT_EQ(openBox(), nullptr);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(form.box(1)->text().toStdString(), " 1000.000");
+  // The next 计 算 starts afresh with the triangle count; left empty, the run ends quietly.
+  form.Command1_Click();
+  EXPECT_EQ(driver.done(), 5u);
+  EXPECT_EQ(form.lastOutcome(), RunOutcome::Abandoned);
+}
+
+// The real input box through a whole run, listing included: at every prompt it hides no box and
+// no caption that the run writes, and it never moves.
+TEST(InputBox, StaysInOnePlaceClearOfEverythingTheRunWrites) {
+  MainForm form;
+  form.show();
+  std::set<std::pair<int, int>> places;
+  ModalBoxDriver driver({}, [&, answers = demoChainAnswers()](QDialog& box) {
+    const QRect frame = box.frameGeometry();
+    places.insert({frame.x(), frame.y()});
+    for (const QRect& written : form.writtenAreas()) EXPECT_FALSE(frame.intersects(written));
+    typeAndPressEnter(answers(box.findChild<QLabel*>("prompt")->text()))(box);
+  });
+  form.Command1_Click();
+  EXPECT_EQ(form.lastOutcome(), RunOutcome::Adjusted);
+  EXPECT_GT(driver.prompts().size(), 60u);
+  EXPECT_EQ(places.size(), 1u);
+}
+
+TEST(MessageBox, ShowsTheMessageModallyUntilOkUnderTheWindowsTitle) {
   MainForm form;
   QString shown;
   ModalBoxDriver driver({[&shown](QDialog& box) {
     auto* message = qobject_cast<QMessageBox*>(&box);
     ASSERT_NE(message, nullptr);
     shown = message->text();
-    EXPECT_TRUE(message->windowTitle().isEmpty());
+    EXPECT_EQ(message->windowTitle().toStdString(), kWindowCaption);
     message->button(QMessageBox::Ok)->click();
   }});
   form.platform().showMessage("已知数据不符合十种平差图形中的任何一种，本锁没有平差。");

@@ -8,6 +8,7 @@
 #include "console/console_platform.h"
 #include "ui/caption_label.h"
 #include "ui/main_form.h"
+#include "ui/text_box.h"
 
 namespace chainadj::ui {
 namespace {
@@ -44,7 +45,7 @@ FrontEndResult replayOnConsole(const std::vector<std::string>& lines) {
 FrontEndResult replayOnWindow(MainForm& form, const std::vector<std::string>& lines) {
   FrontEndResult result;
   std::deque<std::string> typed(lines.begin(), lines.end());
-  form.platform().setInputBox([&](const QString& prompt) {
+  form.platform().setInputBox([&](const QString& prompt) -> InputBoxAnswer {
     result.prompts.push_back(prompt.toStdString());
     if (typed.empty()) {
       form.close();  // the input has ended while the box waits: the program ends
@@ -52,7 +53,9 @@ FrontEndResult replayOnWindow(MainForm& form, const std::vector<std::string>& li
     }
     const std::string answer = typed.front();
     typed.pop_front();
-    return QString::fromStdString(answer);
+    // The console's answer line that stops the run is the input box's 中止计算.
+    if (answer == "!stop") return InputBoxAnswer::stopRun();
+    return InputBoxAnswer(QString::fromStdString(answer));
   });
   form.platform().setMessageBox(
       [&](const QString& message) { result.messages.push_back(message.toStdString()); });

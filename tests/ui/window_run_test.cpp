@@ -10,6 +10,7 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "chain_answers.h"
@@ -18,6 +19,7 @@
 #include "transcript_replay.h"
 #include "ui/caption_label.h"
 #include "ui/main_form.h"
+#include "ui/text_box.h"
 
 namespace chainadj::ui {
 namespace {
@@ -219,6 +221,26 @@ TEST(Command1, PressedWithTheMouseDrivesARunThroughTheInputBox) {
   EXPECT_EQ(form.lastOutcome(), RunOutcome::Adjusted);
   EXPECT_EQ(form.box(27)->text().toStdString(), "三角锁共有4个三角形");
   EXPECT_EQ(form.label(13)->text().toStdString(), "三角形闭合差 w(4)");
+}
+
+// The prompts say "输入 Y" and "输入 N": typed so, they choose what "y" and "n" choose.
+TEST(FlagLetters, UpperCaseYAndNSelectTheSameProcedureAsLowerCase) {
+  const std::vector<std::pair<ChainAnswers, std::pair<const char*, const char*>>> cases = {
+      {fullyControlledChain(), {"Y", "Y"}}, {unorientedChain(), {"N", "Ｎ"}}};
+  for (const auto& [chain, typed] : cases) {
+    ChainAnswers upper = chain;
+    upper.set(InputItem::Tag, typed.first).set(InputItem::TbG, typed.second);
+    MainForm lowerForm;
+    replayOnWindow(lowerForm, sessionFor(chain));
+    MainForm upperForm;
+    replayOnWindow(upperForm, sessionFor(upper));
+    ASSERT_EQ(lowerForm.lastOutcome(), RunOutcome::Adjusted) << typed.first;
+    EXPECT_EQ(upperForm.lastOutcome(), RunOutcome::Adjusted) << typed.first;
+    EXPECT_EQ(upperForm.driver().lastSelection(), lowerForm.driver().lastSelection());
+    for (int box : {13, 14, 15, 16, 17, 19, 20, 22, 23, 26, 28}) {
+      EXPECT_EQ(upperForm.box(box)->text(), lowerForm.box(box)->text()) << box;
+    }
+  }
 }
 
 }  // namespace

@@ -1,0 +1,74 @@
+#include "quality/closure_checks.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "state/constants.h"
+
+namespace chainadj {
+namespace {
+
+constexpr double kLimitFactor = 2.0;  // a limit is twice the mean error
+
+double squareSum(const CoefficientRow& row) {
+  double sum = 0.0;
+  for (double a : row) sum += a * a;
+  return sum;
+}
+
+// The base mean error in units of the sixth decimal of log S, for a base of `metres`.
+double logShare(double baseMeanErrorMillimetres, double metres) {
+  if (!(metres > 0.0)) return 0.0;
+  const double units = kRelativeErrorNumerator * baseMeanErrorMillimetres /
+                       (kMillimetresPerMetre * metres);
+  return units * units;
+}
+
+// What the known data add to the square of a condition's mean error, in the row's units.
+double knownShare(ConditionKind kind, const ChainState& chain, const QualitySettings& s) {
+  switch (kind) {
+    case ConditionKind::Azimuth:
+      return 2.0 * s.azimuthMeanError * s.azimuthMeanError;
+    case ConditionKind::Side:
+      return logShare(s.baseMeanError, chain.Sa) + logShare(s.baseMeanError, chain.Sb);
+    default:
+      return 0.0;  // the known points are taken as free of error
+  }
+}
+
+// From the row's units to the unit the closure is shown in.
+double shownPerRowUnit(ConditionKind kind) {
+  const bool coordinate = kind == ConditionKind::X || kind == ConditionKind::Y;
+  return coordinate ? kMillimetresPerMetre / kMetresToCoefficientScale : 1.0;
+}
+
+}  // namespace
+
+bool ClosureCheck::withinLimit() const { return std::fabs(closure) <= limit; }
+
+const char* verdict(const ClosureCheck& check) { return check.withinLimit() ? "合格" : "超限"; }
+
+ClosureReport checkClosures(const ChainState& chain, const AdjustmentResult& result,
+                            const QualitySettings& settings) {
+  ClosureReport report;
+  double ww = 0.0;
+  for (int i = 1; i <= chain.n; ++i) {
+    const double w = chain.w[static_cast<std::size_t>(i)];
+    ww += w * w;
+    report.triangles.push_back({i, {w, settings.grade.triangleLimit}});
+  }
+  std::stable_partition(report.triangles.begin(), report.triangles.end(),
+                        [](const TriangleCheck& t) { return !t.check.withinLimit(); });
+  report.angleMeanError = {std::sqrt(ww / (3.0 * chain.n)), settings.grade.angleMeanError};
+
+  const double mBeta = settings.grade.angleMeanError;
+  for (const Condition& condition : result.group.all()) {
+    const double variance =
+        mBeta * mBeta * squareSum(condition.a) + knownShare(condition.kind, chain, settings);
+    const double limit = kLimitFactor * std::sqrt(variance) * shownPerRowUnit(condition.kind);
+    report.conditions.push_back({condition.kind, {condition.shown, limit}});
+  }
+  return report;
+}
+
+}  // namespace chainadj

@@ -1,0 +1,28 @@
+// The grades of a survey with their published angle mean errors and triangle closure limits,
+// and the settings a quality check of a chain is made with.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace chainadj {
+
+struct SurveyGrade {
+  std::string name;
+  double angleMeanError = 0;  // mβ, seconds
+  double triangleLimit = 0;   // the limit of a triangle closure, seconds
+};
+
+// 二等, 三等, 四等, 一级, 二级 with their usual values.
+const std::vector<SurveyGrade>& gradePresets();
+// The preset of that name, if there is one.
+std::optional<SurveyGrade> gradePreset(const std::string& name);
+
+struct QualitySettings {
+  SurveyGrade grade = gradePresets()[2];  // 四等
+  double azimuthMeanError = 0;  // mα of a known azimuth, seconds
+  double baseMeanError = 0;     // of a known base, millimetres
+};
+
+}  // namespace chainadj
