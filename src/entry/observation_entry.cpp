@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "adjust/orientation_points.h"
 #include "entry/prompt_confirm.h"
 #include "entry/prompt_texts.h"
 #include "state/angles.h"
@@ -157,10 +158,7 @@ void ObservationEntry::takeClosingAzimuth() {
   } else if (chain_.hasF()) {
     // The azimuth from B to F closes the chain; the distance B-F is only shown.
     flags_.TbG = "y";
-    const double dx = chain_.Xf - chain_.Xb, dy = chain_.Yf - chain_.Yb;
-    const double distance = std::sqrt(dx * dx + dy * dy);
-    platform_.setText(box::kClosingSide, sideEcho(distance));
-    chain_.Tb = AzimuthDeg(dx, dy, distance);
+    platform_.setText(box::kClosingSide, sideEcho(orientClosingByF(chain_)));
   }
   if (chain_.noD() && chain_.noF() && flags_.tbgYes()) {
     chain_.Tb = typedAngleDegrees(take(InputItem::Tb));

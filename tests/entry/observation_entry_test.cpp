@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "adjust/adjustment_messages.h"
 #include "entry_run.h"
 
 namespace chainadj::testing {
@@ -245,6 +246,15 @@ TEST_F(Derivation, DEqualToBStopsTheRun) {
   EXPECT_EQ(run(answers), RunOutcome::Stopped);
   ASSERT_EQ(platform.messages().size(), 1u);
   EXPECT_NE(platform.messages()[0].find("已知点 D 与闭合点 B 的座标相同"), std::string::npos);
+}
+
+TEST_F(Derivation, FEqualToBStopsTheRun) {
+  ChainAnswers answers = chainOf(2);
+  withC(answers);
+  answers.set(InputItem::Xf, answers.values[InputItem::Xb]).set(InputItem::Yf, answers.values[InputItem::Yb]);
+  EXPECT_EQ(run(answers), RunOutcome::Stopped);
+  EXPECT_EQ(platform.messages(), std::vector<std::string>{kFOnBMessage});
+  EXPECT_FALSE(driver.lastSelection().has_value());
 }
 
 TEST_F(Derivation, FGivesTheClosingAzimuthAndShowsItsDistanceOnly) {

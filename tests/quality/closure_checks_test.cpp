@@ -72,7 +72,9 @@ TEST(ClosureChecks, AnAngleWrongByAMinuteNamesItsTriangleFirst) {
   EXPECT_NEAR(report.triangles[0].check.closure, 60.0, 2.0);
   for (std::size_t k = 1; k < report.triangles.size(); ++k) {
     EXPECT_STREQ(verdict(report.triangles[k].check), "合格");
-    if (k >= 2) EXPECT_LT(report.triangles[k - 1].triangle, report.triangles[k].triangle);
+    if (k >= 2) {
+      EXPECT_LT(report.triangles[k - 1].triangle, report.triangles[k].triangle);
+    }
   }
   // Ferrero: sqrt([ww]/3n) is over the grade's 2.5".
   EXPECT_GT(report.angleMeanError.closure, 2.5);

@@ -108,7 +108,9 @@ TEST(PointPrecision, AgreesWithTheDenseJacobianAndNormalMatrix) {
     ASSERT_EQ(precision.size(), static_cast<std::size_t>(last));
     // The new points in the middle are uncertain by millimetres; a known closing point is fixed.
     EXPECT_GT(precision[static_cast<std::size_t>(last / 2)].mp, 1e-4) << nameOf(c.kind);
-    if (!chain.hasD()) EXPECT_LT(precision.back().mp, 1e-6) << nameOf(c.kind);
+    if (!chain.hasD()) {
+      EXPECT_LT(precision.back().mp, 1e-6) << nameOf(c.kind);
+    }
     for (int j = 1; j <= last; ++j) {
       const PointPrecision& p = precision[static_cast<std::size_t>(j - 1)];
       const double scale = 1e-6 * cofactors.block(2 * (j - 1), 2 * (j - 1), 2, 2).norm() + 1e-10;
