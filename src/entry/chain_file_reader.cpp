@@ -185,6 +185,10 @@ class ChainFileReader {
                          "已知点 C 与起算点 A 的座标相同，不能推算起始边长和方位角");
     checkKnownPointApart(InputItem::Xd, InputItem::Yd, InputItem::Xb, InputItem::Yb,
                          "已知点 D 与闭合点 B 的座标相同，不能推算闭合边长和方位角");
+    if (pointAbsent(data_.number(InputItem::Xd), data_.number(InputItem::Yd))) {
+      checkKnownPointApart(InputItem::Xf, InputItem::Yf, InputItem::Xb, InputItem::Yb,
+                           "定向点 F 与闭合点 B 的座标相同，不能推算闭合方位角");
+    }
     const int asked = pointNamesAsked(data_);
     if (static_cast<int>(data_.names.size()) > asked) {
       lineNumber_ = nameLines_[static_cast<std::size_t>(asked)];
@@ -195,7 +199,8 @@ class ChainFileReader {
     }
   }
 
-  // A present known point (x, y) must not lie on the point (xOther, yOther) it orients.
+  // A present known or orientation point (x, y) must not lie on the point (xOther, yOther) it
+  // is sighted from: the entry could not derive a side or an azimuth from them.
   void checkKnownPointApart(InputItem x, InputItem y, InputItem xOther, InputItem yOther,
                             const char* message) {
     const double px = data_.number(x), py = data_.number(y);

@@ -11,9 +11,9 @@
 // A file is refused as a whole, with one message that names the line and what is wrong, when
 // it could not be run to the end of its data entry as it stands: the checks are those of the
 // prompts (numbers, minutes and seconds below 60, sides not negative, triangle angles in range)
-// and those that would stop the entry (C on A, D on B, a triangle closure too large), and the
-// file's own (an unknown name, a value given twice, a triangle line without three angles, no
-// triangles or more than 100 000, more point names than the run asks).
+// and those that would stop the entry (C on A, D on B, F on B, a triangle closure too large),
+// and the file's own (an unknown name, a value given twice, a triangle line without three
+// angles, no triangles or more than 100 000, more point names than the run asks).
 #pragma once
 
 #include <string>

@@ -68,6 +68,10 @@ TEST(ChainFileWriter, WritesTypedTriangleAnglesAsPlainNumbers) {
             "60 +60.0001 -60\n");
 }
 
+TEST(ChainFileReader, LetsFLieOnBWhenDIsKnownForFIsThenNotAsked) {
+  EXPECT_NO_THROW(parseChainData("Xb 5\nYb 7\nXf 5\nYf 7\nXd 1\nYd 1\n60 60 60\n"));
+}
+
 TEST(ChainFileReader, KeepsTheReservedQualityControlLines) {
   const ChainData loaded = parseChainData("grade 二等  # later\nm_beta 1.0\n60 60 60\n");
   EXPECT_EQ(loaded.grade, "二等");
