@@ -47,6 +47,9 @@ void ConsolePlatform::setLabel12(int element, const std::string& caption) {
 
 std::optional<std::string> ConsolePlatform::ask(const std::string& prompt) {
   writeLine("? ", prompt);
+  if (source_ != nullptr) {
+    if (std::optional<std::string> answer = source_->answer(prompt)) return answer;
+  }
   std::optional<std::string> answer = readLine();
   if (answer == kStopLine) throw RunStopped();
   return answer;
@@ -68,11 +71,16 @@ int runConsole(std::istream& in, std::ostream& out) {
   in.tie(nullptr);  // the console flushes before a read only when the read would wait
   ConsolePlatform console(in, out);
   RunDriver driver(console);
+  const int status = runSession(console, driver);
+  out.flush();
+  return status;
+}
+
+int runSession(ConsolePlatform& console, RunDriver& driver) {
   while (std::optional<std::string> command = console.readLine()) {
     if (*command == "1") {
       if (driver.Command1_Click() == RunOutcome::ProgramEnding) {
-        console.showMessage("输入已经结束，计算没有完成，程序退出。");
-        out.flush();
+        console.showMessage(kInputEndedMessage);
         return 1;
       }
     } else if (*command == "2") {
@@ -80,7 +88,6 @@ int runConsole(std::istream& in, std::ostream& out) {
     }
     if (console.ended()) break;
   }
-  out.flush();
   return 0;
 }
 

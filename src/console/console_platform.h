@@ -13,9 +13,15 @@
 #include <string>
 #include <string_view>
 
+#include "state/answer_source.h"
 #include "state/platform.h"
 
 namespace chainadj {
+
+class RunDriver;
+
+// Written when the input ends while a prompt waits: the run could not be finished.
+inline constexpr const char* kInputEndedMessage = "输入已经结束，计算没有完成，程序退出。";
 
 class ConsolePlatform : public Platform {
  public:
@@ -27,6 +33,10 @@ class ConsolePlatform : public Platform {
   std::optional<std::string> ask(const std::string& prompt) override;
   void showMessage(const std::string& message) override;
   void endProgram() override { ended_ = true; }
+
+  // Prompts are offered to `source` first (nullptr: none); what it leaves unanswered is read
+  // from the input. The "? " line is written either way.
+  void answerFrom(AnswerSource* source) { source_ = source; }
 
   // One line of input without its line ending; nullopt at the end of input.
   std::optional<std::string> readLine();
@@ -41,7 +51,11 @@ class ConsolePlatform : public Platform {
   std::istream& in_;
   std::ostream& out_;
   bool ended_ = false;
+  AnswerSource* source_ = nullptr;
 };
+
+// The session loop on a console and a driver; returns the exit status as runConsole does.
+int runSession(ConsolePlatform& console, RunDriver& driver);
 
 // Runs the console session: between runs "1" presses 计 算 and "2" presses 结 束. Returns the
 // exit status: 0 when the program is ended or the input ends between runs, 1 when the input

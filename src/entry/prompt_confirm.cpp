@@ -46,17 +46,28 @@ constexpr const char* kTriangleAngleRange =
     "求距角和前进角必须大于 0 度并且小于 180 度，请重新输入。";
 constexpr const char* kIntervalAngleRange = "间隔角的绝对值必须小于 180 度，请重新输入。";
 
+const char* promptMessage(Refusal refusal) {
+  switch (refusal) {
+    case Refusal::NotANumber: return kNotANumber;
+    case Refusal::NegativeSide: return kNegativeSide;
+    case Refusal::IllegalDms: return kIllegalDms;
+    case Refusal::TriangleAngleRange: return kTriangleAngleRange;
+    case Refusal::IntervalAngleRange: return kIntervalAngleRange;
+  }
+  return kNotANumber;
+}
+
 bool isAngle(ValueKind kind) {
   return kind == ValueKind::Angle || kind == ValueKind::TriangleAngle ||
          kind == ValueKind::IntervalAngle;
 }
 
-std::optional<std::string> refusalOfDegrees(ValueKind kind, double degrees) {
+std::optional<Refusal> refusalOfDegrees(ValueKind kind, double degrees) {
   if (kind == ValueKind::TriangleAngle && !(degrees > 0.0 && degrees < 180.0)) {
-    return kTriangleAngleRange;
+    return Refusal::TriangleAngleRange;
   }
   if (kind == ValueKind::IntervalAngle && !(std::fabs(degrees) < 180.0)) {
-    return kIntervalAngleRange;
+    return Refusal::IntervalAngleRange;
   }
   return std::nullopt;
 }
@@ -67,7 +78,7 @@ Answer askValue(Platform& platform, const InputRule& rule, const char* prompt) {
     std::string text = askOrEnd(platform, prompt);
     const ReadAnswer read = readAnswer(rule.kind, text);
     if (read.refusal) {
-      platform.showMessage(*read.refusal);
+      platform.showMessage(promptMessage(*read.refusal));
       continue;
     }
     return {std::move(text), read.value, read.degrees};
@@ -91,15 +102,15 @@ ReadAnswer readAnswer(ValueKind kind, const std::string& answer) {
   if (kind == ValueKind::Text) return read;
   const std::optional<double> value = parseNumber(answer);
   if (!value) {
-    read.refusal = kNotANumber;
+    read.refusal = Refusal::NotANumber;
     return read;
   }
   read.value = *value;
-  if (kind == ValueKind::Side && *value < 0.0) read.refusal = kNegativeSide;
+  if (kind == ValueKind::Side && *value < 0.0) read.refusal = Refusal::NegativeSide;
   if (isAngle(kind)) {
     const std::optional<TypedDms> dms = readDms(answer);
     if (!dms || !dms->legal()) {
-      read.refusal = kIllegalDms;
+      read.refusal = Refusal::IllegalDms;
       return read;
     }
     read.degrees = dms->toDecimalDegrees();
@@ -108,8 +119,14 @@ ReadAnswer readAnswer(ValueKind kind, const std::string& answer) {
   return read;
 }
 
-std::optional<std::string> refusalOf(ValueKind kind, const std::string& answer) {
+std::optional<Refusal> refusalReason(ValueKind kind, const std::string& answer) {
   return readAnswer(kind, answer).refusal;
+}
+
+std::optional<std::string> refusalOf(ValueKind kind, const std::string& answer) {
+  const std::optional<Refusal> refusal = refusalReason(kind, answer);
+  if (!refusal) return std::nullopt;
+  return promptMessage(*refusal);
 }
 
 Answer promptConfirm(Platform& platform, InputItem item,
