@@ -17,11 +17,15 @@ constexpr const char* kStopLine = "!stop";
 
 }  // namespace
 
+ConsolePlatform::ConsolePlatform(std::istream& in, std::ostream& out) : in_(in), out_(out) {
+  in_.tie(nullptr);
+}
+
 void ConsolePlatform::writeLine(std::string_view head, std::string_view text) {
-  std::streambuf& out = *out_.rdbuf();
-  out.sputn(head.data(), static_cast<std::streamsize>(head.size()));
-  out.sputn(text.data(), static_cast<std::streamsize>(text.size()));
-  out.sputc('\n');
+  line_.assign(head);
+  line_.append(text);
+  line_.push_back('\n');
+  out_.rdbuf()->sputn(line_.data(), static_cast<std::streamsize>(line_.size()));
 }
 
 void ConsolePlatform::writeLine(std::string_view kind, int number, std::string_view close,
@@ -68,7 +72,6 @@ std::optional<std::string> ConsolePlatform::readLine() {
 }
 
 int runConsole(std::istream& in, std::ostream& out) {
-  in.tie(nullptr);  // the console flushes before a read only when the read would wait
   ConsolePlatform console(in, out);
   RunDriver driver(console);
   const int status = runSession(console, driver);

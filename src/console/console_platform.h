@@ -25,7 +25,9 @@ inline constexpr const char* kInputEndedMessage = "输入已经结束，计算�
 
 class ConsolePlatform : public Platform {
  public:
-  ConsolePlatform(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
+  // The input is untied from the output: the console flushes before a read only when the read
+  // would wait.
+  ConsolePlatform(std::istream& in, std::ostream& out);
 
   void setText(int box, const std::string& text) override;
   void setLabel(int label, const std::string& caption) override;
@@ -50,6 +52,7 @@ class ConsolePlatform : public Platform {
 
   std::istream& in_;
   std::ostream& out_;
+  std::string line_;  // the line being written
   bool ended_ = false;
   AnswerSource* source_ = nullptr;
 };

@@ -11,10 +11,15 @@ namespace {
 // Exit status for a command line that cannot be understood.
 constexpr int kUsageError = 2;
 
+// The output goes out in large blocks: a long chain writes millions of lines.
+constexpr std::size_t kOutputBufferBytes = std::size_t{1} << 16;
+char outputBuffer[kOutputBufferBytes];
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
+  std::cout.rdbuf()->pubsetbuf(outputBuffer, kOutputBufferBytes);
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   const chainadj::ParsedCommandLine parsed = chainadj::parseCommandLine(arguments);
   if (!parsed.options) {

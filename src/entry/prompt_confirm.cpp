@@ -85,12 +85,9 @@ Answer askValue(Platform& platform, const InputRule& rule, const char* prompt) {
   }
 }
 
-void echo(Platform& platform, const InputRule& rule, const Answer& answer, const char* mask) {
-  if (mask == nullptr) {
-    platform.setText(rule.box, " " + answer.text);
-  } else {
-    platform.setText(rule.box, " " + formatMask(answer.value, mask));
-  }
+// A single space and the answer as typed, or its value with the mask.
+std::string echoText(const Answer& answer, const char* mask) {
+  return " " + (mask == nullptr ? answer.text : formatMask(answer.value, mask));
 }
 
 }  // namespace
@@ -135,7 +132,8 @@ Answer promptConfirm(Platform& platform, InputItem item,
   const PromptTexts& texts = promptTexts(item);
 
   Answer answer = askValue(platform, rule, texts.enter);
-  echo(platform, rule, answer, rule.mask);
+  std::string echo = echoText(answer, rule.mask);
+  platform.setText(rule.box, echo);
   if (afterFirstEcho) afterFirstEcho();
 
   std::string confirmation = askOrEnd(platform, texts.confirm);
@@ -143,10 +141,12 @@ Answer promptConfirm(Platform& platform, InputItem item,
     // Qb's box is emptied; every other box keeps a single space.
     platform.setText(rule.box, item == InputItem::Qb ? "" : " ");
     answer = askValue(platform, rule, texts.reenter);
-    echo(platform, rule, answer, item == InputItem::Ta ? kMaskAngleReentered : rule.mask);
+    const char* reenteredMask = item == InputItem::Ta ? kMaskAngleReentered : rule.mask;
+    platform.setText(rule.box, echoText(answer, reenteredMask));
+    echo = echoText(answer, rule.mask);
     confirmation = askOrEnd(platform, texts.confirmAgain);
   }
-  echo(platform, rule, answer, rule.mask);
+  platform.setText(rule.box, echo);
   return answer;
 }
 
