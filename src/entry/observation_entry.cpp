@@ -113,11 +113,10 @@ void ObservationEntry::takeStartSide() {
     chain_.Sa = number(InputItem::Sa);
   } else if (chain_.hasC()) {
     // Side C-A and the azimuth from C to A.
-    const double dx = chain_.Xa - chain_.Xc, dy = chain_.Ya - chain_.Yc;
-    if (dx == 0.0 && dy == 0.0) throw ChainError(kSamePointMessageC);
-    chain_.Sa = std::sqrt(dx * dx + dy * dy);
+    const Sight sight = sightBetween(chain_.Xc, chain_.Yc, chain_.Xa, chain_.Ya, kSamePointMessageC);
+    chain_.Sa = sight.distance;
     platform_.setText(box::kStartSide, sideEcho(chain_.Sa));
-    chain_.Ta = AzimuthDeg(dx, dy, chain_.Sa);
+    chain_.Ta = sight.azimuth;
     platform_.setText(box::kStartAzimuth, azimuthEcho(chain_.Ta));
     flags_.Tag = "y";
   }
@@ -128,11 +127,10 @@ void ObservationEntry::takeClosingSide() {
     chain_.Sb = number(InputItem::Sb);
   } else if (chain_.hasD()) {
     // Side D-B and the azimuth from D to B.
-    const double dx = chain_.Xb - chain_.Xd, dy = chain_.Yb - chain_.Yd;
-    if (dx == 0.0 && dy == 0.0) throw ChainError(kSamePointMessageD);
-    chain_.Sb = std::sqrt(dx * dx + dy * dy);
+    const Sight sight = sightBetween(chain_.Xd, chain_.Yd, chain_.Xb, chain_.Yb, kSamePointMessageD);
+    chain_.Sb = sight.distance;
     platform_.setText(box::kClosingSide, sideEcho(chain_.Sb));
-    chain_.Tb = AzimuthDeg(dx, dy, chain_.Sb);
+    chain_.Tb = sight.azimuth;
     platform_.setText(box::kClosingAzimuth, azimuthEcho(chain_.Tb));
   }
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "state/chain_error.h"
 #include "state/constants.h"
 #include "state/number_text.h"
 
@@ -83,6 +84,13 @@ double AzimuthDeg(double dx, double dy, double /*s*/) {
   // A tiny negative angle that rounds up to 360 is due north.
   if (azimuth >= 360.0) azimuth = 0.0;
   return azimuth;
+}
+
+Sight sightBetween(double x0, double y0, double x, double y, const char* samePointMessage) {
+  const double dx = x - x0, dy = y - y0;
+  if (dx == 0.0 && dy == 0.0) throw ChainError(samePointMessage);
+  const double distance = std::sqrt(dx * dx + dy * dy);
+  return {distance, AzimuthDeg(dx, dy, distance)};
 }
 
 double rangeRule(double azimuthDegrees) {
