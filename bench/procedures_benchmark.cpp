@@ -9,6 +9,7 @@
 #include "adjust/normal_equations.h"
 #include "adjust/second_group_solution.h"
 #include "entry/run_driver.h"
+#include "quality/point_precision.h"
 #include "scripted_platform.h"
 #include "surveyed_chain.h"
 
@@ -65,6 +66,21 @@ void BM_WholeRun(benchmark::State& state, KnownKind kind) {
   state.counters["per_triangle"] = benchmark::Counter(
       triangles, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
+
+// The precision and error ellipse of every point of an adjusted chain.
+void BM_PointPrecision(benchmark::State& state) {
+  const int triangles = static_cast<int>(state.range(0));
+  const std::vector<std::string> answers = typedAnswers(KnownKind::FullFromA, triangles);
+  ReplayPlatform platform(answers);
+  RunDriver driver(platform);
+  if (driver.Command1_Click() != RunOutcome::Adjusted) state.SkipWithError("not adjusted");
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(pointPrecisions(driver.chain(), driver.lastResult()).data());
+  }
+  state.counters["per_triangle"] = benchmark::Counter(
+      triangles, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_PointPrecision)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // Four conditions and the weight function over 3n + 2 columns: the normal matrix, scd and the
 // correlates.

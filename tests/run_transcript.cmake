@@ -1,9 +1,20 @@
-# Runs the console front end on an input file and compares its whole output with the expected
-# transcript, and its exit status with the expected one.
-#   cmake -DCONSOLE=... -DINPUT=... -DEXPECTED=... -DSTATUS=0 -P run_transcript.cmake
+# Runs the console front end on an input file, or with the arguments of an arguments file and no
+# input, and compares its whole output with the expected transcript and its exit status with the
+# expected one.
+#   cmake -DCONSOLE=... (-DINPUT=... | -DARGUMENTS_FILE=...) -DWORKDIR=... -DEXPECTED=...
+#         -DSTATUS=0 -P run_transcript.cmake
+set(arguments "")
+if(NOT DEFINED WORKDIR)
+  set(WORKDIR "${CMAKE_CURRENT_BINARY_DIR}")
+endif()
+if(DEFINED ARGUMENTS_FILE)
+  file(STRINGS "${ARGUMENTS_FILE}" arguments)
+  set(INPUT /dev/null)
+endif()
 execute_process(
-  COMMAND "${CONSOLE}"
+  COMMAND "${CONSOLE}" ${arguments}
   INPUT_FILE "${INPUT}"
+  WORKING_DIRECTORY "${WORKDIR}"
   OUTPUT_VARIABLE actual
   RESULT_VARIABLE status)
 file(READ "${EXPECTED}" expected)

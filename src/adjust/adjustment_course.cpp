@@ -6,15 +6,16 @@
 
 namespace chainadj {
 
-void adjustAndList(const SecondGroup& group, ChainState& chain, const ChainEnds& ends,
+void adjustAndList(SecondGroup group, ChainState& chain, const ChainEnds& ends,
                    const ChainPass& provisional, Platform& platform, AdjustmentResult& result,
                    const CourseOptions& options) {
-  result.group = group;
-  const SecondGroupSolution solution = options.solve(group, platform);
+  result.group = std::move(group);
+  const SecondGroup& conditions = result.group;
+  const SecondGroupSolution solution = options.solve(conditions, platform);
   result.reciprocalWeight = solution.reciprocalWeight;
-  result.corrections = secondGroupCorrections(group, solution.correlates);
+  result.corrections = secondGroupCorrections(conditions, solution.correlates);
   const double vv = applyCorrections(result.corrections, chain);
-  const PrecisionInputs inputs{vv, chain.WW, chain.n + group.conditions(),
+  const PrecisionInputs inputs{vv, chain.WW, chain.n + conditions.conditions(),
                                solution.reciprocalWeight,
                                distanceFromA(chain, provisional, middleTriangle(chain.n) + 1)};
   result.precision = reportPrecision(platform, inputs, options.mlogsUnit);

@@ -23,8 +23,8 @@ struct CourseOptions {
 };
 
 // `provisional` is the pass the conditions were formed from: md is measured from A to its route
-// point mid+1.
-void adjustAndList(const SecondGroup& group, ChainState& chain, const ChainEnds& ends,
+// point mid+1. The group is kept in the result.
+void adjustAndList(SecondGroup group, ChainState& chain, const ChainEnds& ends,
                    const ChainPass& provisional, Platform& platform, AdjustmentResult& result,
                    const CourseOptions& options = {});
 

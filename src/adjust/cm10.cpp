@@ -21,7 +21,7 @@ void Cm10(ChainState& chain, Platform& platform, AdjustmentResult& result) {
   addSideCondition(group, chain, platform);
   addCoordinateConditions(group, chain, provisional, target, platform);
   group.setWeightFunction(middleSideWeightRow(chain, group));
-  adjustAndList(group, chain, ends, provisional, platform, result);
+  adjustAndList(std::move(group), chain, ends, provisional, platform, result);
 }
 
 }  // namespace chainadj

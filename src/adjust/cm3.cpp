@@ -20,7 +20,7 @@ void Cm3(ChainState& chain, Platform& platform, AdjustmentResult& result) {
   addCoordinateConditions(group, chain, provisional, target, platform);
   addOrientationColumns(group, chain, target);
   group.setWeightFunction(sideRow(chain, group));
-  adjustAndList(group, chain, ends, provisional, platform, result,
+  adjustAndList(std::move(group), chain, ends, provisional, platform, result,
                 {.solve = solveTwoConditionsInClosedForm});
 }
 

@@ -20,7 +20,7 @@ void adjustChainOrientedAtBothEnds(ChainState& chain, const ChainEnds& ends,
   if (!kind.closingBase) showMissingCondition(platform, box::kSideClosure, kNoBaseCondition);
   if (kind.orientationObserved) addOrientationColumns(group, chain, target);
   group.setWeightFunction(middleSideWeightRow(chain, group));
-  adjustAndList(group, chain, ends, provisional, platform, result);
+  adjustAndList(std::move(group), chain, ends, provisional, platform, result);
 }
 
 }  // namespace chainadj

@@ -17,11 +17,15 @@ constexpr const char* kStopLine = "!stop";
 
 }  // namespace
 
+ConsolePlatform::ConsolePlatform(std::istream& in, std::ostream& out) : in_(in), out_(out) {
+  in_.tie(nullptr);
+}
+
 void ConsolePlatform::writeLine(std::string_view head, std::string_view text) {
-  std::streambuf& out = *out_.rdbuf();
-  out.sputn(head.data(), static_cast<std::streamsize>(head.size()));
-  out.sputn(text.data(), static_cast<std::streamsize>(text.size()));
-  out.sputc('\n');
+  line_.assign(head);
+  line_.append(text);
+  line_.push_back('\n');
+  out_.rdbuf()->sputn(line_.data(), static_cast<std::streamsize>(line_.size()));
 }
 
 void ConsolePlatform::writeLine(std::string_view kind, int number, std::string_view close,
@@ -47,6 +51,9 @@ void ConsolePlatform::setLabel12(int element, const std::string& caption) {
 
 std::optional<std::string> ConsolePlatform::ask(const std::string& prompt) {
   writeLine("? ", prompt);
+  if (source_ != nullptr) {
+    if (std::optional<std::string> answer = source_->answer(prompt)) return answer;
+  }
   std::optional<std::string> answer = readLine();
   if (answer == kStopLine) throw RunStopped();
   return answer;
@@ -65,14 +72,18 @@ std::optional<std::string> ConsolePlatform::readLine() {
 }
 
 int runConsole(std::istream& in, std::ostream& out) {
-  in.tie(nullptr);  // the console flushes before a read only when the read would wait
   ConsolePlatform console(in, out);
   RunDriver driver(console);
+  const int status = runSession(console, driver);
+  out.flush();
+  return status;
+}
+
+int runSession(ConsolePlatform& console, RunDriver& driver) {
   while (std::optional<std::string> command = console.readLine()) {
     if (*command == "1") {
       if (driver.Command1_Click() == RunOutcome::ProgramEnding) {
-        console.showMessage("输入已经结束，计算没有完成，程序退出。");
-        out.flush();
+        console.showMessage(kInputEndedMessage);
         return 1;
       }
     } else if (*command == "2") {
@@ -80,7 +91,6 @@ int runConsole(std::istream& in, std::ostream& out) {
     }
     if (console.ended()) break;
   }
-  out.flush();
   return 0;
 }
 

@@ -13,13 +13,21 @@
 #include <string>
 #include <string_view>
 
+#include "state/answer_source.h"
 #include "state/platform.h"
 
 namespace chainadj {
 
+class RunDriver;
+
+// Written when the input ends while a prompt waits: the run could not be finished.
+inline constexpr const char* kInputEndedMessage = "输入已经结束，计算没有完成，程序退出。";
+
 class ConsolePlatform : public Platform {
  public:
-  ConsolePlatform(std::istream& in, std::ostream& out) : in_(in), out_(out) {}
+  // The input is untied from the output: the console flushes before a read only when the read
+  // would wait.
+  ConsolePlatform(std::istream& in, std::ostream& out);
 
   void setText(int box, const std::string& text) override;
   void setLabel(int label, const std::string& caption) override;
@@ -27,6 +35,10 @@ class ConsolePlatform : public Platform {
   std::optional<std::string> ask(const std::string& prompt) override;
   void showMessage(const std::string& message) override;
   void endProgram() override { ended_ = true; }
+
+  // Prompts are offered to `source` first (nullptr: none); what it leaves unanswered is read
+  // from the input. The "? " line is written either way.
+  void answerFrom(AnswerSource* source) { source_ = source; }
 
   // One line of input without its line ending; nullopt at the end of input.
   std::optional<std::string> readLine();
@@ -40,8 +52,13 @@ class ConsolePlatform : public Platform {
 
   std::istream& in_;
   std::ostream& out_;
+  std::string line_;  // the line being written
   bool ended_ = false;
+  AnswerSource* source_ = nullptr;
 };
+
+// The session loop on a console and a driver; returns the exit status as runConsole does.
+int runSession(ConsolePlatform& console, RunDriver& driver);
 
 // Runs the console session: between runs "1" presses 计 算 and "2" presses 结 束. Returns the
 // exit status: 0 when the program is ended or the input ends between runs, 1 when the input

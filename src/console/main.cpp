@@ -1,9 +1,30 @@
-// chainadj-console: the chain adjustment driven from a terminal or a script.
+// chainadj-console: the chain adjustment driven from a terminal, a script or a data file.
 #include <iostream>
+#include <string>
+#include <vector>
 
-#include "console/console_platform.h"
+#include "console/command_line.h"
+#include "console/console_program.h"
 
-int main() {
+namespace {
+
+// Exit status for a command line that cannot be understood.
+constexpr int kUsageError = 2;
+
+// The output goes out in large blocks: a long chain writes millions of lines.
+constexpr std::size_t kOutputBufferBytes = std::size_t{1} << 16;
+char outputBuffer[kOutputBufferBytes];
+
+}  // namespace
+
+int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
-  return chainadj::runConsole(std::cin, std::cout);
+  std::cout.rdbuf()->pubsetbuf(outputBuffer, kOutputBufferBytes);
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  const chainadj::ParsedCommandLine parsed = chainadj::parseCommandLine(arguments);
+  if (!parsed.options) {
+    std::cerr << "chainadj-console: " << parsed.error << "（--help 列出所有选项）\n";
+    return kUsageError;
+  }
+  return chainadj::runConsoleProgram(*parsed.options, std::cin, std::cout);
 }

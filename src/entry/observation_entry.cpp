@@ -26,8 +26,6 @@ constexpr const char* kSamePointMessageD =
 constexpr const char* kTriangleCountRefused =
     "三角形的个数必须是 1 到 100000 之间的整数，请重新输入。";
 
-double number(Platform& platform, InputItem item) { return promptConfirm(platform, item).value; }
-
 std::string sideEcho(double metres) { return " " + formatMask(metres, kMaskSide); }
 std::string azimuthEcho(double degrees) {
   return " " + formatWithUnit(degrees, kMaskAngle, kUnitDegrees);
@@ -40,6 +38,18 @@ double signedAngle(const Answer& answer, float& sign) {
 }
 
 }  // namespace
+
+bool closureLeavesAnglesUsable(double a, double b, double c) {
+  const double w = a + b + c - 180.0;
+  const double correctedA = a - w / 3.0, correctedB = b - w / 3.0;
+  return correctedA > 0.0 && correctedA < 180.0 && correctedB > 0.0 && correctedB < 180.0;
+}
+
+Answer ObservationEntry::take(InputItem item, const std::function<void()>& afterFirstEcho) {
+  Answer answer = promptConfirm(platform_, item, afterFirstEcho);
+  if (record_ != nullptr && item <= kLastKnownValue) record_->values[item] = answer.text;
+  return answer;
+}
 
 bool ObservationEntry::takeTriangleCount() {
   for (;;) {
@@ -69,21 +79,21 @@ void ObservationEntry::takeKnownData() {
 }
 
 void ObservationEntry::takeCoordinates() {
-  chain_.Xa = number(platform_, InputItem::Xa);
-  chain_.Ya = number(platform_, InputItem::Ya);
-  chain_.Xb = number(platform_, InputItem::Xb);
-  chain_.Yb = number(platform_, InputItem::Yb);
-  chain_.Xc = number(platform_, InputItem::Xc);
-  chain_.Yc = number(platform_, InputItem::Yc);
-  chain_.Xd = number(platform_, InputItem::Xd);
-  chain_.Yd = number(platform_, InputItem::Yd);
+  chain_.Xa = number(InputItem::Xa);
+  chain_.Ya = number(InputItem::Ya);
+  chain_.Xb = number(InputItem::Xb);
+  chain_.Yb = number(InputItem::Yb);
+  chain_.Xc = number(InputItem::Xc);
+  chain_.Yc = number(InputItem::Yc);
+  chain_.Xd = number(InputItem::Xd);
+  chain_.Yd = number(InputItem::Yd);
   if (chain_.noC()) {
-    chain_.Xe = number(platform_, InputItem::Xe);
-    chain_.Ye = number(platform_, InputItem::Ye);
+    chain_.Xe = number(InputItem::Xe);
+    chain_.Ye = number(InputItem::Ye);
   }
   if (chain_.noD()) {
-    chain_.Xf = number(platform_, InputItem::Xf);
-    chain_.Yf = number(platform_, InputItem::Yf);
+    chain_.Xf = number(InputItem::Xf);
+    chain_.Yf = number(InputItem::Yf);
   }
 }
 
@@ -100,14 +110,13 @@ void ObservationEntry::echoMissingOrientationPoints() {
 
 void ObservationEntry::takeStartSide() {
   if (chain_.noC()) {
-    chain_.Sa = number(platform_, InputItem::Sa);
+    chain_.Sa = number(InputItem::Sa);
   } else if (chain_.hasC()) {
     // Side C-A and the azimuth from C to A.
-    const double dx = chain_.Xa - chain_.Xc, dy = chain_.Ya - chain_.Yc;
-    if (dx == 0.0 && dy == 0.0) throw ChainError(kSamePointMessageC);
-    chain_.Sa = std::sqrt(dx * dx + dy * dy);
+    const Sight sight = sightBetween(chain_.Xc, chain_.Yc, chain_.Xa, chain_.Ya, kSamePointMessageC);
+    chain_.Sa = sight.distance;
     platform_.setText(box::kStartSide, sideEcho(chain_.Sa));
-    chain_.Ta = AzimuthDeg(dx, dy, chain_.Sa);
+    chain_.Ta = sight.azimuth;
     platform_.setText(box::kStartAzimuth, azimuthEcho(chain_.Ta));
     flags_.Tag = "y";
   }
@@ -115,32 +124,31 @@ void ObservationEntry::takeStartSide() {
 
 void ObservationEntry::takeClosingSide() {
   if (chain_.noD()) {
-    chain_.Sb = number(platform_, InputItem::Sb);
+    chain_.Sb = number(InputItem::Sb);
   } else if (chain_.hasD()) {
     // Side D-B and the azimuth from D to B.
-    const double dx = chain_.Xb - chain_.Xd, dy = chain_.Yb - chain_.Yd;
-    if (dx == 0.0 && dy == 0.0) throw ChainError(kSamePointMessageD);
-    chain_.Sb = std::sqrt(dx * dx + dy * dy);
+    const Sight sight = sightBetween(chain_.Xd, chain_.Yd, chain_.Xb, chain_.Yb, kSamePointMessageD);
+    chain_.Sb = sight.distance;
     platform_.setText(box::kClosingSide, sideEcho(chain_.Sb));
-    chain_.Tb = AzimuthDeg(dx, dy, chain_.Sb);
+    chain_.Tb = sight.azimuth;
     platform_.setText(box::kClosingAzimuth, azimuthEcho(chain_.Tb));
   }
 }
 
 void ObservationEntry::takeStartAzimuth() {
   if (chain_.noC() && chain_.noE()) {
-    flags_.Tag = flagAnswer(promptConfirm(platform_, InputItem::Tag).text);
+    flags_.Tag = flagAnswer(take(InputItem::Tag).text);
   } else if (chain_.noC() && chain_.hasE()) {
     flags_.Tag = "y";
   }
   if (chain_.noC() && chain_.noE() && flags_.tagYes()) {
-    chain_.Ta = typedAngleDegrees(promptConfirm(platform_, InputItem::Ta));
+    chain_.Ta = typedAngleDegrees(take(InputItem::Ta));
   }
 }
 
 void ObservationEntry::takeClosingAzimuth() {
   if (chain_.noD() && chain_.noF()) {
-    flags_.TbG = flagAnswer(promptConfirm(platform_, InputItem::TbG).text);
+    flags_.TbG = flagAnswer(take(InputItem::TbG).text);
     if (flags_.TbG == "n") flags_.TbG = "nn";
   }
   if (chain_.hasD()) {
@@ -151,13 +159,13 @@ void ObservationEntry::takeClosingAzimuth() {
     platform_.setText(box::kClosingSide, sideEcho(orientClosingByF(chain_)));
   }
   if (chain_.noD() && chain_.noF() && flags_.tbgYes()) {
-    chain_.Tb = typedAngleDegrees(promptConfirm(platform_, InputItem::Tb));
+    chain_.Tb = typedAngleDegrees(take(InputItem::Tb));
   }
 }
 
 void ObservationEntry::takeOrientationAngles() {
   if (flags_.tagYes() && chain_.noC()) {
-    chain_.Qa = signedAngle(promptConfirm(platform_, InputItem::Qa), chain_.Sg[0]);
+    chain_.Qa = signedAngle(take(InputItem::Qa), chain_.Sg[0]);
     chain_.Qa *= chain_.Sg[0];
   } else if (chain_.hasC()) {
     chain_.Qa = 0.0;
@@ -168,7 +176,7 @@ void ObservationEntry::takeOrientationAngles() {
       chain_.Qb = 0.0;
       platform_.setText(box::kQb, kNoOrientationAngleAtB);
     } else if (flags_.tbgYes()) {
-      chain_.Qb = signedAngle(promptConfirm(platform_, InputItem::Qb), chain_.Sg[closing]);
+      chain_.Qb = signedAngle(take(InputItem::Qb), chain_.Sg[closing]);
       chain_.Qb *= chain_.Sg[closing];
     }
   }
@@ -179,6 +187,7 @@ void ObservationEntry::takePointNames() {
   const auto name = [&](int index, const char* prompt) {
     std::string answer = askOrEnd(platform_, prompt);
     platform_.setText(box::kPointName, " " + answer);
+    if (record_ != nullptr) record_->names.push_back(answer);
     chain_.na[static_cast<std::size_t>(index)] = std::move(answer);
   };
   if (chain_.hasC() && chain_.hasD()) {
@@ -206,7 +215,7 @@ void ObservationEntry::takeTriangle(int i) {
 
   platform_.setLabel(label::kAngleA, "求距角 A(" + index);
   platform_.setText(box::kAngleA, "");
-  const Answer a = promptConfirm(platform_, InputItem::A, [&] {
+  const Answer a = take(InputItem::A, [&] {
     platform_.setText(box::kAngleB, "");
     platform_.setText(box::kAngleC, "");
     platform_.setText(box::kTriangleClosure, "");
@@ -215,17 +224,21 @@ void ObservationEntry::takeTriangle(int i) {
   platform_.setText(box::kAngleB, "");
   platform_.setLabel12(label::kAngleBElement, "前进角 B(" + index);
 
-  chain_.B[k] = typedAngleDegrees(promptConfirm(platform_, InputItem::B));
+  const Answer b = take(InputItem::B);
+  chain_.B[k] = typedAngleDegrees(b);
   platform_.setText(box::kAngleC, "");
   platform_.setLabel12(label::kAngleCElement, "间隔角 C(" + index);
 
-  chain_.C[k] = signedAngle(promptConfirm(platform_, InputItem::C), chain_.Sg[k]);
+  const Answer c = take(InputItem::C);
+  chain_.C[k] = signedAngle(c, chain_.Sg[k]);
+  if (record_ != nullptr) record_->triangles.push_back({a.text, b.text, c.text});
   distributeClosure(i);
 }
 
 void ObservationEntry::distributeClosure(int i) {
   const auto k = static_cast<std::size_t>(i);
   const double w = chain_.A[k] + chain_.B[k] + chain_.C[k] - 180.0;  // degrees
+  const bool usable = closureLeavesAnglesUsable(chain_.A[k], chain_.B[k], chain_.C[k]);
   platform_.setLabel(label::kTriangleClosure, "三角形闭合差 w(" + std::to_string(i) + ")");
   chain_.w[k] = kSecondsPerDegree * w;
   showValue(platform_, box::kTriangleClosure, chain_.w[k], kSecondsFormat);
@@ -233,7 +246,7 @@ void ObservationEntry::distributeClosure(int i) {
   chain_.A[k] -= w / 3.0;
   chain_.B[k] -= w / 3.0;
   chain_.C[k] -= w / 3.0;
-  if (!(chain_.A[k] > 0.0 && chain_.A[k] < 180.0 && chain_.B[k] > 0.0 && chain_.B[k] < 180.0)) {
+  if (!usable) {
     throw ChainError("第 " + std::to_string(i) +
                      " 个三角形的闭合差太大，改正后的角度超出了 0 度到 180 度，本次计算停止。");
   }

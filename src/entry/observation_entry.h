@@ -4,15 +4,25 @@
 // the side-condition coefficients).
 #pragma once
 
+#include "entry/chain_data.h"
+#include "entry/prompt_confirm.h"
 #include "state/chain_state.h"
 #include "state/platform.h"
 
 namespace chainadj {
 
+// Whether the distance and forward angles of a triangle (decimal degrees, c the magnitude of the
+// interval angle) stay strictly between 0 and 180 degrees once the closure w = a + b + c - 180
+// is taken off each angle by a third. The run stops on a triangle for which they do not.
+bool closureLeavesAnglesUsable(double a, double b, double c);
+
 class ObservationEntry {
  public:
-  ObservationEntry(ChainState& chain, RunFlags& flags, Platform& platform)
-      : chain_(chain), flags_(flags), platform_(platform) {}
+  // `record`, when given, receives every answer as it is accepted: the typed text of each value
+  // asked, the point names and the typed angles of each triangle.
+  ObservationEntry(ChainState& chain, RunFlags& flags, Platform& platform,
+                   ChainData* record = nullptr)
+      : chain_(chain), flags_(flags), platform_(platform), record_(record) {}
 
   // Asks for n and creates the arrays. False when the answer is empty: the run ends quietly.
   bool takeTriangleCount();
@@ -31,10 +41,14 @@ class ObservationEntry {
   void takeOrientationAngles();
   void takeTriangle(int i);
   void distributeClosure(int i);
+  // Prompt-and-confirm for one value, the accepted answer recorded.
+  Answer take(InputItem item, const std::function<void()>& afterFirstEcho = {});
+  double number(InputItem item) { return take(item).value; }
 
   ChainState& chain_;
   RunFlags& flags_;
   Platform& platform_;
+  ChainData* record_;
 };
 
 }  // namespace chainadj

@@ -46,40 +46,48 @@ constexpr const char* kTriangleAngleRange =
     "求距角和前进角必须大于 0 度并且小于 180 度，请重新输入。";
 constexpr const char* kIntervalAngleRange = "间隔角的绝对值必须小于 180 度，请重新输入。";
 
+const char* promptMessage(Refusal refusal) {
+  switch (refusal) {
+    case Refusal::NotANumber: return kNotANumber;
+    case Refusal::NegativeSide: return kNegativeSide;
+    case Refusal::IllegalDms: return kIllegalDms;
+    case Refusal::TriangleAngleRange: return kTriangleAngleRange;
+    case Refusal::IntervalAngleRange: return kIntervalAngleRange;
+  }
+  return kNotANumber;
+}
+
 bool isAngle(ValueKind kind) {
   return kind == ValueKind::Angle || kind == ValueKind::TriangleAngle ||
          kind == ValueKind::IntervalAngle;
 }
 
-std::optional<std::string> refusalOfDegrees(ValueKind kind, double degrees) {
+std::optional<Refusal> refusalOfDegrees(ValueKind kind, double degrees) {
   if (kind == ValueKind::TriangleAngle && !(degrees > 0.0 && degrees < 180.0)) {
-    return kTriangleAngleRange;
+    return Refusal::TriangleAngleRange;
   }
   if (kind == ValueKind::IntervalAngle && !(std::fabs(degrees) < 180.0)) {
-    return kIntervalAngleRange;
+    return Refusal::IntervalAngleRange;
   }
   return std::nullopt;
 }
 
 // Asks until the answer is one the item takes; a refused answer is not echoed.
-Answer askValue(Platform& platform, const InputRule& rule, const char* prompt) {
+Answer askValue(Platform& platform, const InputRule& rule, const std::string& prompt) {
   for (;;) {
     std::string text = askOrEnd(platform, prompt);
     const ReadAnswer read = readAnswer(rule.kind, text);
     if (read.refusal) {
-      platform.showMessage(*read.refusal);
+      platform.showMessage(promptMessage(*read.refusal));
       continue;
     }
     return {std::move(text), read.value, read.degrees};
   }
 }
 
-void echo(Platform& platform, const InputRule& rule, const Answer& answer, const char* mask) {
-  if (mask == nullptr) {
-    platform.setText(rule.box, " " + answer.text);
-  } else {
-    platform.setText(rule.box, " " + formatMask(answer.value, mask));
-  }
+// A single space and the answer as typed, or its value with the mask.
+std::string echoText(const Answer& answer, const char* mask) {
+  return " " + (mask == nullptr ? answer.text : formatMask(answer.value, mask));
 }
 
 }  // namespace
@@ -91,15 +99,15 @@ ReadAnswer readAnswer(ValueKind kind, const std::string& answer) {
   if (kind == ValueKind::Text) return read;
   const std::optional<double> value = parseNumber(answer);
   if (!value) {
-    read.refusal = kNotANumber;
+    read.refusal = Refusal::NotANumber;
     return read;
   }
   read.value = *value;
-  if (kind == ValueKind::Side && *value < 0.0) read.refusal = kNegativeSide;
+  if (kind == ValueKind::Side && *value < 0.0) read.refusal = Refusal::NegativeSide;
   if (isAngle(kind)) {
     const std::optional<TypedDms> dms = readDms(answer);
     if (!dms || !dms->legal()) {
-      read.refusal = kIllegalDms;
+      read.refusal = Refusal::IllegalDms;
       return read;
     }
     read.degrees = dms->toDecimalDegrees();
@@ -108,17 +116,24 @@ ReadAnswer readAnswer(ValueKind kind, const std::string& answer) {
   return read;
 }
 
-std::optional<std::string> refusalOf(ValueKind kind, const std::string& answer) {
+std::optional<Refusal> refusalReason(ValueKind kind, const std::string& answer) {
   return readAnswer(kind, answer).refusal;
+}
+
+std::optional<std::string> refusalOf(ValueKind kind, const std::string& answer) {
+  const std::optional<Refusal> refusal = refusalReason(kind, answer);
+  if (!refusal) return std::nullopt;
+  return promptMessage(*refusal);
 }
 
 Answer promptConfirm(Platform& platform, InputItem item,
                      const std::function<void()>& afterFirstEcho) {
   const InputRule& rule = inputRule(item);
-  const PromptTexts& texts = promptTexts(item);
+  const PromptStrings& texts = promptStrings(item);
 
   Answer answer = askValue(platform, rule, texts.enter);
-  echo(platform, rule, answer, rule.mask);
+  std::string echo = echoText(answer, rule.mask);
+  platform.setText(rule.box, echo);
   if (afterFirstEcho) afterFirstEcho();
 
   std::string confirmation = askOrEnd(platform, texts.confirm);
@@ -126,10 +141,12 @@ Answer promptConfirm(Platform& platform, InputItem item,
     // Qb's box is emptied; every other box keeps a single space.
     platform.setText(rule.box, item == InputItem::Qb ? "" : " ");
     answer = askValue(platform, rule, texts.reenter);
-    echo(platform, rule, answer, item == InputItem::Ta ? kMaskAngleReentered : rule.mask);
+    const char* reenteredMask = item == InputItem::Ta ? kMaskAngleReentered : rule.mask;
+    platform.setText(rule.box, echoText(answer, reenteredMask));
+    echo = echoText(answer, rule.mask);
     confirmation = askOrEnd(platform, texts.confirmAgain);
   }
-  echo(platform, rule, answer, rule.mask);
+  platform.setText(rule.box, echo);
   return answer;
 }
 

@@ -37,10 +37,22 @@ struct Answer {
   double degrees = 0.0;  // an angle in decimal degrees, sign included; 0 for other kinds
 };
 
-// An answer read for an item of that kind: the message when the item refuses it, otherwise its
-// number and, for an angle, its decimal degrees.
+// Why an answer is refused before it is echoed.
+enum class Refusal {
+  NotANumber,          // a numeric item got text that is no number
+  NegativeSide,        // Sa or Sb below 0
+  IllegalDms,          // minutes or seconds of 60 or more
+  TriangleAngleRange,  // A(i) or B(i) not strictly between 0 and 180 degrees
+  IntervalAngleRange,  // C(i) of magnitude 180 degrees or more
+};
+
+// Why the item refuses an answer, or nullopt when it is taken.
+std::optional<Refusal> refusalReason(ValueKind kind, const std::string& answer);
+
+// An answer read for an item of that kind: why the item refuses it, otherwise its number and,
+// for an angle, its decimal degrees.
 struct ReadAnswer {
-  std::optional<std::string> refusal;
+  std::optional<Refusal> refusal;
   double value = 0.0;
   double degrees = 0.0;
 };

@@ -29,13 +29,16 @@ RunOutcome RunDriver::run() {
   flags_.clear();
   lastSelection_.reset();
   result_ = AdjustmentResult{};
+  lastRunData_.reset();
 
-  ObservationEntry entry(chain_, flags_, platform_);
+  ChainData record;
+  ObservationEntry entry(chain_, flags_, platform_, &record);
   if (!entry.takeTriangleCount()) return RunOutcome::Abandoned;
   entry.takeKnownData();
   writeStatusMessages(chain_, platform_);
   entry.takePointNames();
   entry.takeTriangles();
+  lastRunData_ = std::move(record);
 
   lastSelection_ = selectVariant(chain_, flags_);
   if (!lastSelection_) {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "adjust/procedures.h"
+#include "entry/chain_data.h"
 #include "entry/variant_selection.h"
 #include "state/chain_state.h"
 #include "state/platform.h"
@@ -33,6 +34,10 @@ class RunDriver {
   std::optional<int> lastSelection() const { return lastSelection_; }
   // What the procedure of the last run left for a report (empty before it ran).
   const AdjustmentResult& lastResult() const { return result_; }
+  // The data of the last run as accepted after confirmation, once its data entry is complete
+  // (every triangle taken): what a data file holds to repeat the run. nullopt when the last run
+  // stopped before the end of its entry.
+  const std::optional<ChainData>& lastRunData() const { return lastRunData_; }
 
  private:
   RunOutcome run();
@@ -43,6 +48,7 @@ class RunDriver {
   RunFlags flags_;
   std::optional<int> lastSelection_;
   AdjustmentResult result_;
+  std::optional<ChainData> lastRunData_;
 };
 
 }  // namespace chainadj

@@ -1,32 +1,34 @@
 #include "state/angles.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <string>
 
+#include "state/chain_error.h"
 #include "state/constants.h"
 #include "state/number_text.h"
 
 namespace chainadj {
 namespace {
 
-double readUnsigned(const std::string& digits) {
+double readUnsigned(std::string_view digits) {
   if (digits.empty()) return 0.0;
   double value = 0.0;
   std::from_chars(digits.data(), digits.data() + digits.size(), value);
   return value;
 }
 
-// Digits of a number and the place of its decimal point, the exponent applied.
+// Digits of a number on either side of its decimal point, the exponent applied.
 struct DecimalDigits {
   std::string integerPart;
   std::string fractionPart;
 };
 
-DecimalDigits shiftPoint(const std::string& mantissa, long exponent) {
+DecimalDigits shiftPoint(std::string_view mantissa, long exponent) {
   const std::size_t point = mantissa.find('.');
-  std::string digits = mantissa;
+  std::string digits(mantissa);
   long pointPosition = static_cast<long>(mantissa.size());
   if (point != std::string::npos) {
     digits.erase(point, 1);
@@ -44,6 +46,22 @@ DecimalDigits shiftPoint(const std::string& mantissa, long exponent) {
   return {digits.substr(0, split), digits.substr(split)};
 }
 
+// The digit at `index` of the fraction, '0' beyond its end.
+int fractionDigit(std::string_view fraction, std::size_t index) {
+  return index < fraction.size() ? fraction[index] - '0' : 0;
+}
+
+// Degrees, minutes and seconds from the digits before and after the point: the first two
+// decimals are minutes, the next two whole seconds, the rest fractions of a second.
+void readDigits(std::string_view integerPart, std::string_view fraction, TypedDms& dms) {
+  dms.degrees = readUnsigned(integerPart);
+  dms.minutes = fractionDigit(fraction, 0) * 10 + fractionDigit(fraction, 1);
+  std::string seconds{static_cast<char>('0' + fractionDigit(fraction, 2)),
+                      static_cast<char>('0' + fractionDigit(fraction, 3)), '.'};
+  if (fraction.size() > 4) seconds.append(fraction.substr(4));
+  dms.seconds = readUnsigned(seconds);
+}
+
 }  // namespace
 
 double TypedDms::toDecimalDegrees() const {
@@ -58,13 +76,15 @@ std::optional<TypedDms> readDms(std::string_view numberText) {
   if (normalized->empty()) return dms;
   const NumberParts number = splitNormalized(*normalized);
   dms.negative = number.negative;
-  const DecimalDigits parts = shiftPoint(number.mantissa, number.exponent);
-  std::string fraction = parts.fractionPart;
-  if (fraction.size() < 4) fraction.append(4 - fraction.size(), '0');
-
-  dms.degrees = readUnsigned(parts.integerPart);
-  dms.minutes = (fraction[0] - '0') * 10 + (fraction[1] - '0');
-  dms.seconds = readUnsigned(fraction.substr(2, 2) + "." + fraction.substr(4) + "0");
+  const std::string_view mantissa = number.mantissa;
+  if (number.exponent == 0) {  // as typed nearly always: the digits stand where they are
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    readDigits(mantissa.substr(0, point), mantissa.substr(std::min(point + 1, mantissa.size())),
+               dms);
+  } else {
+    const DecimalDigits parts = shiftPoint(mantissa, number.exponent);
+    readDigits(parts.integerPart, parts.fractionPart, dms);
+  }
   return dms;
 }
 
@@ -83,6 +103,13 @@ double AzimuthDeg(double dx, double dy, double /*s*/) {
   // A tiny negative angle that rounds up to 360 is due north.
   if (azimuth >= 360.0) azimuth = 0.0;
   return azimuth;
+}
+
+Sight sightBetween(double x0, double y0, double x, double y, const char* samePointMessage) {
+  const double dx = x - x0, dy = y - y0;
+  if (dx == 0.0 && dy == 0.0) throw ChainError(samePointMessage);
+  const double distance = std::sqrt(dx * dx + dy * dy);
+  return {distance, AzimuthDeg(dx, dy, distance)};
 }
 
 double rangeRule(double azimuthDegrees) {

@@ -33,6 +33,14 @@ double DmsToDegrees(double typed);
 // dy > 0, else 270 (also for dy = 0); dy = 0 gives 180 for dx < 0, else 0.
 double AzimuthDeg(double dx, double dy, double s);
 
+// The distance (metres) and azimuth (decimal degrees, AzimuthDeg) from one point to another.
+struct Sight {
+  double distance;
+  double azimuth;
+};
+// From (x0, y0) to (x, y); the same point has no direction: ChainError(samePointMessage).
+Sight sightBetween(double x0, double y0, double x, double y, const char* samePointMessage);
+
 // The range rule: one subtraction of 360 when T >= 360, then one addition when T < 0.
 double rangeRule(double azimuthDegrees);
 // The range rule in the other order: first the addition for T < 0, then the subtraction.

@@ -91,9 +91,11 @@ NumberParts splitNormalized(std::string_view text) {
     parts.negative = rest.front() == '-';
     rest.remove_prefix(1);
   }
-  const std::size_t e = rest.find_first_of("eE");
+  const std::size_t e = static_cast<std::size_t>(
+      std::find_if(rest.begin(), rest.end(), [](char ch) { return ch == 'e' || ch == 'E'; }) -
+      rest.begin());
   parts.mantissa = std::string(rest.substr(0, e));
-  if (e != std::string_view::npos) {
+  if (e != rest.size()) {
     std::string_view exponent = rest.substr(e + 1);
     const bool negative = exponent.front() == '-';
     if (exponent.front() == '+' || exponent.front() == '-') exponent.remove_prefix(1);

@@ -1,0 +1,40 @@
+#include "entry/chain_data.h"
+
+#include "state/chain_state.h"
+#include "state/number_text.h"
+
+namespace chainadj {
+
+std::string ChainData::value(InputItem item) const {
+  const auto found = values.find(item);
+  return found == values.end() ? std::string() : found->second;
+}
+
+double ChainData::number(InputItem item) const { return parseNumber(value(item)).value_or(0.0); }
+
+std::optional<InputItem> knownValueNamed(std::string_view name) {
+  for (int k = 0; k <= static_cast<int>(kLastKnownValue); ++k) {
+    const auto item = static_cast<InputItem>(k);
+    if (name == promptTexts(item).item) return item;
+  }
+  return std::nullopt;
+}
+
+const char* knownValueName(InputItem item) { return promptTexts(item).item; }
+
+int pointNamesAsked(const ChainData& data) {
+  const double xc = data.number(InputItem::Xc), yc = data.number(InputItem::Yc);
+  const double xd = data.number(InputItem::Xd), yd = data.number(InputItem::Yd);
+  const int n = static_cast<int>(data.triangles.size());
+  if (pointPresent(xc, yc) && pointPresent(xd, yd)) return n == 1 ? 2 : n;
+  if (pointPresent(xc, yc) && pointAbsent(xd, yd)) return n + 1;
+  if (pointAbsent(xc, yc) && pointAbsent(xd, yd)) return n + 2;
+  return 0;
+}
+
+void keepReservedLines(ChainData& record, const ChainData& loaded) {
+  record.grade = loaded.grade;
+  record.mBeta = loaded.mBeta;
+}
+
+}  // namespace chainadj

@@ -1,0 +1,245 @@
+#include "entry/chain_file_reader.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <utf8/cpp17.h>
+#include <vector>
+
+#include "entry/chain_file_syntax.h"
+#include "entry/observation_entry.h"
+#include "entry/prompt_confirm.h"
+#include "state/chain_error.h"
+#include "state/chain_state.h"
+#include "state/constants.h"
+#include "state/number_text.h"
+
+namespace chainadj {
+namespace {
+
+// Far more than the largest chain a run takes (100 000 triangles and their names need some
+// 6 MB): a larger file is not a chain data file.
+constexpr std::uintmax_t kMaxFileBytes = 32u * 1024u * 1024u;
+
+constexpr std::string_view kPointKeyword = "point";
+constexpr std::string_view kGradeKeyword = "grade";
+constexpr std::string_view kMeanErrorKeyword = "m_beta";
+
+// The triangle angles in the order of a triangle line, with their names and kinds.
+struct TriangleAngleColumn {
+  const char* name;
+  ValueKind kind;
+};
+constexpr TriangleAngleColumn kTriangleColumns[3] = {
+    {"求距角 A", ValueKind::TriangleAngle},
+    {"前进角 B", ValueKind::TriangleAngle},
+    {"间隔角 C", ValueKind::IntervalAngle},
+};
+
+std::string inQuotes(std::string_view text) { return "“" + std::string(text) + "”"; }
+
+// What is wrong with a value, said about `what` ("Sa", "第 2 个三角形的间隔角 C").
+std::string refusalText(Refusal refusal, const std::string& what, const std::string& typed) {
+  switch (refusal) {
+    case Refusal::NotANumber: return what + " 的 " + inQuotes(typed) + " 不是一个数";
+    case Refusal::NegativeSide: return what + " 是边长，不能是负数";
+    case Refusal::IllegalDms:
+      return what + " 的 " + inQuotes(typed) + " 分或秒不小于 60（角度按 度.分分秒秒 书写）";
+    case Refusal::TriangleAngleRange: return what + " 必须大于 0 度并且小于 180 度";
+    case Refusal::IntervalAngleRange: return what + " 的绝对值必须小于 180 度";
+  }
+  return what + " 不能用";
+}
+
+// A word that begins like a number starts a triangle line: an ASCII digit, sign or point, or
+// their full-width forms U+FF0B "＋", U+FF0D "－", U+FF0E "．", U+FF10..U+FF19 "０".."９"
+// (EF BC 8B, 8D, 8E, 90..99 in UTF-8).
+bool beginsLikeNumber(std::string_view word) {
+  if (word.empty()) return false;
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(word[k]); };
+  const char first = word.front();
+  if ((first >= '0' && first <= '9') || first == '+' || first == '-' || first == '.') return true;
+  if (word.size() < 3 || byte(0) != 0xEF || byte(1) != 0xBC) return false;
+  const unsigned char last = byte(2);
+  return last == 0x8B || last == 0x8D || last == 0x8E || (last >= 0x90 && last <= 0x99);
+}
+
+class ChainFileReader {
+ public:
+  ChainData read(std::string_view text) {
+    if (text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
+      text.remove_prefix(kUtf8ByteOrderMark.size());
+    }
+    while (!text.empty()) {
+      const std::size_t end = text.find('\n');
+      readLine(text.substr(0, end));
+      text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    }
+    checkWholeChain();
+    return std::move(data_);
+  }
+
+ private:
+  void readLine(std::string_view line) {
+    ++lineNumber_;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (!utf8::is_valid(line)) {
+      refuse("这一行不是 UTF-8 编码的文字（文件可能是 GBK 编码，请把它另存为 UTF-8）");
+    }
+    const FirstWord first = splitFirstWord(line);
+    if (first.word.empty() || first.word.front() == kCommentMark) return;
+    if (first.word == kPointKeyword) return readPointName(first.rest);
+    if (first.word == kGradeKeyword) return readGrade(first.rest);
+    if (first.word == kMeanErrorKeyword) return readMeanError(first.rest);
+    if (const std::optional<InputItem> item = knownValueNamed(first.word)) {
+      return readKnownValue(*item, first.rest);
+    }
+    if (beginsLikeNumber(first.word)) return readTriangle(line);
+    refuse("不认识 " + inQuotes(first.word) +
+           "。一行应当是一个已知值（例如 Xa 31250.000，名称是 Xa Ya Xb Yb Xc Yc Xd Yd Xe Ye Xf Yf "
+           "Sa Sb Tag Ta TbG Tb Qa Qb）、一个点名（point 点名）或者一个三角形的三个角 A B C");
+  }
+
+  void readPointName(std::string_view rest) {
+    data_.names.push_back(nameOfLine(rest));
+    nameLines_.push_back(lineNumber_);
+  }
+
+  void readKnownValue(InputItem item, std::string_view rest) {
+    const std::string name = knownValueName(item);
+    refuseRepeat(name, valueLines_[item]);
+    std::string typed = valueText(rest);
+    if (const std::optional<Refusal> refusal = refusalReason(inputRule(item).kind, typed)) {
+      refuse(refusalText(*refusal, name, typed));
+    }
+    data_.values[item] = std::move(typed);
+  }
+
+  void readGrade(std::string_view rest) {
+    refuseRepeat(std::string(kGradeKeyword), gradeLine_);
+    data_.grade = valueText(rest);
+  }
+
+  void readMeanError(std::string_view rest) {
+    refuseRepeat(std::string(kMeanErrorKeyword), meanErrorLine_);
+    std::string typed = valueText(rest);
+    const std::optional<double> seconds = parseNumber(typed);
+    if (!seconds || !(*seconds > 0.0)) {
+      refuse("m_beta 是测角中误差（秒），必须是一个大于 0 的数，这里是 " + inQuotes(typed));
+    }
+    data_.mBeta = std::move(typed);
+  }
+
+  void readTriangle(std::string_view line) {
+    const int triangle = static_cast<int>(data_.triangles.size()) + 1;
+    if (triangle > kMaxTriangles) refuse("三角形超过 100000 个");
+    const std::vector<std::string_view> words = splitWords(withoutComment(line));
+    if (words.size() != 3) {
+      refuse("一个三角形的一行必须正好有三个角 A B C，这一行有 " + std::to_string(words.size()) +
+             " 个");
+    }
+    std::array<std::string, 3> typed;
+    double degrees[3] = {0, 0, 0};
+    for (std::size_t k = 0; k < 3; ++k) {
+      typed[k] = std::string(words[k]);
+      const std::string what =
+          "第 " + std::to_string(triangle) + " 个三角形的" + kTriangleColumns[k].name;
+      const ReadAnswer read = readAnswer(kTriangleColumns[k].kind, typed[k]);
+      if (read.refusal) refuse(refusalText(*read.refusal, what, typed[k]));
+      degrees[k] = read.degrees;
+    }
+    if (!closureLeavesAnglesUsable(degrees[0], degrees[1], std::fabs(degrees[2]))) {
+      refuse("第 " + std::to_string(triangle) +
+             " 个三角形的闭合差太大，改正后的角度超出了 0 度到 180 度");
+    }
+    data_.triangles.push_back(std::move(typed));
+  }
+
+  // The value part of a line, its quotes taken off.
+  std::string valueText(std::string_view rest) {
+    ValueText value = valueOfLine(rest);
+    if (value.syntax == ValueSyntax::UnpairedQuote) refuse("引号没有配对");
+    if (value.syntax == ValueSyntax::TextAfterQuote) refuse("引号后面只能是注释");
+    return std::move(value.text);
+  }
+
+  // A value may be given once; `line` holds the line that gave it (0: not yet).
+  void refuseRepeat(const std::string& name, int& line) {
+    if (line != 0) {
+      refuse(name + " 已经在第 " + std::to_string(line) + " 行给出，不能重复");
+    }
+    line = lineNumber_;
+  }
+
+  void checkWholeChain() {
+    if (data_.triangles.empty()) {
+      throw ChainError("数据文件（共 " + std::to_string(lineNumber_) +
+                       " 行）里没有三角形：每个三角形写一行，依次是它的三个角 A B C。");
+    }
+    checkKnownPointApart(InputItem::Xc, InputItem::Yc, InputItem::Xa, InputItem::Ya,
+                         "已知点 C 与起算点 A 的座标相同，不能推算起始边长和方位角");
+    checkKnownPointApart(InputItem::Xd, InputItem::Yd, InputItem::Xb, InputItem::Yb,
+                         "已知点 D 与闭合点 B 的座标相同，不能推算闭合边长和方位角");
+    if (pointAbsent(data_.number(InputItem::Xd), data_.number(InputItem::Yd))) {
+      checkKnownPointApart(InputItem::Xf, InputItem::Yf, InputItem::Xb, InputItem::Yb,
+                           "定向点 F 与闭合点 B 的座标相同，不能推算闭合方位角");
+    }
+    const int asked = pointNamesAsked(data_);
+    if (static_cast<int>(data_.names.size()) > asked) {
+      lineNumber_ = nameLines_[static_cast<std::size_t>(asked)];
+      refuse(asked == 0 ? std::string("点名太多：有已知点 D 而没有已知点 C，或者某个已知点只有一个"
+                                      "座标是零，这样的数据不问点名")
+                        : "点名太多：按已知点 C、D 的有无和三角形的个数，这个数据只问 " +
+                              std::to_string(asked) + " 个点名");
+    }
+  }
+
+  // A present known or orientation point (x, y) must not lie on the point (xOther, yOther) it
+  // is sighted from: the entry could not derive a side or an azimuth from them.
+  void checkKnownPointApart(InputItem x, InputItem y, InputItem xOther, InputItem yOther,
+                            const char* message) {
+    const double px = data_.number(x), py = data_.number(y);
+    if (pointPresent(px, py) && px == data_.number(xOther) && py == data_.number(yOther)) {
+      lineNumber_ = std::max(valueLines_[x], valueLines_[y]);
+      refuse(message);
+    }
+  }
+
+  [[noreturn]] void refuse(const std::string& what) const {
+    throw ChainError("数据文件第 " + std::to_string(lineNumber_) + " 行：" + what + "。");
+  }
+
+  ChainData data_;
+  int lineNumber_ = 0;
+  std::map<InputItem, int> valueLines_;
+  std::vector<int> nameLines_;
+  int gradeLine_ = 0;
+  int meanErrorLine_ = 0;
+};
+
+}  // namespace
+
+ChainData parseChainData(std::string_view text) { return ChainFileReader().read(text); }
+
+ChainData readChainFile(const std::string& path) {
+  const std::string cannotOpen = "不能打开数据文件 " + inQuotes(path) + "。";
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) throw ChainError(cannotOpen);
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error) throw ChainError(cannotOpen);
+  if (size > kMaxFileBytes) {
+    throw ChainError("数据文件 " + inQuotes(path) + " 太大（超过 32 MB），不是三角锁数据文件。");
+  }
+  std::ifstream file(path, std::ios::binary);
+  if (!file) throw ChainError(cannotOpen);
+  std::ostringstream text;
+  text << file.rdbuf();
+  if (file.bad()) throw ChainError(cannotOpen);
+  return parseChainData(text.str());
+}
+
+}  // namespace chainadj

@@ -1,0 +1,36 @@
+// Reading a chain data file (.chain): plain UTF-8 text, one item a line.
+//
+//   # a comment                  blank lines and comments are ignored
+//   Xa 31250.000                 a known value: its name as the prompts use it and the value as
+//                                it would be typed (Xa Ya Xb Yb Xc Yc Xd Yd Xe Ye Xf Yf Sa Sb
+//                                Tag Ta TbG Tb Qa Qb; angles in degrees.minutesseconds)
+//   point 龙山                   a point name, in the order the run asks the names
+//   53.52001 62.38009 -63.30004  a triangle: its angles A, B, C; one line per triangle
+//   grade ...   m_beta ...       reserved for quality control: kept, no effect on a run
+//
+// A file is refused as a whole, with one message that names the line and what is wrong, when
+// it could not be run to the end of its data entry as it stands: the checks are those of the
+// prompts (numbers, minutes and seconds below 60, sides not negative, triangle angles in range)
+// and those that would stop the entry (C on A, D on B, F on B, a triangle closure too large),
+// and the file's own (an unknown name, a value given twice, a triangle line without three
+// angles, no triangles or more than 100 000, more point names than the run asks).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "entry/chain_data.h"
+
+namespace chainadj {
+
+// The file name extension of chain data files.
+inline constexpr const char* kChainFileExtension = ".chain";
+
+// The chain in the text of a data file; throws ChainError with a Chinese message when the file
+// is refused.
+ChainData parseChainData(std::string_view text);
+
+// The chain in the file at `path`; throws ChainError when it cannot be read or is refused.
+ChainData readChainFile(const std::string& path);
+
+}  // namespace chainadj

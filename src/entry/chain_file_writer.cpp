@@ -1,0 +1,64 @@
+#include "entry/chain_file_writer.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "entry/chain_file_syntax.h"
+#include "state/chain_error.h"
+#include "state/number_text.h"
+
+namespace chainadj {
+namespace {
+
+constexpr const char* kHeader =
+    "# chainadj 三角锁数据文件（UTF-8）：已知值、点名（point）、每个三角形一行 A B C\n";
+
+void writeValue(std::string& text, const char* name, const std::string& typed) {
+  if (!typed.empty()) text += std::string(name) + " " + valueForFile(typed) + "\n";
+}
+
+// A typed angle as its number: the same value and the same echo as the text typed.
+std::string angleForFile(const std::string& typed) {
+  return normalizedNumberText(typed).value_or(typed);
+}
+
+}  // namespace
+
+std::string chainDataText(const ChainData& data) {
+  std::string text = kHeader;
+  for (const auto& [item, typed] : data.values) writeValue(text, knownValueName(item), typed);
+  if (data.grade) text += "grade " + valueForFile(*data.grade) + "\n";
+  if (data.mBeta) text += "m_beta " + valueForFile(*data.mBeta) + "\n";
+  for (const std::string& name : data.names) {
+    text += "point";
+    if (!name.empty()) text += " " + nameForFile(name);
+    text += "\n";
+  }
+  for (const auto& [a, b, c] : data.triangles) {
+    text += angleForFile(a) + " " + angleForFile(b) + " " + angleForFile(c) + "\n";
+  }
+  return text;
+}
+
+void writeChainFile(const std::string& path, const ChainData& data) {
+  const std::string cannotWrite = "不能写入数据文件 “" + path + "”。";
+  const std::string partial = path + ".part";
+  {
+    std::ofstream file(partial, std::ios::binary | std::ios::trunc);
+    file << chainDataText(data);
+    file.close();
+    if (!file) {
+      std::error_code ignored;
+      std::filesystem::remove(partial, ignored);
+      throw ChainError(cannotWrite);
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(partial, path, error);
+  if (error) {
+    std::filesystem::remove(partial, error);
+    throw ChainError(cannotWrite);
+  }
+}
+
+}  // namespace chainadj

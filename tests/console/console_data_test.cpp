@@ -1,0 +1,222 @@
+// chainadj-console with a chain data file: malformed files are refused with one message line and
+// nothing else written, and the command line is understood or refused.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "console/command_line.h"
+#include "console/console_program.h"
+
+namespace chainadj {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A file of its own for each test, removed at the end.
+class TemporaryFile {
+ public:
+  explicit TemporaryFile(const std::string& text = "") {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(test->test_suite_name()) + "_" + test->name();
+    for (char& ch : name) {
+      if (ch == '/') ch = '_';
+    }
+    path_ = (fs::temp_directory_path() / ("chainadj_" + name + ".chain")).string();
+    std::ofstream(path_, std::ios::binary) << text;
+  }
+  ~TemporaryFile() {
+    std::error_code ignored;
+    fs::remove(path_, ignored);
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+struct Outcome {
+  int status;
+  std::string output;
+};
+
+Outcome runProgram(const ConsoleOptions& options, const std::string& typed = "") {
+  std::istringstream in(typed);
+  std::ostringstream out;
+  const int status = runConsoleProgram(options, in, out);
+  return {status, out.str()};
+}
+
+Outcome runDataFile(const std::string& text) {
+  const TemporaryFile file(text);
+  ConsoleOptions options;
+  options.dataFile = file.path();
+  return runProgram(options);
+}
+
+std::string triangles(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += "60 60 60\n";
+  return text;
+}
+
+struct MalformedFile {
+  const char* what;
+  std::string text;
+  std::string message;
+};
+
+const MalformedFile kMalformed[] = {
+    {"UnknownName", "Xa 1\n\nXz 5\n60 60 60\n",
+     "数据文件第 3 行：不认识 “Xz”。一行应当是一个已知值（例如 Xa 31250.000，名称是 Xa Ya Xb Yb Xc "
+     "Yc Xd Yd Xe Ye Xf Yf Sa Sb Tag Ta TbG Tb Qa Qb）、一个点名（point 点名）或者一个三角形的三个角 "
+     "A B C。"},
+    {"NameInTheWrongCase", "xa 1\n60 60 60\n",
+     "数据文件第 1 行：不认识 “xa”。一行应当是一个已知值（例如 Xa 31250.000，名称是 Xa Ya Xb Yb Xc "
+     "Yc Xd Yd Xe Ye Xf Yf Sa Sb Tag Ta TbG Tb Qa Qb）、一个点名（point 点名）或者一个三角形的三个角 "
+     "A B C。"},
+    {"CoordinateNotANumber", "# A\nXa 12a\n60 60 60\n", "数据文件第 2 行：Xa 的 “12a” 不是一个数。"},
+    {"DecimalComma", "Sa 1,5\n60 60 60\n", "数据文件第 1 行：Sa 的 “1,5” 不是一个数。"},
+    {"SixtyMinutes", "Ta 45.6000\n60 60 60\n",
+     "数据文件第 1 行：Ta 的 “45.6000” 分或秒不小于 60（角度按 度.分分秒秒 书写）。"},
+    {"SixtySecondsInATriangle", "60 60 60\n60.0060 60 60\n",
+     "数据文件第 2 行：第 2 个三角形的求距角 A 的 “60.0060” 分或秒不小于 60（角度按 度.分分秒秒 "
+     "书写）。"},
+    {"TriangleAngleNotANumber", "60 6O 60\n", "数据文件第 1 行：第 1 个三角形的前进角 B 的 “6O” 不是一个数。"},
+    {"TwoAngles", "60 60\n", "数据文件第 1 行：一个三角形的一行必须正好有三个角 A B C，这一行有 2 个。"},
+    {"FourAngles", "60 60 60 60 # four\n",
+     "数据文件第 1 行：一个三角形的一行必须正好有三个角 A B C，这一行有 4 个。"},
+    {"NoTriangles", "# only known data\nXa 1\nYa 1\n",
+     "数据文件（共 3 行）里没有三角形：每个三角形写一行，依次是它的三个角 A B C。"},
+    {"EmptyFile", "", "数据文件（共 0 行）里没有三角形：每个三角形写一行，依次是它的三个角 A B C。"},
+    {"MoreThanAHundredThousandTriangles", "Xa 1\n" + triangles(100001),
+     "数据文件第 100002 行：三角形超过 100000 个。"},
+    {"ValueGivenTwice", "Xa 1\nYa 2\nXa 1\n60 60 60\n", "数据文件第 3 行：Xa 已经在第 1 行给出，不能重复。"},
+    {"TooManyNamesWithoutCAndD", "point A\npoint P1\npoint B\npoint X\n60 60 60\n",
+     "数据文件第 4 行：点名太多：按已知点 C、D 的有无和三角形的个数，这个数据只问 3 个点名。"},
+    {"TooManyNamesWithC", "Xc 10\nYc 10\npoint C\npoint P2\npoint B\npoint X\n" + triangles(2),
+     "数据文件第 6 行：点名太多：按已知点 C、D 的有无和三角形的个数，这个数据只问 3 个点名。"},
+    {"NamesWhenNoneAreAsked", "Xd 10\nYd 10\npoint D\n60 60 60\n",
+     "数据文件第 3 行：点名太多：有已知点 D 而没有已知点 C，或者某个已知点只有一个座标是零，这样的数据"
+     "不问点名。"},
+    {"NegativeSide", "Sb -5\n60 60 60\n", "数据文件第 1 行：Sb 是边长，不能是负数。"},
+    {"DistanceAngleZero", "0 90 90\n", "数据文件第 1 行：第 1 个三角形的求距角 A 必须大于 0 度并且小于 180 度。"},
+    {"ForwardAngleHalfCircle", "1 180 -1\n",
+     "数据文件第 1 行：第 1 个三角形的前进角 B 必须大于 0 度并且小于 180 度。"},
+    {"IntervalAngleHalfCircle", "60 60 -180\n", "数据文件第 1 行：第 1 个三角形的间隔角 C 的绝对值必须小于 180 度。"},
+    {"ClosureTooLarge", "60 60 60\n1 178 178\n",
+     "数据文件第 2 行：第 2 个三角形的闭合差太大，改正后的角度超出了 0 度到 180 度。"},
+    {"COnA", "Xa 100\nYa 200\nXc 100\nYc 200\n60 60 60\n",
+     "数据文件第 4 行：已知点 C 与起算点 A 的座标相同，不能推算起始边长和方位角。"},
+    {"DOnB", "Yd 7\nXb 5\nYb 7\nXd 5\n60 60 60\n",
+     "数据文件第 4 行：已知点 D 与闭合点 B 的座标相同，不能推算闭合边长和方位角。"},
+    {"FOnB", "Xb 5\nYb 7\nXf 5\nYf 7\n60 60 60\n",
+     "数据文件第 4 行：定向点 F 与闭合点 B 的座标相同，不能推算闭合方位角。"},
+    {"NotUtf8", "point \xB9\xFD\n60 60 60\n",
+     "数据文件第 1 行：这一行不是 UTF-8 编码的文字（文件可能是 GBK 编码，请把它另存为 UTF-8）。"},
+    {"UnpairedQuote", "Tag \"y\n60 60 60\n", "数据文件第 1 行：引号没有配对。"},
+    {"TextAfterQuote", "Tag \"y\" n\n60 60 60\n", "数据文件第 1 行：引号后面只能是注释。"},
+    {"MeanErrorNotPositive", "m_beta 0\n60 60 60\n",
+     "数据文件第 1 行：m_beta 是测角中误差（秒），必须是一个大于 0 的数，这里是 “0”。"},
+    {"GradeTwice", "grade 二等\n60 60 60\ngrade 三等\n", "数据文件第 3 行：grade 已经在第 1 行给出，不能重复。"},
+};
+
+class MalformedFiles : public ::testing::TestWithParam<MalformedFile> {};
+
+TEST_P(MalformedFiles, AreRefusedWithOneMessageBeforeAnythingIsWritten) {
+  const Outcome outcome = runDataFile(GetParam().text);
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.output, "! " + GetParam().message + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, MalformedFiles, ::testing::ValuesIn(kMalformed),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+TEST(ConsoleDataFile, AMissingFileIsRefused) {
+  ConsoleOptions options;
+  options.dataFile = "/nonexistent/chain.chain";
+  const Outcome outcome = runProgram(options);
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.output, "! 不能打开数据文件 “/nonexistent/chain.chain”。\n");
+}
+
+TEST(ConsoleDataFile, ARunThatNoRowAdjustsEndsWithStatusOne) {
+  // C known, D and F absent, closing azimuth typed: no row holds.
+  const Outcome outcome =
+      runDataFile("Xa 3000\nYa 1000\nXb 3000\nYb 3000\nXc 2700\nYc 600\nTbG y\n60 60 60\n");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.output.substr(outcome.output.rfind("\n!") + 1),
+            "! 已知数据不符合十种平差图形中的任何一种，本锁没有平差。\n");
+}
+
+TEST(ConsoleDataFile, TheDataOfATypedSessionIsSavedOnlyWhenItsLastRunWasComplete) {
+  const TemporaryFile saved;
+  fs::remove(saved.path());
+  ConsoleOptions options;
+  options.saveDataFile = saved.path();
+  // The second run is abandoned at its triangle count: there is nothing to save.
+  const Outcome outcome = runProgram(options, "1\n\n");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.output, "? 请输入三角形的个数\n! 最后一次计算的数据没有输入完整，数据文件 “" +
+                                saved.path() + "” 没有写。\n");
+  EXPECT_FALSE(fs::exists(saved.path()));
+}
+
+TEST(ConsoleDataFile, ADataFileThatCannotBeWrittenIsReported) {
+  ConsoleOptions options;
+  options.dataFile = CHAINADJ_EXAMPLE_CHAIN;
+  options.saveDataFile = "/nonexistent/saved.chain";
+  const Outcome outcome = runProgram(options);
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.output.substr(outcome.output.rfind("\n!") + 1),
+            "! 不能写入数据文件 “/nonexistent/saved.chain”。\n");
+}
+
+TEST(ConsoleCommandLine, HelpListsEveryOption) {
+  ConsoleOptions options;
+  options.help = true;
+  const Outcome outcome = runProgram(options);
+  EXPECT_EQ(outcome.status, 0);
+  for (const char* option : {"--data FILE", "--save-data FILE", "--help"}) {
+    EXPECT_NE(outcome.output.find(option), std::string::npos) << option;
+  }
+}
+
+struct CommandLineCase {
+  std::vector<std::string> arguments;
+  std::optional<std::string> data, save;
+  std::string error;  // empty: understood
+};
+
+const CommandLineCase kCommandLines[] = {
+    {{}, std::nullopt, std::nullopt, ""},
+    {{"--data", "a.chain"}, "a.chain", std::nullopt, ""},
+    {{"--data=a b.chain", "--save-data", "c.chain"}, "a b.chain", "c.chain", ""},
+    {{"--save-data=c.chain"}, std::nullopt, "c.chain", ""},
+    {{"--data"}, std::nullopt, std::nullopt, "--data 后面要跟一个文件名"},
+    {{"--data="}, std::nullopt, std::nullopt, "--data 后面要跟一个文件名"},
+    {{"--data", "a", "--data", "b"}, std::nullopt, std::nullopt, "--data 只能给一次"},
+    {{"--datafile", "a"}, std::nullopt, std::nullopt, "不认识的参数 “--datafile”"},
+    {{"a.chain"}, std::nullopt, std::nullopt, "不认识的参数 “a.chain”"},
+};
+
+class CommandLines : public ::testing::TestWithParam<CommandLineCase> {};
+
+TEST_P(CommandLines, AreUnderstoodOrRefusedWithAReason) {
+  const ParsedCommandLine parsed = parseCommandLine(GetParam().arguments);
+  EXPECT_EQ(parsed.error, GetParam().error);
+  if (GetParam().error.empty()) {
+    ASSERT_TRUE(parsed.options.has_value());
+    EXPECT_EQ(parsed.options->dataFile, GetParam().data);
+    EXPECT_EQ(parsed.options->saveDataFile, GetParam().save);
+  } else {
+    EXPECT_FALSE(parsed.options.has_value());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CommandLines, ::testing::ValuesIn(kCommandLines));
+
+}  // namespace
+}  // namespace chainadj

@@ -1,0 +1,171 @@
+// Reading and writing chain data files, and how a file answers the prompts of a run.
+#include <gtest/gtest.h>
+
+
+#include "chain_answers.h"
+#include "entry/chain_data_answers.h"
+#include "entry/chain_file_reader.h"
+#include "entry/chain_file_writer.h"
+#include "entry/run_driver.h"
+#include "adjust/coordinate_listing.h"
+#include "scripted_platform.h"
+#include "surveyed_chain.h"
+
+namespace chainadj::testing {
+namespace {
+
+TEST(ChainFileReader, TakesWhatEditorsAndChineseInputMethodsWrite) {
+  const std::string text =
+      "\xEF\xBB\xBF# header\r\n"                     // byte-order mark, Windows line ends
+      "   # an indented comment\r\n"
+      "\r\n"
+      "Xa\t31250.000   # A\r\n"                       // tab, trailing comment
+      "Ya\xE3\x80\x80\xEF\xBC\x94\xEF\xBC\x98\xEF\xBC\x97\xEF\xBC\x96\xEF\xBC\x90\r\n"  // Ya　４８７６０
+      "Tag y # the start azimuth is typed\n"
+      "Qb \"  -0.3000 \"  # blanks kept in quotes\n"
+      "point 3#\n"                                   // a point line has no comment
+      "point   P 2  \n"
+      "point \" B \"\n"
+      "point\n"
+      "53.52001\xE3\x80\x80" "62.38009 -63.30004 # triangle 1\n"
+      "  69.45287 61.59302 -48.15002";              // no line end at the end of the file
+  ChainData expected;
+  expected.values = {{InputItem::Xa, "31250.000"},
+                     {InputItem::Ya, "\xEF\xBC\x94\xEF\xBC\x98\xEF\xBC\x97\xEF\xBC\x96\xEF\xBC\x90"},
+                     {InputItem::Tag, "y"},
+                     {InputItem::Qb, "  -0.3000 "}};
+  expected.names = {"3#", "P 2", " B ", ""};
+  expected.triangles = {{"53.52001", "62.38009", "-63.30004"}, {"69.45287", "61.59302", "-48.15002"}};
+  EXPECT_EQ(parseChainData(text), expected);
+}
+
+TEST(ChainFileWriter, WritesWhatTheReaderReadsBackUnchanged) {
+  ChainData data;
+  data.values = {{InputItem::Xa, "1000"},        {InputItem::Sa, " 12.5"},
+                 {InputItem::Tag, "y "},         {InputItem::TbG, "\"n\""},
+                 {InputItem::Ta, "45.3015"},     {InputItem::Qb, "\xE3\x80\x80-0.3"},
+                 {InputItem::Tb, ""}};  // typed empty: the line is left out
+  ChainData read = data;
+  read.values.erase(InputItem::Tb);
+  data.grade = "A # B";
+  data.names = {"\"quoted\"", " lead", "3#", "", "\"half", "a b", "trail\t"};
+  data.triangles.assign(5, {"60.0001", "60.0001", "-60.0001"});  // five ask seven names
+  data.mBeta = "1.0";
+  read.names = data.names;
+  read.triangles = data.triangles;
+  read.grade = data.grade;
+  read.mBeta = data.mBeta;
+  const std::string text = chainDataText(data);
+  EXPECT_EQ(parseChainData(text), read) << text;
+  EXPECT_NE(text.find("\nTag \"y \"\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\npoint 3#\n"), std::string::npos) << text;
+}
+
+TEST(ChainFileWriter, WritesTypedTriangleAnglesAsPlainNumbers) {
+  ChainData data;
+  data.triangles = {{" \xEF\xBC\x96\xEF\xBC\x90", "+60.0001 ", "-60"}};  // "　６０"
+  EXPECT_EQ(chainDataText(data).substr(chainDataText(data).rfind('\n', chainDataText(data).size() - 2) + 1),
+            "60 +60.0001 -60\n");
+}
+
+TEST(ChainFileReader, LetsFLieOnBWhenDIsKnownForFIsThenNotAsked) {
+  EXPECT_NO_THROW(parseChainData("Xb 5\nYb 7\nXf 5\nYf 7\nXd 1\nYd 1\n60 60 60\n"));
+}
+
+TEST(ChainFileReader, KeepsTheReservedQualityControlLines) {
+  const ChainData loaded = parseChainData("grade 二等  # later\nm_beta 1.0\n60 60 60\n");
+  EXPECT_EQ(loaded.grade, "二等");
+  EXPECT_EQ(loaded.mBeta, "1.0");
+  ChainData record;
+  keepReservedLines(record, loaded);
+  EXPECT_EQ(record.grade, "二等");
+  EXPECT_EQ(record.mBeta, "1.0");
+}
+
+// How many names a run asks, counted from its prompts, for the known points C and D present,
+// absent, or with one coordinate 0.
+struct NamesCase {
+  const char* xc; const char* yc; const char* xd; const char* yd;
+  int triangles;
+  int asked;
+};
+
+const NamesCase kNameCases[] = {
+    {"0", "0", "0", "0", 1, 3},       {"0", "0", "0", "0", 4, 6},
+    {"2700", "600", "0", "0", 1, 2},  {"2700", "600", "0", "0", 3, 4},
+    {"2700", "600", "2600", "3300", 1, 2}, {"2700", "600", "2600", "3300", 2, 2},
+    {"2700", "600", "2600", "3300", 4, 4}, {"0", "0", "2600", "3300", 3, 0},
+    {"2700", "0", "0", "0", 3, 0},    {"0", "0", "2600", "0", 3, 0},
+};
+
+class NamesAsked : public ::testing::TestWithParam<NamesCase> {};
+
+TEST_P(NamesAsked, AreCountedAsTheRunAsksThem) {
+  const NamesCase& c = GetParam();
+  ChainData data;
+  data.values = {{InputItem::Xa, "3000"}, {InputItem::Ya, "1000"}, {InputItem::Xb, "3000"},
+                 {InputItem::Yb, "3000"}, {InputItem::Xc, c.xc},   {InputItem::Yc, c.yc},
+                 {InputItem::Xd, c.xd},   {InputItem::Yd, c.yd}};
+  data.triangles.assign(static_cast<std::size_t>(c.triangles), {"60", "60", "60"});
+  EXPECT_EQ(pointNamesAsked(data), c.asked);
+
+  ScriptedPlatform platform;
+  ChainDataAnswers answers(data, ListingAnswers::Answered);
+  platform.setResponder([&](const std::string& prompt) { return answers.answer(prompt); });
+  RunDriver(platform).Command1_Click();
+  int namePrompts = 0;
+  for (const std::string& prompt : platform.prompts()) {
+    namePrompts += prompt.find("点名") != std::string::npos;
+  }
+  EXPECT_EQ(namePrompts, c.asked);
+}
+
+INSTANTIATE_TEST_SUITE_P(KnownPoints, NamesAsked, ::testing::ValuesIn(kNameCases));
+
+TEST(ChainDataAnswers, AnswerAsTypingWouldAndNeverLoop) {
+  ChainData data;
+  data.values = {{InputItem::Xa, "5"}};
+  data.names = {"A"};
+  data.triangles = {{"60", "61", "-59"}};
+  ChainDataAnswers answers(data, ListingAnswers::LeftToUser);
+  const auto answer = [&](InputItem item) { return answers.answer(promptTexts(item).enter); };
+
+  EXPECT_EQ(answers.answer(kTriangleCountPrompt), "1");
+  EXPECT_EQ(answer(InputItem::Xa), "5");
+  EXPECT_EQ(answer(InputItem::Xa), std::nullopt);  // asked again only after a refusal
+  EXPECT_EQ(answer(InputItem::Sa), "");            // not in the file: Enter
+  EXPECT_EQ(answers.answer(promptTexts(InputItem::Sa).confirm), "");
+  EXPECT_EQ(answers.answer(promptTexts(InputItem::Sa).reenter), std::nullopt);
+  EXPECT_EQ(answers.answer(kNamePromptA), "A");
+  EXPECT_EQ(answers.answer(kNamePromptNewPoint), "");  // names not in the file are empty
+  EXPECT_EQ(answer(InputItem::C), "-59");
+  EXPECT_EQ(answer(InputItem::C), std::nullopt);  // no second triangle
+  EXPECT_EQ(answers.answer(kListingPrompt), std::nullopt);  // the user reads each point
+  EXPECT_EQ(ChainDataAnswers(data, ListingAnswers::Answered).answer(kListingPrompt), "");
+  EXPECT_EQ(answers.answer("请输入别的"), std::nullopt);
+}
+
+TEST(ChainDataAnswers, AValueTheRunDoesNotAskIsIgnored) {
+  // C and D are known: Xe .. Yf, Sa, Sb, the flags, azimuths and orientation angles are not asked.
+  const SurveyedChain surveyed = surveyChain(zigZagChain(3), KnownKind::BetweenCAndD, 0.0, 0.0);
+  ScriptedPlatform typist;
+  typist.setResponder(respondWith(answersFor(surveyed, surveyed.truth.angles)));
+  RunDriver typed(typist);
+  typed.Command1_Click();
+  const std::string chain = chainDataText(typed.lastRunData().value());  // what the run asked
+  const std::string extra = "Xe 1\nYe 1\nXf 2\nYf 2\nSa 9\nSb 9\nTag N\nTa 1\nTbG n\nTb 1\nQa 1\nQb 1\n";
+  std::vector<std::string> events[2];
+  for (int k = 0; k < 2; ++k) {
+    ScriptedPlatform platform;
+    ChainDataAnswers answers(parseChainData(k == 0 ? chain : extra + chain),
+                             ListingAnswers::Answered);
+    platform.setResponder([&](const std::string& prompt) { return answers.answer(prompt); });
+    RunDriver driver(platform);
+    EXPECT_EQ(driver.Command1_Click(), RunOutcome::Adjusted) << ::testing::PrintToString(platform.messages());
+    events[k] = platform.events();
+  }
+  EXPECT_EQ(events[0], events[1]);
+}
+
+}  // namespace
+}  // namespace chainadj::testing
