@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 #include "adjust/adjustment_messages.h"
@@ -191,6 +192,9 @@ std::function<Expected(KnownKind)> always(Reaction reaction, const char* message
   return [=](KnownKind) { return Expected{reaction, message}; };
 }
 
+bool isOneOf(KnownKind kind, std::initializer_list<KnownKind> kinds) {
+  return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
+}
 bool isOneOf(KnownKind kind, const std::vector<KnownKind>& kinds) {
   return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
 }
@@ -534,7 +538,7 @@ TEST_P(BadInputTable, HasItsReactionForEveryKindItAppliesTo) {
         typedLines(row.answers(row.kinds.front(), std::make_shared<Injections>()));
     const std::vector<std::string> next = typedLines(typed(row.kinds.front()));
     lines.insert(lines.end(), next.begin(), next.end());
-    expectCorpusFile(std::string("bad-") + row.name, lines);
+    expectCorpusFile(kRunsCorpus, std::string("bad-") + row.name, linesText(lines));
   }
 }
 

@@ -13,15 +13,6 @@ namespace {
 
 constexpr int kRowBetweenCAndD = 6;
 
-// A message a surveyor can read: it holds Chinese characters (UTF-8 lead bytes E4..E9).
-bool isChinese(const std::string& message) {
-  for (char ch : message) {
-    const auto byte = static_cast<unsigned char>(ch);
-    if (byte >= 0xE4 && byte <= 0xE9) return true;
-  }
-  return false;
-}
-
 void require(bool holds, const std::string& fault) {
   if (!holds) throw CheckFailed(fault);
 }
@@ -59,7 +50,7 @@ void checkEnd(const CheckedRun& run, const RunDriver& driver, const CheckedPlatf
       break;
     }
     case RunOutcome::Stopped:
-      require(toldSomething && isChinese(platform.messages().back()),
+      require(toldSomething && readsAsChinese(platform.messages().back()),
               "stopped without a Chinese message");
       require(platform.writesSinceMessage() == 0, "a box was written after the stop message");
       break;
@@ -73,6 +64,15 @@ void checkEnd(const CheckedRun& run, const RunDriver& driver, const CheckedPlatf
 }
 
 }  // namespace
+
+// The common CJK ideographs lead with the UTF-8 bytes E4..E9.
+bool readsAsChinese(const std::string& message) {
+  for (char ch : message) {
+    const auto byte = static_cast<unsigned char>(ch);
+    if (byte >= 0xE4 && byte <= 0xE9) return true;
+  }
+  return false;
+}
 
 int lastListedPointOf(int selectionRow, int triangles) {
   return selectionRow == kRowBetweenCAndD ? triangles : triangles + 1;

@@ -20,6 +20,9 @@ struct CheckedRun {
   int triangles = 0;
 };
 
+// A message a surveyor can read: it holds Chinese characters.
+bool readsAsChinese(const std::string& message);
+
 // The last point of the listing of a chain adjusted by the procedure of that row: D for the
 // chain between C and D, B for every other.
 int lastListedPointOf(int selectionRow, int triangles);

@@ -26,10 +26,6 @@ TrueChain chainFor(KnownKind kind) {
   }
 }
 
-std::string corpusPath(const std::string& name) {
-  return std::string(CHAINADJ_RUNS_CORPUS) + "/" + name;
-}
-
 }  // namespace
 
 SurveyedChain seedChain(KnownKind kind) { return surveyChain(chainFor(kind), kind, 12.5, -8.25); }
@@ -57,13 +53,19 @@ std::string readCorpusFile(const std::string& path) {
   return bytes.str();
 }
 
-void expectCorpusFile(const std::string& name, const std::vector<std::string>& lines) {
+std::string linesText(const std::vector<std::string>& lines) {
   std::string bytes;
   for (const std::string& line : lines) bytes += line + '\n';
+  return bytes;
+}
+
+void expectCorpusFile(const std::string& corpus, const std::string& name,
+                      const std::string& bytes) {
+  const std::string path = corpus + "/" + name;
   if (std::getenv("CHAINADJ_WRITE_FUZZ_CORPUS") != nullptr) {
-    std::ofstream(corpusPath(name), std::ios::binary) << bytes;
+    std::ofstream(path, std::ios::binary) << bytes;
   }
-  EXPECT_EQ(readCorpusFile(corpusPath(name)), bytes) << name;
+  EXPECT_EQ(readCorpusFile(path), bytes) << name;
 }
 
 }  // namespace chainadj::testing
