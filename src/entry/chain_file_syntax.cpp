@@ -5,15 +5,17 @@ namespace {
 
 constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
 
+bool isBlankByte(char ch) { return ch == ' ' || ch == '\t' || ch == '\r'; }
+
 // The length of the blank at the start of the text, 0 when it starts with none.
 std::size_t blankAt(std::string_view text) {
-  if (!text.empty() && (text.front() == ' ' || text.front() == '\t')) return 1;
+  if (!text.empty() && isBlankByte(text.front())) return 1;
   if (text.substr(0, kIdeographicSpace.size()) == kIdeographicSpace) return kIdeographicSpace.size();
   return 0;
 }
 
 std::size_t blankBefore(std::string_view text) {
-  if (!text.empty() && (text.back() == ' ' || text.back() == '\t')) return 1;
+  if (!text.empty() && isBlankByte(text.back())) return 1;
   if (text.size() >= kIdeographicSpace.size() &&
       text.substr(text.size() - kIdeographicSpace.size()) == kIdeographicSpace) {
     return kIdeographicSpace.size();

@@ -1,7 +1,8 @@
 // The lexical rules of a chain data file, shared by its reader and its writer so that what the
 // writer writes the reader reads back unchanged.
 //
-// - Blanks are spaces, tabs and the ideographic space U+3000 of a Chinese input method.
+// - Blanks are spaces, tabs, carriage returns (a CR that is not the end of a CR LF line end is
+//   read as a blank) and the ideographic space U+3000 of a Chinese input method.
 // - A line whose first non-blank character is '#' is a comment. On a known-value line and on a
 //   triangle line, a '#' and everything after it is a comment too. A point line has no comment:
 //   the name is the whole rest of the line, so that names such as 3# keep their '#'.

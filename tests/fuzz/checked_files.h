@@ -1,6 +1,6 @@
 // A chain data file, checked: refused as a whole with a Chinese message, or accepted, and then
 // its run gets through the data entry to the choice of the adjustment (a run checked as every
-// typed run is), and the file the program writes for it reads back as the same data.
+// typed run is), and the file the program writes for it reads back as what it wrote.
 #pragma once
 
 #include <optional>

@@ -147,6 +147,13 @@ const BadFile kBadFiles[] = {
     {"UnpairedQuote", KnownKind::FullFromA,
      [](std::string text) { return withLine(text, "Tag ", "Tag \"y"); }, true},
     {"EmptyFile", KnownKind::FullFromA, [](std::string) { return std::string(); }, true},
+    // Taken: a full-width digit reads as its ASCII twin; the writer writes the plain number.
+    {"FullWidthDigitInAnAngle", KnownKind::Unoriented,
+     [](std::string text) { return text.replace(text.rfind('.') + 3, 1, "\xEF\xBC\x91"); },
+     false},
+    // Taken: a carriage return before a blank is a blank, and the value is written back whole.
+    {"CarriageReturnBeforeABlank", KnownKind::FullFromA,
+     [](std::string text) { return text + "grade 4\r \n"; }, false},
     {"ByteOrderMarkCarriageReturnsAndReservedLines", KnownKind::BetweenCAndD,
      [](std::string text) {
        std::string windows = "\xEF\xBB\xBFgrade 四等\nm_beta 2.5\n" + text;
@@ -167,6 +174,7 @@ TEST(FileSeeds, SpoiltFilesAreRefusedAsAWholeOrTaken) {
     } else {
       EXPECT_NO_THROW(parseChainData(text)) << bad.name;
     }
+    EXPECT_FALSE(faultOfDataFile(text)) << bad.name;
   }
 }
 
