@@ -13,6 +13,7 @@
 #include "entry/chain_file_syntax.h"
 #include "entry/observation_entry.h"
 #include "entry/prompt_confirm.h"
+#include "state/angles.h"
 #include "state/chain_error.h"
 #include "state/chain_state.h"
 #include "state/constants.h"
@@ -199,13 +200,18 @@ class ChainFileReader {
   }
 
   // A present known or orientation point (x, y) must not lie on the point (xOther, yOther) it
-  // is sighted from: the entry could not derive a side or an azimuth from them.
+  // is sighted from, nor so far from it that their distance is no finite number: the entry could
+  // not derive a side or an azimuth from them.
   void checkKnownPointApart(InputItem x, InputItem y, InputItem xOther, InputItem yOther,
                             const char* message) {
     const double px = data_.number(x), py = data_.number(y);
-    if (pointPresent(px, py) && px == data_.number(xOther) && py == data_.number(yOther)) {
+    if (!pointPresent(px, py)) return;
+    const double ox = data_.number(xOther), oy = data_.number(yOther);
+    const bool samePoint = px == ox && py == oy;
+    if (samePoint || !distanceIsFinite(ox, oy, px, py)) {
       lineNumber_ = std::max(valueLines_[x], valueLines_[y]);
-      refuse(message);
+      refuse(samePoint ? message
+                       : "这个点与相邻已知点的座标相差太大，两点的距离超出了可以计算的范围");
     }
   }
 

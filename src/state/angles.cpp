@@ -109,7 +109,13 @@ Sight sightBetween(double x0, double y0, double x, double y, const char* samePoi
   const double dx = x - x0, dy = y - y0;
   if (dx == 0.0 && dy == 0.0) throw ChainError(samePointMessage);
   const double distance = std::sqrt(dx * dx + dy * dy);
+  if (!std::isfinite(distance)) throw ChainError(kPointsTooFarApartMessage);
   return {distance, AzimuthDeg(dx, dy, distance)};
+}
+
+bool distanceIsFinite(double x0, double y0, double x, double y) {
+  const double dx = x - x0, dy = y - y0;
+  return std::isfinite(std::sqrt(dx * dx + dy * dy));
 }
 
 double rangeRule(double azimuthDegrees) {

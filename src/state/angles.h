@@ -39,7 +39,15 @@ struct Sight {
   double azimuth;
 };
 // From (x0, y0) to (x, y); the same point has no direction: ChainError(samePointMessage).
+// Points so far apart that the squares of their coordinate differences are no finite numbers
+// (beyond some 1e154 metres) stop the run too: ChainError(kPointsTooFarApartMessage).
 Sight sightBetween(double x0, double y0, double x, double y, const char* samePointMessage);
+
+// Whether the distance from (x0, y0) to (x, y), taken as sightBetween takes it, is finite.
+bool distanceIsFinite(double x0, double y0, double x, double y);
+
+inline constexpr const char* kPointsTooFarApartMessage =
+    "两个已知点的座标相差太大，距离超出了可以计算的范围，本次计算停止。请检查输入的座标。";
 
 // The range rule: one subtraction of 360 when T >= 360, then one addition when T < 0.
 double rangeRule(double azimuthDegrees);

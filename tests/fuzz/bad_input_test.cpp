@@ -17,6 +17,7 @@
 #include "entry/prompt_texts.h"
 #include "entry/variant_selection.h"
 #include "seed_chains.h"
+#include "state/angles.h"
 #include "state/form_fields.h"
 
 namespace chainadj::testing {
@@ -32,6 +33,7 @@ constexpr const char* kTriangleAngleRange =
     "求距角和前进角必须大于 0 度并且小于 180 度，请重新输入。";
 constexpr const char* kIntervalAngleRange = "间隔角的绝对值必须小于 180 度，请重新输入。";
 constexpr const char* kCountRefused = "三角形的个数必须是 1 到 100000 之间的整数，请重新输入。";
+constexpr const char* kResultNotFinite = "计算结果不是有限的数值，请检查输入的数据。";
 constexpr const char* kCOnA =
     "已知点 C 与起算点 A 的座标相同，不能推算起始边长和方位角，本次计算停止。";
 constexpr const char* kDOnB =
@@ -243,6 +245,18 @@ Expected closingPointFarAway(KnownKind kind) {
   return {Reaction::Stopped, kDependentConditionsMessage};
 }
 
+// A at 1e165 metres: no distance from A can be squared, so C and E cannot be sighted from it;
+// the normal equations, or the scale of a chain fitted onto A-B, are no finite numbers.
+Expected startPointFarAway(KnownKind kind) {
+  if (isOneOf(kind, kWithC) || isOneOf(kind, kWithE)) {
+    return {Reaction::Stopped, kPointsTooFarApartMessage};
+  }
+  if (isOneOf(kind, {KnownKind::AzimuthsOnly, KnownKind::Unoriented})) {
+    return {Reaction::Stopped, kResultNotFinite};
+  }
+  return {Reaction::Stopped, kNonFiniteNormalEquationsMessage};
+}
+
 void showsAClosureOfAWholeDegree(const CheckedPlatform& platform) {
   const double seconds = std::strtod(platform.text(box::kTriangleClosure).c_str(), nullptr);
   EXPECT_NEAR(seconds, 3600.0, 10.0) << platform.text(box::kTriangleClosure);
@@ -426,6 +440,8 @@ const std::vector<BadInput>& badInputs() {
        }),
        always(Reaction::Adjusted), listsCoordinatesOf1eMinus12},
       {"ClosingPointAt1e12", kAllKinds, insteadOf(InputItem::Xb, "1e12"), closingPointFarAway},
+      // Squares of the coordinate differences beyond the range of a double.
+      {"StartPointAt1e165", kAllKinds, insteadOf(InputItem::Xa, "1e165"), startPointFarAway},
       // Data that close exactly.
       {"DataThatCloseExactly", kAllKinds,
        [](KnownKind kind, std::shared_ptr<Injections>) {

@@ -133,6 +133,9 @@ const BadFile kBadFiles[] = {
        return withLine(text, "Yc ", "Yc" + lineValue(text, "Ya "));
      },
      true},
+    // The squares of the distance from C overflow: the entry would stop on it.
+    {"StartPointAt1e165", KnownKind::FromCWithSide,
+     [](std::string text) { return withLine(text, "Xa ", "Xa 1e165"); }, true},
     // Taken: the entry goes through, and the chain oriented by E stops for want of Sb.
     {"OneZeroCoordinateOfD", KnownKind::ByEWithD,
      [](std::string text) { return withLine(text, "Yd ", "Yd 0"); }, false},
@@ -149,8 +152,7 @@ const BadFile kBadFiles[] = {
     {"EmptyFile", KnownKind::FullFromA, [](std::string) { return std::string(); }, true},
     // Taken: a full-width digit reads as its ASCII twin; the writer writes the plain number.
     {"FullWidthDigitInAnAngle", KnownKind::Unoriented,
-     [](std::string text) { return text.replace(text.rfind('.') + 3, 1, "\xEF\xBC\x91"); },
-     false},
+     [](std::string text) { return text.replace(text.rfind('.') + 3, 1, "\xEF\xBC\x91"); }, false},
     // Taken: a carriage return before a blank is a blank, and the value is written back whole.
     {"CarriageReturnBeforeABlank", KnownKind::FullFromA,
      [](std::string text) { return text + "grade 4\r \n"; }, false},
