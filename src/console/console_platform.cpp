@@ -79,13 +79,16 @@ int runConsole(std::istream& in, std::ostream& out) {
   return status;
 }
 
-int runSession(ConsolePlatform& console, RunDriver& driver) {
+int runSession(ConsolePlatform& console, RunDriver& driver,
+               const std::function<void(const RunDriver&)>& completed) {
   while (std::optional<std::string> command = console.readLine()) {
     if (*command == "1") {
-      if (driver.Command1_Click() == RunOutcome::ProgramEnding) {
+      const RunOutcome outcome = driver.Command1_Click();
+      if (outcome == RunOutcome::ProgramEnding) {
         console.showMessage(kInputEndedMessage);
         return 1;
       }
+      if (outcome == RunOutcome::Adjusted && completed) completed(driver);
     } else if (*command == "2") {
       driver.Command2_Click();
     }

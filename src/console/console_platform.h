@@ -8,6 +8,7 @@
 //   ! <message>           a message
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -58,7 +59,9 @@ class ConsolePlatform : public Platform {
 };
 
 // The session loop on a console and a driver; returns the exit status as runConsole does.
-int runSession(ConsolePlatform& console, RunDriver& driver);
+// `completed`, when given, is called after every run that ran to the end of its adjustment.
+int runSession(ConsolePlatform& console, RunDriver& driver,
+               const std::function<void(const RunDriver&)>& completed = {});
 
 // Runs the console session: between runs "1" presses 计 算 and "2" presses 结 束. Returns the
 // exit status: 0 when the program is ended or the input ends between runs, 1 when the input

@@ -10,7 +10,11 @@
 #include "entry/chain_file_reader.h"
 #include "entry/chain_file_writer.h"
 #include "entry/run_driver.h"
+#include "report/coordinate_csv.h"
+#include "report/run_report.h"
+#include "report/text_report.h"
 #include "state/chain_error.h"
+#include "ui/report_pdf.h"
 
 namespace chainadj {
 namespace {
@@ -34,6 +38,37 @@ int saveLastRun(const RunDriver& driver, ConsolePlatform& console, const std::st
   return 0;
 }
 
+bool wantsResults(const ConsoleOptions& options) {
+  return options.reportFile || options.csvFile || options.pdfFile;
+}
+
+using ResultWriter = void (*)(const RunReport& report, const std::string& path);
+
+// Writes the results files asked for from the report of the last completed run; returns the exit
+// status of the writing.
+int writeResults(const ConsoleOptions& options, const std::optional<RunReport>& report,
+                 ConsolePlatform& console) {
+  if (!wantsResults(options)) return 0;
+  if (!report) {
+    console.showMessage(kNoCompletedRunMessage);
+    return 1;
+  }
+  int status = 0;
+  const auto write = [&](const std::optional<std::string>& path, ResultWriter writer) {
+    if (!path) return;
+    try {
+      writer(*report, *path);
+    } catch (const ChainError& error) {
+      console.showMessage(error.what());
+      status = 1;
+    }
+  };
+  write(options.reportFile, &writeTextReportFile);
+  write(options.csvFile, &writeCoordinateCsvFile);
+  write(options.pdfFile, &writeReportPdf);
+  return status;
+}
+
 int runDataFile(const ConsoleOptions& options, std::ostream& out) {
   std::istringstream nothingTyped;
   ConsolePlatform console(nothingTyped, out);
@@ -53,17 +88,24 @@ int runDataFile(const ConsoleOptions& options, std::ostream& out) {
   if (options.saveDataFile) {
     status = std::max(status, saveLastRun(driver, console, *options.saveDataFile, &data));
   }
-  return status;
+  std::optional<RunReport> report;
+  if (wantsResults(options) && driver.lastRunCompleted()) report = makeRunReport(driver);
+  return std::max(status, writeResults(options, report, console));
 }
 
 int runTypedSession(const ConsoleOptions& options, std::istream& in, std::ostream& out) {
   ConsolePlatform console(in, out);
   RunDriver driver(console);
-  int status = runSession(console, driver);
+  // The results are those of the last completed run, even when a later run stopped.
+  std::optional<RunReport> lastCompleted;
+  const auto keepReport = [&](const RunDriver& completed) {
+    if (wantsResults(options)) lastCompleted = makeRunReport(completed);
+  };
+  int status = runSession(console, driver, keepReport);
   if (options.saveDataFile) {
     status = std::max(status, saveLastRun(driver, console, *options.saveDataFile, nullptr));
   }
-  return status;
+  return std::max(status, writeResults(options, lastCompleted, console));
 }
 
 }  // namespace
