@@ -96,6 +96,7 @@ MainWindow::MainWindow(QWidget* parent)
   // The window is exactly the form and the menu bar: it follows the form's scale.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   buildFileMenu();
+  form_->setWindowExtras(QSize(0, menuBar()->sizeHint().height()));
   connect(form_, &MainForm::runStarted, this, &MainWindow::updateActions);
   connect(form_, &MainForm::runFinished, this, &MainWindow::updateActions);
   updateActions();
@@ -213,10 +214,7 @@ void MainWindow::printReport() {
   });
 }
 
-void MainWindow::fitToScreen() {
-  form_->setWindowExtras(QSize(0, menuBar()->sizeHint().height()));
-  form_->fitToScreen();
-}
+void MainWindow::fitToScreen() { form_->fitToScreen(); }
 
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);

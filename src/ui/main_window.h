@@ -39,7 +39,8 @@ class MainWindow : public QMainWindow {
   void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
   void setPrintDialog(PrintDialog dialog) { printDialog_ = std::move(dialog); }
 
-  // The form fitted to the screen the window is on, the menu bar taken into account.
+  // The form fitted to the screen the window is on, the menu bar taken into account (the form
+  // knows its height).
   void fitToScreen();
 
   QAction* openDataAction() const { return openData_; }
