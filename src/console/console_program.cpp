@@ -69,24 +69,36 @@ int writeResults(const ConsoleOptions& options, const std::optional<RunReport>& 
   return status;
 }
 
+// Runs the file's chain once; the file's data goes to the answers, which are dropped once the
+// run is over, before a report of a long chain is made.
+std::optional<RunOutcome> runFile(const std::string& path, ConsolePlatform& console,
+                                  RunDriver& driver, ChainData& reserved) {
+  ChainData data;
+  try {
+    data = readChainFile(path);
+  } catch (const ChainError& error) {
+    console.showMessage(error.what());
+    return std::nullopt;
+  }
+  keepReservedLines(reserved, data);
+  ChainDataAnswers answers(std::move(data), ListingAnswers::Answered);
+  console.answerFrom(&answers);
+  const RunOutcome outcome = driver.Command1_Click();
+  console.answerFrom(nullptr);
+  return outcome;
+}
+
 int runDataFile(const ConsoleOptions& options, std::ostream& out) {
   std::istringstream nothingTyped;
   ConsolePlatform console(nothingTyped, out);
-  ChainData data;
-  try {
-    data = readChainFile(*options.dataFile);
-  } catch (const ChainError& error) {
-    console.showMessage(error.what());
-    return 1;
-  }
-  ChainDataAnswers answers(data, ListingAnswers::Answered);
-  console.answerFrom(&answers);
   RunDriver driver(console);
-  const RunOutcome outcome = driver.Command1_Click();
+  ChainData reserved;  // the lines of the file that a saved file keeps
+  const std::optional<RunOutcome> outcome = runFile(*options.dataFile, console, driver, reserved);
+  if (!outcome) return 1;
   if (outcome == RunOutcome::ProgramEnding) console.showMessage(kInputEndedMessage);
   int status = outcome == RunOutcome::Adjusted ? 0 : 1;
   if (options.saveDataFile) {
-    status = std::max(status, saveLastRun(driver, console, *options.saveDataFile, &data));
+    status = std::max(status, saveLastRun(driver, console, *options.saveDataFile, &reserved));
   }
   std::optional<RunReport> report;
   if (wantsResults(options) && driver.lastRunCompleted()) report = makeRunReport(driver);

@@ -1,12 +1,10 @@
 #include "report/report_format.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 
-#include <utf8/cpp17.h>
-#include <utf8/unchecked.h>
+#include <utf8/checked.h>
 
 #include "state/constants.h"
 #include "state/display_format.h"
@@ -14,6 +12,7 @@
 namespace chainadj {
 namespace {
 
+constexpr unsigned char kFirstNonAscii = 0x80;
 constexpr long long kSecondsPerMinute = 60;
 constexpr long long kMinutesPerDegree = 60;
 
@@ -64,13 +63,20 @@ void appendWithUnit(double value, std::string_view mask, std::string_view unit, 
 }
 
 int displayWidth(std::string_view utf8) {
-  const bool ascii = std::all_of(utf8.begin(), utf8.end(),
-                                 [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
-  if (ascii) return static_cast<int>(utf8.size());
-  // A text that is not UTF-8 (a name typed on a console in another encoding): one column a byte.
-  if (!utf8::is_valid(utf8)) return static_cast<int>(utf8.size());
   int width = 0;
-  for (auto it = utf8.begin(); it != utf8.end();) width += wide(utf8::unchecked::next(it)) ? 2 : 1;
+  try {
+    for (auto it = utf8.begin(); it != utf8.end();) {
+      if (static_cast<unsigned char>(*it) < kFirstNonAscii) {
+        ++width;
+        ++it;
+      } else {
+        width += wide(utf8::next(it, utf8.end())) ? 2 : 1;
+      }
+    }
+  } catch (const utf8::exception&) {
+    // Not UTF-8 (a name typed on a console in another encoding): one column a byte.
+    return static_cast<int>(utf8.size());
+  }
   return width;
 }
 

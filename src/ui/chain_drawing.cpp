@@ -31,7 +31,7 @@ constexpr double kFrameLineWidthMm = 0.35;
 constexpr double kNamePoints = 6.5;
 constexpr double kKnownNamePoints = 7.5;
 constexpr double kFurniturePoints = 8.0;
-// A scale bar is never shorter than a millimetre on the ground.
+// Decimals of a round length or scale: a chain a few metres long has a bar of centimetres.
 constexpr int kLengthDecimals = 3;
 
 // Lines go to the painter in batches of this many.
@@ -153,8 +153,9 @@ void ChainPainter::knownPoints() const {
     painter_.drawEllipse(at, kLineWidthMm * mm_, kLineWidthMm * mm_);
     QString label(QChar(point.letter));
     if (point.chainPoint >= 0 && point.chainPoint < static_cast<int>(report_.names.size())) {
-      const std::string& typed = report_.names[static_cast<std::size_t>(point.chainPoint)];
-      if (!typed.empty()) label += " " + QString::fromStdString(typed);
+      const QString typed =
+          QString::fromStdString(report_.names[static_cast<std::size_t>(point.chainPoint)]);
+      if (!typed.isEmpty() && typed != label) label += " " + typed;
     }
     name(at + QPointF(side / 2, -height / 2), label);
   }
