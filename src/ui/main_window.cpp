@@ -143,9 +143,9 @@ QString MainWindow::chosenFile(FileDialogPurpose purpose) {
   return name;
 }
 
-void MainWindow::tellFailure(const std::function<void()>& write) {
+void MainWindow::tellingFailures(const std::function<void()>& action) {
   try {
-    write();
+    action();
   } catch (const ChainError& error) {
     form_->platform().showMessage(error.what());
   }
@@ -177,12 +177,12 @@ void MainWindow::saveDataFile() {
   if (name.isEmpty()) return;
   ChainData data = *last;
   keepReservedLines(data, form_->reservedLinesOfLastFile());
-  tellFailure([&] { writeChainFile(pathOf(name), data); });
+  tellingFailures([&] { writeChainFile(pathOf(name), data); });
 }
 
 void MainWindow::saveReportPdf() {
   if (form_->runInProgress()) return;
-  tellFailure([&] {
+  tellingFailures([&] {
     const RunReport report = makeRunReport(form_->driver());
     const QString name = chosenFile(FileDialogPurpose::SaveReportPdf);
     if (name.isEmpty()) return;
@@ -193,7 +193,7 @@ void MainWindow::saveReportPdf() {
 
 void MainWindow::exportCsv() {
   if (form_->runInProgress()) return;
-  tellFailure([&] {
+  tellingFailures([&] {
     const RunReport report = makeRunReport(form_->driver());
     const QString name = chosenFile(FileDialogPurpose::ExportCsv);
     if (name.isEmpty()) return;
@@ -203,7 +203,7 @@ void MainWindow::exportCsv() {
 
 void MainWindow::printReport() {
   if (form_->runInProgress()) return;
-  tellFailure([&] {
+  tellingFailures([&] {
     const RunReport report = makeRunReport(form_->driver());
     QPrinter printer(QPrinter::HighResolution);
     useReportPageLayout(printer);

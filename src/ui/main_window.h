@@ -66,8 +66,8 @@ class MainWindow : public QMainWindow {
   void updateActions();
   // The chosen file, with the extension of its kind added when it has none; empty on cancel.
   QString chosenFile(FileDialogPurpose purpose);
-  // Runs `write` with the user told of a ChainError; a wait cursor meanwhile.
-  void tellFailure(const std::function<void()>& write);
+  // Runs `action`; a ChainError it throws is shown to the user.
+  void tellingFailures(const std::function<void()>& action);
 
   MainForm* form_;
   FileChooser chooseFile_;
