@@ -20,9 +20,10 @@ void showPoint(Platform& platform, const std::string& name, double x, double y, 
 
 void listCoordinates(Platform& platform, const std::vector<std::string>& names,
                      const ChainPass& points, int first, int last, std::string_view namePrefix) {
+  const std::string prompt = kListingPrompt;
   for (int j = first; j <= last; ++j) {
     const auto k = static_cast<std::size_t>(j);
-    askOrEnd(platform, kListingPrompt);
+    askOrEnd(platform, prompt);
     showPoint(platform, names[k], points.X[k], points.Y[k], j, namePrefix);
   }
 }

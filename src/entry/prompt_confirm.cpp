@@ -73,7 +73,7 @@ std::optional<Refusal> refusalOfDegrees(ValueKind kind, double degrees) {
 }
 
 // Asks until the answer is one the item takes; a refused answer is not echoed.
-Answer askValue(Platform& platform, const InputRule& rule, const char* prompt) {
+Answer askValue(Platform& platform, const InputRule& rule, const std::string& prompt) {
   for (;;) {
     std::string text = askOrEnd(platform, prompt);
     const ReadAnswer read = readAnswer(rule.kind, text);
@@ -129,7 +129,7 @@ std::optional<std::string> refusalOf(ValueKind kind, const std::string& answer) 
 Answer promptConfirm(Platform& platform, InputItem item,
                      const std::function<void()>& afterFirstEcho) {
   const InputRule& rule = inputRule(item);
-  const PromptTexts& texts = promptTexts(item);
+  const PromptStrings& texts = promptStrings(item);
 
   Answer answer = askValue(platform, rule, texts.enter);
   std::string echo = echoText(answer, rule.mask);

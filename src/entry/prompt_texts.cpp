@@ -128,4 +128,16 @@ constexpr std::array<PromptTexts, 23> kPrompts = {{
 
 const PromptTexts& promptTexts(InputItem item) { return kPrompts[static_cast<std::size_t>(item)]; }
 
+const PromptStrings& promptStrings(InputItem item) {
+  static const std::array<PromptStrings, kPrompts.size()> strings = [] {
+    std::array<PromptStrings, kPrompts.size()> made;
+    for (std::size_t k = 0; k < kPrompts.size(); ++k) {
+      made[k] = {kPrompts[k].enter, kPrompts[k].confirm, kPrompts[k].reenter,
+                 kPrompts[k].confirmAgain};
+    }
+    return made;
+  }();
+  return strings[static_cast<std::size_t>(item)];
+}
+
 }  // namespace chainadj

@@ -22,6 +22,13 @@ struct PromptTexts {
 
 const PromptTexts& promptTexts(InputItem item);
 
+// The same four prompts as strings, made once: a long chain asks them hundreds of thousands of
+// times.
+struct PromptStrings {
+  std::string enter, confirm, reenter, confirmAgain;
+};
+const PromptStrings& promptStrings(InputItem item);
+
 // Values taken without confirmation.
 inline constexpr const char* kTriangleCountPrompt = "请输入三角形的个数";
 inline constexpr const char* kTriangleCountEchoStart = "三角锁共有";

@@ -6,6 +6,8 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Matches the window to its desktop entry (menu name and icon), also under Wayland.
+  QGuiApplication::setDesktopFileName("chainadj");
   chainadj::ui::MainWindow window;
   QObject::connect(&window.form(), &chainadj::ui::MainForm::programEnded, &app,
                    &QCoreApplication::quit, Qt::QueuedConnection);
