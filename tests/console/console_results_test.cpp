@@ -18,7 +18,7 @@ std::string contents(const std::string& path) {
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-std::size_t count(const std::string& text, const std::string& what) {
+[[maybe_unused]] std::size_t count(const std::string& text, const std::string& what) {
   std::size_t found = 0;
   for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
     ++found;
@@ -49,7 +49,8 @@ TEST(ConsoleResults, ADataRunWritesItsReportCsvAndPdf) {
   options.csvFile = csv.path();
   options.pdfFile = pdf.path();
   const Outcome outcome = runProgram(options);
-  EXPECT_EQ(outcome.output, runProgram(exampleRun()).output);
+  const std::string run = runProgram(exampleRun()).output;
+  EXPECT_EQ(outcome.output.substr(0, run.size()), run);
 
   EXPECT_EQ(contents(csv.path()), kExampleCsv);
   const std::string text = contents(report.path());
@@ -60,6 +61,7 @@ TEST(ConsoleResults, ADataRunWritesItsReportCsvAndPdf) {
 
   const std::string document = contents(pdf.path());
 #ifdef CHAINADJ_HAS_PDF
+  EXPECT_EQ(outcome.output, run);
   EXPECT_EQ(outcome.status, 0);
   // A PDF on the offscreen platform: the tables and the drawing take more than one page.
   EXPECT_EQ(document.rfind("%PDF-", 0), 0u);
@@ -67,6 +69,7 @@ TEST(ConsoleResults, ADataRunWritesItsReportCsvAndPdf) {
   EXPECT_GT(document.size(), 10000u);
   EXPECT_GE(count(document, "/Type /Page\n"), 2u);
 #else
+  EXPECT_EQ(outcome.output.substr(run.size()).rfind("! 这个 chainadj-console 编译时没有 Qt，不能写 PDF", 0), 0u);
   EXPECT_EQ(outcome.status, 1);
   EXPECT_TRUE(document.empty());
 #endif
