@@ -66,10 +66,10 @@ ReportTable knownPointsTable(const RunReport& report) {
 ReportTable knownValuesTable(const RunReport& report) {
   const KnownData& known = report.known;
   Rows rows;
-  if (known.Sa) rows.push_back({"始端基线 Sa", masked(*known.Sa, kMaskCoordinate, kUnitMetres)});
-  if (known.Sb) rows.push_back({"终端基线 Sb", masked(*known.Sb, kMaskCoordinate, kUnitMetres)});
-  if (known.Ta) rows.push_back({"A 点外方位角 Ta", dms(*known.Ta)});
-  if (known.Tb) rows.push_back({"B 点外方位角 Tb", dms(*known.Tb)});
+  if (known.Sa) rows.push_back({"始端基线 Sa", masked(*known.Sa, kMaskSide, kUnitMetres)});
+  if (known.Sb) rows.push_back({"终端基线 Sb", masked(*known.Sb, kMaskSide, kUnitMetres)});
+  if (known.Ta) rows.push_back({"起始外方位角 Ta", dms(*known.Ta)});
+  if (known.Tb) rows.push_back({"闭合外方位角 Tb", dms(*known.Tb)});
   ReportTable table = writtenTable(
       "起算边长和方位角", {{"项目", 20, Align::Left}, {"数值", 20, Align::Right}}, std::move(rows));
   if (table.rows == 0) table.note = "本锁没有已知的边长和方位角。";
