@@ -1,8 +1,11 @@
 // Every procedure on chains of 10, 1 000 and 100 000 triangles: a whole run through the run
 // driver (data entry, adjustment and listing) answered from the typed answers of a known-truth
-// chain, reported as time per triangle; and the second-group solution alone.
+// chain, reported as time per triangle; the second-group solution alone; the precision of every
+// point; the results report with its text and CSV.
 #include <benchmark/benchmark.h>
 
+#include <ostream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -10,6 +13,9 @@
 #include "adjust/second_group_solution.h"
 #include "entry/run_driver.h"
 #include "quality/point_precision.h"
+#include "report/coordinate_csv.h"
+#include "report/run_report.h"
+#include "report/text_report.h"
 #include "scripted_platform.h"
 #include "surveyed_chain.h"
 
@@ -81,6 +87,46 @@ void BM_PointPrecision(benchmark::State& state) {
       triangles, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_PointPrecision)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Counts what is written and keeps nothing, as a fast disk would.
+class CountingBuffer : public std::streambuf {
+ public:
+  std::size_t written() const { return written_; }
+
+ protected:
+  std::streamsize xsputn(const char*, std::streamsize count) override {
+    written_ += static_cast<std::size_t>(count);
+    return count;
+  }
+  int_type overflow(int_type ch) override {
+    ++written_;
+    return ch;
+  }
+
+ private:
+  std::size_t written_ = 0;
+};
+
+// The results of a completed run: the report model, the text report and the coordinate CSV.
+void BM_ResultsReport(benchmark::State& state) {
+  const int triangles = static_cast<int>(state.range(0));
+  const std::vector<std::string> answers = typedAnswers(KnownKind::FullFromA, triangles);
+  ReplayPlatform platform(answers);
+  RunDriver driver(platform);
+  if (driver.Command1_Click() != RunOutcome::Adjusted) state.SkipWithError("not adjusted");
+  CountingBuffer buffer;
+  std::ostream out(&buffer);
+  for (auto _ : state) {
+    const RunReport report = makeRunReport(driver);
+    writeTextReport(report, out);
+    writeCoordinateCsv(report, out);
+  }
+  state.counters["bytes"] = benchmark::Counter(static_cast<double>(buffer.written()),
+                                               benchmark::Counter::kAvgIterations);
+  state.counters["per_triangle"] = benchmark::Counter(
+      triangles, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_ResultsReport)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // Four conditions and the weight function over 3n + 2 columns: the normal matrix, scd and the
 // correlates.

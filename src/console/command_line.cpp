@@ -5,8 +5,18 @@
 namespace chainadj {
 namespace {
 
-constexpr std::string_view kData = "--data";
-constexpr std::string_view kSaveData = "--save-data";
+// The options that take a file, and where each keeps it.
+struct FileOption {
+  std::string_view name;
+  std::optional<std::string> ConsoleOptions::*file;
+};
+
+constexpr FileOption kFileOptions[] = {
+    {"--data", &ConsoleOptions::dataFile},     {"--save-data", &ConsoleOptions::saveDataFile},
+    {"--report", &ConsoleOptions::reportFile}, {"--csv", &ConsoleOptions::csvFile},
+    {"--pdf", &ConsoleOptions::pdfFile},
+};
+
 constexpr std::string_view kHelp = "--help";
 constexpr std::string_view kShortHelp = "-h";
 
@@ -22,6 +32,14 @@ constexpr const char* kHelpText =
     "                     停止退出码 1（写出 ! 信息行）。不读标准输入。\n"
     "  --save-data FILE   结束后把最后一次计算的数据写成数据文件 FILE（最后一次计算的数据\n"
     "                     没有输入完整时不写，退出码 1）。可与 --data 同用。\n"
+    "  --report FILE.txt  结束后把最后一次完成的平差计算的成果报告写成文本文件（UTF-8）：\n"
+    "                     已知数据、平差图形、三角形观测角和平差角、条件闭合差、精度评定、\n"
+    "                     平差座标。\n"
+    "  --csv FILE.csv     结束后把最后一次完成的平差计算的平差座标写成 CSV 文件（UTF-8，\n"
+    "                     表头 点名,X,Y，每行一个点，座标到毫米）。\n"
+    "  --pdf FILE.pdf     结束后把成果报告写成 PDF 文件（A4，含按比例绘制的三角锁图）。\n"
+    "                     --report、--csv、--pdf 可与 --data 同用；没有完成的平差计算时\n"
+    "                     不写，退出码 1。\n"
     "  --help, -h         列出这些选项。\n";
 
 // The value of an option that takes a file: after '=' in the same argument, or the next one.
@@ -50,17 +68,13 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
       options.help = true;
       continue;
     }
-    std::optional<std::string>* target = nullptr;
-    std::string_view option;
-    if (startsWithOption(argument, kData)) {
-      target = &options.dataFile;
-      option = kData;
-    } else if (startsWithOption(argument, kSaveData)) {
-      target = &options.saveDataFile;
-      option = kSaveData;
-    } else {
-      return {std::nullopt, "不认识的参数 “" + argument + "”"};
+    const FileOption* matched = nullptr;
+    for (const FileOption& candidate : kFileOptions) {
+      if (startsWithOption(argument, candidate.name)) matched = &candidate;
     }
+    if (matched == nullptr) return {std::nullopt, "不认识的参数 “" + argument + "”"};
+    std::optional<std::string>* target = &(options.*(matched->file));
+    const std::string_view option = matched->name;
     if (target->has_value()) return {std::nullopt, std::string(option) + " 只能给一次"};
     std::optional<std::string> file = fileArgument(arguments, k, option);
     if (!file || file->empty()) {

@@ -1,5 +1,5 @@
-// The command line of chainadj-console. Three options, each at most once; a file argument may
-// follow its option as the next argument or after '=' (--data=FILE).
+// The command line of chainadj-console. Each option at most once; a file argument may follow its
+// option as the next argument or after '=' (--data=FILE).
 #pragma once
 
 #include <optional>
@@ -11,6 +11,10 @@ namespace chainadj {
 struct ConsoleOptions {
   std::optional<std::string> dataFile;      // --data FILE: run the chain of FILE once
   std::optional<std::string> saveDataFile;  // --save-data FILE: write the last run's data
+  // The results of the last completed run: the text report, the coordinate CSV, the PDF report.
+  std::optional<std::string> reportFile;    // --report FILE.txt
+  std::optional<std::string> csvFile;       // --csv FILE.csv
+  std::optional<std::string> pdfFile;       // --pdf FILE.pdf
   bool help = false;                        // --help, -h
 };
 

@@ -8,6 +8,7 @@
 //   ! <message>           a message
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -28,6 +29,10 @@ class ConsolePlatform : public Platform {
   // The input is untied from the output: the console flushes before a read only when the read
   // would wait.
   ConsolePlatform(std::istream& in, std::ostream& out);
+  // What is still pending goes to the output stream.
+  ~ConsolePlatform() override;
+  ConsolePlatform(const ConsolePlatform&) = delete;
+  ConsolePlatform& operator=(const ConsolePlatform&) = delete;
 
   void setText(int box, const std::string& text) override;
   void setLabel(int label, const std::string& caption) override;
@@ -40,6 +45,9 @@ class ConsolePlatform : public Platform {
   // from the input. The "? " line is written either way.
   void answerFrom(AnswerSource* source) { source_ = source; }
 
+  // Everything written so far, out to the output and flushed.
+  void flush();
+
   // One line of input without its line ending; nullopt at the end of input.
   std::optional<std::string> readLine();
   bool ended() const { return ended_; }
@@ -50,15 +58,21 @@ class ConsolePlatform : public Platform {
   // One output line whose head is a kind, a number and its close ("Text", 13, ": ").
   void writeLine(std::string_view kind, int number, std::string_view close, std::string_view text);
 
+  // Lines gather here and go to the output stream in blocks of this size.
+  static constexpr std::size_t kPendingBytes = std::size_t{1} << 16;
+  void writePending();
+
   std::istream& in_;
   std::ostream& out_;
-  std::string line_;  // the line being written
+  std::string pending_;
   bool ended_ = false;
   AnswerSource* source_ = nullptr;
 };
 
 // The session loop on a console and a driver; returns the exit status as runConsole does.
-int runSession(ConsolePlatform& console, RunDriver& driver);
+// `completed`, when given, is called after every run that ran to the end of its adjustment.
+int runSession(ConsolePlatform& console, RunDriver& driver,
+               const std::function<void(const RunDriver&)>& completed = {});
 
 // Runs the console session: between runs "1" presses 计 算 and "2" presses 结 束. Returns the
 // exit status: 0 when the program is ended or the input ends between runs, 1 when the input

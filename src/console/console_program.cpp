@@ -10,7 +10,11 @@
 #include "entry/chain_file_reader.h"
 #include "entry/chain_file_writer.h"
 #include "entry/run_driver.h"
+#include "report/coordinate_csv.h"
+#include "report/run_report.h"
+#include "report/text_report.h"
 #include "state/chain_error.h"
+#include "ui/report_pdf.h"
 
 namespace chainadj {
 namespace {
@@ -34,36 +38,86 @@ int saveLastRun(const RunDriver& driver, ConsolePlatform& console, const std::st
   return 0;
 }
 
+bool wantsResults(const ConsoleOptions& options) {
+  return options.reportFile || options.csvFile || options.pdfFile;
+}
+
+using ResultWriter = void (*)(const RunReport& report, const std::string& path);
+
+// Writes the results files asked for from the report of the last completed run; returns the exit
+// status of the writing.
+int writeResults(const ConsoleOptions& options, const std::optional<RunReport>& report,
+                 ConsolePlatform& console) {
+  if (!wantsResults(options)) return 0;
+  if (!report) {
+    console.showMessage(kNoCompletedRunMessage);
+    return 1;
+  }
+  int status = 0;
+  const auto write = [&](const std::optional<std::string>& path, ResultWriter writer) {
+    if (!path) return;
+    try {
+      writer(*report, *path);
+    } catch (const ChainError& error) {
+      console.showMessage(error.what());
+      status = 1;
+    }
+  };
+  write(options.reportFile, &writeTextReportFile);
+  write(options.csvFile, &writeCoordinateCsvFile);
+  write(options.pdfFile, &writeReportPdf);
+  return status;
+}
+
+// Runs the file's chain once; the file's data goes to the answers, which are dropped once the
+// run is over, before a report of a long chain is made.
+std::optional<RunOutcome> runFile(const std::string& path, ConsolePlatform& console,
+                                  RunDriver& driver, ChainData& reserved) {
+  ChainData data;
+  try {
+    data = readChainFile(path);
+  } catch (const ChainError& error) {
+    console.showMessage(error.what());
+    return std::nullopt;
+  }
+  keepReservedLines(reserved, data);
+  ChainDataAnswers answers(std::move(data), ListingAnswers::Answered);
+  console.answerFrom(&answers);
+  const RunOutcome outcome = driver.Command1_Click();
+  console.answerFrom(nullptr);
+  return outcome;
+}
+
 int runDataFile(const ConsoleOptions& options, std::ostream& out) {
   std::istringstream nothingTyped;
   ConsolePlatform console(nothingTyped, out);
-  ChainData data;
-  try {
-    data = readChainFile(*options.dataFile);
-  } catch (const ChainError& error) {
-    console.showMessage(error.what());
-    return 1;
-  }
-  ChainDataAnswers answers(data, ListingAnswers::Answered);
-  console.answerFrom(&answers);
   RunDriver driver(console);
-  const RunOutcome outcome = driver.Command1_Click();
+  ChainData reserved;  // the lines of the file that a saved file keeps
+  const std::optional<RunOutcome> outcome = runFile(*options.dataFile, console, driver, reserved);
+  if (!outcome) return 1;
   if (outcome == RunOutcome::ProgramEnding) console.showMessage(kInputEndedMessage);
   int status = outcome == RunOutcome::Adjusted ? 0 : 1;
   if (options.saveDataFile) {
-    status = std::max(status, saveLastRun(driver, console, *options.saveDataFile, &data));
+    status = std::max(status, saveLastRun(driver, console, *options.saveDataFile, &reserved));
   }
-  return status;
+  std::optional<RunReport> report;
+  if (wantsResults(options) && driver.lastRunCompleted()) report = makeRunReport(driver);
+  return std::max(status, writeResults(options, report, console));
 }
 
 int runTypedSession(const ConsoleOptions& options, std::istream& in, std::ostream& out) {
   ConsolePlatform console(in, out);
   RunDriver driver(console);
-  int status = runSession(console, driver);
+  // The results are those of the last completed run, even when a later run stopped.
+  std::optional<RunReport> lastCompleted;
+  const auto keepReport = [&](const RunDriver& completed) {
+    if (wantsResults(options)) lastCompleted = makeRunReport(completed);
+  };
+  int status = runSession(console, driver, keepReport);
   if (options.saveDataFile) {
     status = std::max(status, saveLastRun(driver, console, *options.saveDataFile, nullptr));
   }
-  return status;
+  return std::max(status, writeResults(options, lastCompleted, console));
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 #include "entry/chain_file_writer.h"
 
-#include <filesystem>
-#include <fstream>
+#include <ostream>
 
 #include "entry/chain_file_syntax.h"
-#include "state/chain_error.h"
+#include "entry/whole_file.h"
 #include "state/number_text.h"
 
 namespace chainadj {
@@ -41,24 +40,8 @@ std::string chainDataText(const ChainData& data) {
 }
 
 void writeChainFile(const std::string& path, const ChainData& data) {
-  const std::string cannotWrite = "不能写入数据文件 “" + path + "”。";
-  const std::string partial = path + ".part";
-  {
-    std::ofstream file(partial, std::ios::binary | std::ios::trunc);
-    file << chainDataText(data);
-    file.close();
-    if (!file) {
-      std::error_code ignored;
-      std::filesystem::remove(partial, ignored);
-      throw ChainError(cannotWrite);
-    }
-  }
-  std::error_code error;
-  std::filesystem::rename(partial, path, error);
-  if (error) {
-    std::filesystem::remove(partial, error);
-    throw ChainError(cannotWrite);
-  }
+  writeWholeFile(path, "不能写入数据文件 “" + path + "”。",
+                 [&data](std::ostream& file) { file << chainDataText(data); });
 }
 
 }  // namespace chainadj

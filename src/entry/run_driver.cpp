@@ -10,6 +10,12 @@ RunDriver::RunDriver(Platform& platform, ProcedureTable procedures)
     : platform_(platform), procedures_(procedures) {}
 
 RunOutcome RunDriver::Command1_Click() {
+  lastOutcome_.reset();  // an exception that escapes leaves no outcome
+  lastOutcome_ = runCatching();
+  return *lastOutcome_;
+}
+
+RunOutcome RunDriver::runCatching() {
   try {
     return run();
   } catch (const ChainError& error) {

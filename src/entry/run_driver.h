@@ -38,8 +38,13 @@ class RunDriver {
   // (every triangle taken): what a data file holds to repeat the run. nullopt when the last run
   // stopped before the end of its entry.
   const std::optional<ChainData>& lastRunData() const { return lastRunData_; }
+  // How the last run ended (nullopt before the first run).
+  std::optional<RunOutcome> lastOutcome() const { return lastOutcome_; }
+  // The last run ran to the end of its adjustment: its results can be reported.
+  bool lastRunCompleted() const { return lastOutcome_ == RunOutcome::Adjusted; }
 
  private:
+  RunOutcome runCatching();
   RunOutcome run();
 
   Platform& platform_;
@@ -49,6 +54,7 @@ class RunDriver {
   std::optional<int> lastSelection_;
   AdjustmentResult result_;
   std::optional<ChainData> lastRunData_;
+  std::optional<RunOutcome> lastOutcome_;
 };
 
 }  // namespace chainadj

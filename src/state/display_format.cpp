@@ -18,15 +18,21 @@ void requireFinite(double value) {
 
 // Fixed notation with the given decimals, whatever the locale. to_chars works on the exact
 // binary value and rounds an exact tie to even, which is the rounding every box uses.
-std::string fixed(double value, int decimals) {
+void appendFixed(double value, int decimals, std::string& out) {
   // The largest double has 309 integer digits; the masks ask for at most six decimals.
   std::array<char, 330> digits;
   const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value,
                                     std::chars_format::fixed, decimals);
-  return std::string(digits.data(), result.ptr);
+  out.append(digits.data(), result.ptr);
 }
 
-bool allZeroDigits(const std::string& text) {
+std::string fixed(double value, int decimals) {
+  std::string text;
+  appendFixed(value, decimals, text);
+  return text;
+}
+
+bool allZeroDigits(std::string_view text) {
   for (char ch : text) {
     if (ch >= '1' && ch <= '9') return false;
   }
@@ -36,19 +42,25 @@ bool allZeroDigits(const std::string& text) {
 }  // namespace
 
 std::string formatMask(double value, std::string_view mask) {
+  std::string text;
+  appendMask(value, mask, text);
+  return text;
+}
+
+void appendMask(double value, std::string_view mask, std::string& out) {
   requireFinite(value);
   const std::size_t point = mask.find('.');
   if (point == std::string_view::npos) throw std::invalid_argument("mask without a point");
   const int decimals = static_cast<int>(mask.size() - point - 1);
   const bool forceIntegerDigit = point > 0;
 
-  std::string text = fixed(value, decimals);
-  if (text.front() == '-' && allZeroDigits(text)) text.erase(0, 1);
+  const std::size_t start = out.size();
+  appendFixed(value, decimals, out);
+  if (out[start] == '-' && allZeroDigits(std::string_view(out).substr(start))) out.erase(start, 1);
   if (!forceIntegerDigit) {
-    const std::size_t digitsStart = text.front() == '-' ? 1 : 0;
-    if (text.compare(digitsStart, 2, "0.") == 0) text.erase(digitsStart, 1);
+    const std::size_t digitsStart = out[start] == '-' ? start + 1 : start;
+    if (out.compare(digitsStart, 2, "0.") == 0) out.erase(digitsStart, 1);
   }
-  return text;
 }
 
 std::string formatWithUnit(double value, std::string_view mask, std::string_view unit) {

@@ -26,6 +26,8 @@ inline constexpr const char* kUnitMillimetres = " 毫米";
 inline constexpr const char* kUnitDegrees = " 度";
 
 std::string formatMask(double value, std::string_view mask);
+// formatMask(value, mask) appended to `out`, without a string of its own (for long tables).
+void appendMask(double value, std::string_view mask, std::string& out);
 
 // formatMask(value, mask) followed by a unit text such as " 秒" or " 毫米".
 std::string formatWithUnit(double value, std::string_view mask, std::string_view unit);

@@ -6,6 +6,7 @@
 #include <QWindow>
 #include <exception>
 
+#include "entry/chain_data_answers.h"
 #include "ui/caption_label.h"
 #include "ui/form_fonts.h"
 #include "ui/form_scale.h"
@@ -108,11 +109,14 @@ void MainForm::setScale(double scale) {
   }
 }
 
-QSize MainForm::frameExtent() const { return frameGeometry().size() - size(); }
+QSize MainForm::frameExtent() const {
+  const QWidget* top = window();
+  return top->frameGeometry().size() - top->size();
+}
 
 void MainForm::fitTo(const QRect& available) {
   const QSize frame = isVisible() && !frameExtent().isNull() ? frameExtent() : kFrameAllowance;
-  const double scale = formScaleFor(fullSize(), frame, available.size());
+  const double scale = formScaleFor(fullSize(), frame + windowExtras_, available.size());
   if (scale != scale_) setScale(scale);
 }
 
@@ -159,12 +163,30 @@ CaptionLabel* MainForm::label12(int element) const {
 
 void MainForm::Command1_Click() {
   if (running_ || platform_.ending()) return;
+  reservedLines_ = ChainData{};
   runOnce();
+  finishRun();
+}
+
+void MainForm::runChainData(const ChainData& data) {
+  if (running_ || platform_.ending()) return;
+  reservedLines_ = ChainData{};
+  keepReservedLines(reservedLines_, data);
+  ChainDataAnswers answers(data, ListingAnswers::LeftToUser);
+  platform_.answerFrom(&answers);
+  runOnce();
+  platform_.answerFrom(nullptr);
+  finishRun();
+}
+
+void MainForm::finishRun() {
+  emit runFinished();
   if (platform_.ending()) emit programEnded();
 }
 
 void MainForm::runOnce() {
   RunningFlag running(running_);
+  emit runStarted();
   try {
     lastOutcome_ = driver_.Command1_Click();
   } catch (const std::exception& error) {

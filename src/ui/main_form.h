@@ -1,8 +1,9 @@
-// MainForm, the program's one window: the sketches of the upper band, the framed table of input
+// MainForm, the program's form: the sketches of the upper band, the framed table of input
 // echoes and results, and the two buttons 计 算 (one run of the adjustment) and 结 束 (end of the
 // program). It is built from the control tables of form_table.h and reaches the core through
 // its WindowPlatform and the run driver. It is drawn at full size where the screen has room for
-// it, else uniformly smaller (form_scale.h).
+// it, else uniformly smaller (form_scale.h). The program shows it in its MainWindow, under the
+// menu bar; on its own it is a window too.
 #pragma once
 
 #include <QList>
@@ -12,6 +13,7 @@
 #include <map>
 #include <optional>
 
+#include "entry/chain_data.h"
 #include "entry/run_driver.h"
 #include "ui/window_platform.h"
 
@@ -37,6 +39,9 @@ class MainForm : public QWidget {
   const RunDriver& driver() const { return driver_; }
   bool runInProgress() const { return running_; }
   std::optional<RunOutcome> lastOutcome() const { return lastOutcome_; }
+  // The lines of the data file that answered the last run that quality control reserves
+  // (grade, m_beta), for saving that run's data again; empty after a typed run.
+  const ChainData& reservedLinesOfLastFile() const { return reservedLines_; }
 
   // The form's scale: 1 at full size.
   double scale() const { return scale_; }
@@ -45,11 +50,13 @@ class MainForm : public QWidget {
   // screen the window is on; the second follows the window to another screen.
   void fitTo(const QRect& available);
   void fitToScreen();
+  // What the window holds besides the form (its menu bar), taken into account when fitting.
+  void setWindowExtras(const QSize& extras) { windowExtras_ = extras; }
 
   // Where the run's writing shows, in screen coordinates: every text box and every label whose
   // caption a run rewrites. The input box keeps clear of it.
   QList<QRect> writtenAreas() const;
-  // What the window manager adds around the form (nothing before the window is shown).
+  // What the window manager adds around the form's window (nothing before it is shown).
   QSize frameExtent() const;
 
  public slots:
@@ -58,8 +65,15 @@ class MainForm : public QWidget {
   void Command1_Click();
   // 结 束: ends the program.
   void Command2_Click();
+  // One run answered from a chain data file, exactly as typing the same answers; what the file
+  // does not answer (the coordinate listing) is asked in the input box. Nothing starts while a
+  // run waits for an answer.
+  void runChainData(const ChainData& data);
 
  signals:
+  // A run begins; it has ended (however it ended).
+  void runStarted();
+  void runFinished();
   // The window is gone and no run is left: the program may end.
   void programEnded();
 
@@ -74,6 +88,7 @@ class MainForm : public QWidget {
   void buildButtons();
   CaptionLabel* labelNamed(const QString& name) const;
   void runOnce();
+  void finishRun();
 
   std::map<int, TextBox*> boxes_;
   std::map<QString, CaptionLabel*> labels_;
@@ -82,7 +97,9 @@ class MainForm : public QWidget {
   bool running_ = false;
   std::optional<RunOutcome> lastOutcome_;
   double scale_ = 1.0;
+  QSize windowExtras_{0, 0};
   bool followsScreen_ = false;
+  ChainData reservedLines_;
 };
 
 }  // namespace chainadj::ui

@@ -7,6 +7,7 @@
 
 #include "ui/demo_chain.h"
 #include "ui/main_form.h"
+#include "ui/main_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -17,18 +18,19 @@ int main(int argc, char** argv) {
   }
   const QString path = arguments.at(1);
 
-  chainadj::ui::MainForm form;
+  chainadj::ui::MainWindow window;
+  chainadj::ui::MainForm& form = window.form();
   form.platform().setInputBox(chainadj::ui::demoChainAnswers());
   form.platform().setMessageBox([](const QString& message) {
     std::fprintf(stderr, "message: %s\n", message.toUtf8().constData());
   });
-  form.fitToScreen();
-  form.show();
+  window.fitToScreen();
+  window.show();
 
   int status = 1;
   QTimer::singleShot(200, [&] {
     form.Command1_Click();
-    if (form.grab().save(path, "PNG")) status = 0;
+    if (window.grab().save(path, "PNG")) status = 0;
     app.quit();
   });
   app.exec();

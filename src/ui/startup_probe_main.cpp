@@ -5,7 +5,7 @@
 #include <QEvent>
 #include <cstdio>
 
-#include "ui/main_form.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -35,10 +35,10 @@ int main(int argc, char** argv) {
   QElapsedTimer clock;
   clock.start();
   QApplication app(argc, argv);
-  chainadj::ui::MainForm form;
+  chainadj::ui::MainWindow window;
   FirstFrame firstFrame(clock);
-  form.installEventFilter(&firstFrame);
-  form.fitToScreen();
-  form.show();
+  window.installEventFilter(&firstFrame);
+  window.fitToScreen();
+  window.show();
   return app.exec();
 }

@@ -24,13 +24,14 @@ void showMessageBox(QWidget* parent, const QString& message) {
 }
 
 // The form's input box at its place beside or above the form's table; its frame is taken to be
-// like the form's.
+// like that of the form's window.
 InputBoxAnswer askOnForm(MainForm& form, const QString& prompt) {
   InputBox box(prompt, &form, form.scale());
   box.adjustSize();
   const QRect screen = form.screen() ? form.screen()->availableGeometry() : QRect();
-  box.move(inputBoxPosition(box.size() + form.frameExtent(), form.frameGeometry(),
-                            form.geometry(), form.writtenAreas(), screen));
+  const QRect inside(form.mapToGlobal(QPoint(0, 0)), form.size());
+  box.move(inputBoxPosition(box.size() + form.frameExtent(), form.window()->frameGeometry(),
+                            inside, form.writtenAreas(), screen));
   return box.waitForAnswer();
 }
 
@@ -58,6 +59,9 @@ void WindowPlatform::setLabel12(int element, const std::string& caption) {
 // loop of Qt, only through the core back to the run driver.
 std::optional<std::string> WindowPlatform::ask(const std::string& prompt) {
   if (ending_) return std::nullopt;
+  if (source_ != nullptr) {
+    if (std::optional<std::string> answered = source_->answer(prompt)) return answered;
+  }
   const InputBoxAnswer answer = inputBox_(fromUtf8(prompt));
   if (ending_) return std::nullopt;
   if (answer.stopsRun) throw RunStopped();
@@ -71,7 +75,7 @@ void WindowPlatform::showMessage(const std::string& message) {
 
 void WindowPlatform::endProgram() {
   beginEnding();
-  form_.close();
+  form_.window()->close();
 }
 
 void WindowPlatform::beginEnding() {

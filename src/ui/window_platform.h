@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+#include "state/answer_source.h"
 #include "state/platform.h"
 #include "ui/input_box.h"
 
@@ -28,6 +29,10 @@ class WindowPlatform : public Platform {
   void setInputBox(InputBoxFunction inputBox) { inputBox_ = std::move(inputBox); }
   void setMessageBox(MessageBoxFunction messageBox) { messageBox_ = std::move(messageBox); }
 
+  // Prompts are offered to `source` first (nullptr: none), a chain data file for instance; what
+  // it leaves unanswered goes to the input box.
+  void answerFrom(AnswerSource* source) { source_ = source; }
+
   void setText(int box, const std::string& text) override;
   void setLabel(int label, const std::string& caption) override;
   void setLabel12(int element, const std::string& caption) override;
@@ -43,6 +48,7 @@ class WindowPlatform : public Platform {
   MainForm& form_;
   InputBoxFunction inputBox_;
   MessageBoxFunction messageBox_;
+  AnswerSource* source_ = nullptr;
   bool ending_ = false;
 };
 

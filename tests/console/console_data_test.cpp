@@ -3,51 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
-#include "console/command_line.h"
-#include "console/console_program.h"
+#include "console_run.h"
 
 namespace chainadj {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A file of its own for each test, removed at the end.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(const std::string& text = "") {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(test->test_suite_name()) + "_" + test->name();
-    for (char& ch : name) {
-      if (ch == '/') ch = '_';
-    }
-    path_ = (fs::temp_directory_path() / ("chainadj_" + name + ".chain")).string();
-    std::ofstream(path_, std::ios::binary) << text;
-  }
-  ~TemporaryFile() {
-    std::error_code ignored;
-    fs::remove(path_, ignored);
-  }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
-struct Outcome {
-  int status;
-  std::string output;
-};
-
-Outcome runProgram(const ConsoleOptions& options, const std::string& typed = "") {
-  std::istringstream in(typed);
-  std::ostringstream out;
-  const int status = runConsoleProgram(options, in, out);
-  return {status, out.str()};
-}
 
 Outcome runDataFile(const std::string& text) {
   const TemporaryFile file(text);
@@ -179,7 +142,8 @@ TEST(ConsoleCommandLine, HelpListsEveryOption) {
   options.help = true;
   const Outcome outcome = runProgram(options);
   EXPECT_EQ(outcome.status, 0);
-  for (const char* option : {"--data FILE", "--save-data FILE", "--help"}) {
+  for (const char* option : {"--data FILE", "--save-data FILE", "--report FILE.txt",
+                             "--csv FILE.csv", "--pdf FILE.pdf", "--help"}) {
     EXPECT_NE(outcome.output.find(option), std::string::npos) << option;
   }
 }
@@ -200,6 +164,11 @@ const CommandLineCase kCommandLines[] = {
     {{"--data", "a", "--data", "b"}, std::nullopt, std::nullopt, "--data 只能给一次"},
     {{"--datafile", "a"}, std::nullopt, std::nullopt, "不认识的参数 “--datafile”"},
     {{"a.chain"}, std::nullopt, std::nullopt, "不认识的参数 “a.chain”"},
+    {{"--data", "a.chain", "--report", "r.txt", "--csv=c.csv", "--pdf", "p.pdf"}, "a.chain",
+     std::nullopt, ""},
+    {{"--pdf"}, std::nullopt, std::nullopt, "--pdf 后面要跟一个文件名"},
+    {{"--csv", "a.csv", "--csv=b.csv"}, std::nullopt, std::nullopt, "--csv 只能给一次"},
+    {{"--reports", "r.txt"}, std::nullopt, std::nullopt, "不认识的参数 “--reports”"},
 };
 
 class CommandLines : public ::testing::TestWithParam<CommandLineCase> {};

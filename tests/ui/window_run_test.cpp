@@ -134,19 +134,21 @@ INSTANTIATE_TEST_SUITE_P(
                       NamedChain{"BetweenKnownPoints", &chainBetweenKnownPoints}),
     [](const ::testing::TestParamInfo<NamedChain>& info) { return std::string(info.param.name); });
 
-// Every typed session of the console suite, re-entries, bad input and ended input included.
+// Every typed session of the console suite (re-entries, bad input and ended input included) and
+// the whole run of every adjustment procedure.
 TEST(SameTranscriptsAsConsole, EveryConsoleSessionEndsTheSameOnTheWindow) {
-  const std::filesystem::path golden = CHAINADJ_CONSOLE_GOLDEN_DIR;
   int sessions = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(golden)) {
-    if (entry.path().extension() != ".in") continue;
-    SCOPED_TRACE(entry.path().filename().string());
-    const std::vector<std::string> lines = readLines(entry.path().string());
-    MainForm form;
-    expectSameFinalWindow(replayOnConsole(lines), replayOnWindow(form, lines));
-    ++sessions;
+  for (const char* directory : {CHAINADJ_CONSOLE_GOLDEN_DIR, CHAINADJ_ADJUST_GOLDEN_DIR}) {
+    for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+      if (entry.path().extension() != ".in") continue;
+      SCOPED_TRACE(entry.path().filename().string());
+      const std::vector<std::string> lines = readLines(entry.path().string());
+      MainForm form;
+      expectSameFinalWindow(replayOnConsole(lines), replayOnWindow(form, lines));
+      ++sessions;
+    }
   }
-  EXPECT_GT(sessions, 0);
+  EXPECT_GE(sessions, 10);
 }
 
 TEST(SecondRun, OverwritesWhatItWritesAndGivesTheSameResults) {

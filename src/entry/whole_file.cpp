@@ -1,0 +1,45 @@
+#include "entry/whole_file.h"
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "state/chain_error.h"
+
+namespace chainadj {
+namespace {
+
+// A long chain writes tens of megabytes: the file goes out in blocks of this size.
+constexpr std::size_t kFileBufferBytes = std::size_t{1} << 16;
+
+void removeQuietly(const std::string& path) {
+  std::error_code ignored;
+  std::filesystem::remove(path, ignored);
+}
+
+}  // namespace
+
+void writeWholeFile(const std::string& path, const std::string& cannotWrite,
+                    const std::function<void(std::ostream&)>& write) {
+  const std::string partial = path + ".part";
+  {
+    std::vector<char> buffer(kFileBufferBytes);
+    std::ofstream file;
+    file.rdbuf()->pubsetbuf(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    file.open(partial, std::ios::binary | std::ios::trunc);
+    if (file) write(file);
+    file.close();
+    if (!file) {
+      removeQuietly(partial);
+      throw ChainError(cannotWrite);
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(partial, path, error);
+  if (error) {
+    removeQuietly(partial);
+    throw ChainError(cannotWrite);
+  }
+}
+
+}  // namespace chainadj

@@ -1,0 +1,16 @@
+// Writing a file whole: the text goes to PATH.part first and replaces the file at PATH only once
+// it is complete, so that a failed write never leaves half a file where a good one was.
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+
+namespace chainadj {
+
+// Writes the file through `write`, in large blocks; throws ChainError with `cannotWrite` when it
+// cannot be written (the partial file is removed and a file already at `path` is kept).
+void writeWholeFile(const std::string& path, const std::string& cannotWrite,
+                    const std::function<void(std::ostream&)>& write);
+
+}  // namespace chainadj

@@ -1,0 +1,62 @@
+#include "report/coordinate_csv.h"
+
+#include <ostream>
+
+#include "entry/whole_file.h"
+#include "report/report_tables.h"
+
+namespace chainadj {
+namespace {
+
+constexpr char kSeparator = ',';
+constexpr char kQuote = '"';
+
+bool needsQuotes(const std::string& cell) {
+  return cell.find_first_of(",\"\r\n") != std::string::npos;
+}
+
+// A quoted cell doubles its quotes.
+void appendField(const std::string& cell, std::string& line) {
+  if (!needsQuotes(cell)) {
+    line += cell;
+    return;
+  }
+  line += kQuote;
+  for (char ch : cell) {
+    if (ch == kQuote) line += kQuote;
+    line += ch;
+  }
+  line += kQuote;
+}
+
+}  // namespace
+
+void writeCoordinateCsv(const RunReport& report, std::ostream& out) {
+  const ReportTable table = coordinateCsvTable(report);
+  std::string line;
+  for (std::size_t c = 0; c < table.columns.size(); ++c) {
+    if (c > 0) line += kSeparator;
+    appendField(table.columns[c].header, line);
+  }
+  line += '\n';
+  out << line;
+  std::string cell;
+  for (std::size_t row = 0; row < table.rows; ++row) {
+    line.clear();
+    for (std::size_t c = 0; c < table.columns.size(); ++c) {
+      if (c > 0) line += kSeparator;
+      cell.clear();
+      table.cell(row, c, cell);
+      appendField(cell, line);
+    }
+    line += '\n';
+    out << line;
+  }
+}
+
+void writeCoordinateCsvFile(const RunReport& report, const std::string& path) {
+  writeWholeFile(path, "不能写入座标文件 “" + path + "”。",
+                 [&report](std::ostream& file) { writeCoordinateCsv(report, file); });
+}
+
+}  // namespace chainadj

@@ -1,0 +1,83 @@
+#include "report/report_format.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+#include <utf8/checked.h>
+
+#include "state/constants.h"
+#include "state/display_format.h"
+
+namespace chainadj {
+namespace {
+
+constexpr unsigned char kFirstNonAscii = 0x80;
+constexpr long long kSecondsPerMinute = 60;
+constexpr long long kMinutesPerDegree = 60;
+
+// Hundredths of a second in a whole second, a minute and a degree.
+constexpr long long kSecondParts = 100;
+constexpr long long kMinuteParts = kSecondParts * kSecondsPerMinute;
+constexpr long long kDegreeParts = kMinuteParts * kMinutesPerDegree;
+static_assert(kReportSecondDecimals == 2, "the parts of a second are hundredths");
+
+void appendTwoDigits(long long value, std::string& out) {
+  out += static_cast<char>('0' + value / 10);
+  out += static_cast<char>('0' + value % 10);
+}
+
+void appendWhole(long long value, std::string& out) {
+  std::array<char, 24> digits;
+  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+  out.append(digits.data(), result.ptr);
+}
+
+bool wide(char32_t code) {
+  return (code >= 0x1100 && code <= 0x115F) || (code >= 0x2E80 && code <= 0xA4CF) ||
+         (code >= 0xAC00 && code <= 0xD7A3) || (code >= 0xF900 && code <= 0xFAFF) ||
+         (code >= 0xFE30 && code <= 0xFE4F) || (code >= 0xFF00 && code <= 0xFF60) ||
+         (code >= 0xFFE0 && code <= 0xFFE6) || (code >= 0x20000 && code <= 0x3FFFD);
+}
+
+}  // namespace
+
+void appendDms(double degrees, std::string& out) {
+  // nearbyint rounds to the nearest, halves to even, in the default rounding mode.
+  const auto parts = static_cast<long long>(
+      std::nearbyint(std::fabs(degrees) * kSecondsPerDegree * static_cast<double>(kSecondParts)));
+  if (degrees < 0.0 && parts != 0) out += '-';
+  appendWhole(parts / kDegreeParts, out);
+  out += "°";
+  appendTwoDigits(parts % kDegreeParts / kMinuteParts, out);
+  out += "′";
+  appendTwoDigits(parts % kMinuteParts / kSecondParts, out);
+  out += '.';
+  appendTwoDigits(parts % kSecondParts, out);
+  out += "″";
+}
+
+void appendWithUnit(double value, std::string_view mask, std::string_view unit, std::string& out) {
+  appendMask(value, mask, out);
+  out += unit;
+}
+
+int displayWidth(std::string_view utf8) {
+  int width = 0;
+  try {
+    for (auto it = utf8.begin(); it != utf8.end();) {
+      if (static_cast<unsigned char>(*it) < kFirstNonAscii) {
+        ++width;
+        ++it;
+      } else {
+        width += wide(utf8::next(it, utf8.end())) ? 2 : 1;
+      }
+    }
+  } catch (const utf8::exception&) {
+    // Not UTF-8 (a name typed on a console in another encoding): one column a byte.
+    return static_cast<int>(utf8.size());
+  }
+  return width;
+}
+
+}  // namespace chainadj

@@ -1,0 +1,51 @@
+// The report as its writers lay it out: a title, a few lines that say what was adjusted, and the
+// tables in order. The text report, the PDF and the CSV file write the same tables, so a column
+// added here shows in all of them. A cell is written on demand into a buffer the writer reuses:
+// a table of 300 000 rows costs no more memory than one row.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "report/run_report.h"
+
+namespace chainadj {
+
+inline constexpr const char* kReportTitle = "三角锁（线形锁）近似平差成果报告";
+
+enum class Align { Left, Right };
+
+struct TableColumn {
+  const char* header;
+  int width;  // display columns in the text report; in the PDF each column's share of the line
+  Align align;
+};
+
+// Appends the text of the cell in `row` and `column` to `out`.
+using CellWriter = std::function<void(std::size_t row, std::size_t column, std::string& out)>;
+
+struct ReportTable {
+  std::string title;
+  std::vector<TableColumn> columns;
+  std::size_t rows = 0;
+  std::size_t rowsPerGroup = 1;  // rows that belong together: the three angles of a triangle
+  CellWriter cell;
+  std::string note;  // said under the table; "" for none
+
+  std::string cellText(std::size_t row, std::size_t column) const;
+};
+
+// The lines under the title: the kind of adjustment, the number of triangles, the conditions.
+std::vector<std::string> reportSummary(const RunReport& report);
+
+// The tables in order: known points, known values, orientation angles (where the run had them),
+// triangles, second-group closures, precision figures, adjusted coordinates. The tables refer to
+// the report, which must outlive them.
+std::vector<ReportTable> reportTables(const RunReport& report);
+
+// The adjusted coordinates as the CSV file has them: 点名, X, Y, one row per listed point.
+ReportTable coordinateCsvTable(const RunReport& report);
+
+}  // namespace chainadj

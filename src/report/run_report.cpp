@@ -1,0 +1,161 @@
+#include "report/run_report.h"
+
+#include <cmath>
+
+#include "entry/prompt_confirm.h"
+#include "entry/run_driver.h"
+#include "report/adjustment_kind.h"
+#include "state/chain_error.h"
+#include "state/constants.h"
+
+namespace chainadj {
+namespace {
+
+std::size_t at(int index) { return static_cast<std::size_t>(index); }
+
+// A typed angle in signed decimal degrees, read as the run read it.
+double typedDegrees(const std::string& typed) {
+  return readAnswer(ValueKind::Angle, typed).degrees;
+}
+
+// The vertex of the distance angle A(i): the other end of side S(i) from the route point. A
+// triangle that moves the route on turns at point i, and S(i) started at the previous route
+// point (A for triangle 1); a triangle of a fan turns where S(i) started, so A(i) is at point i.
+int distanceAngleVertex(const ChainPass& pass, int i) {
+  const int routePoint = pass.route[at(i)];
+  if (routePoint != i) return i;
+  return i == 1 ? 0 : pass.route[at(i - 1)];
+}
+
+ReportTriangle triangleOf(const ChainState& chain, const ChainPass& pass,
+                          const std::array<std::string, 3>& typed, int i) {
+  ReportTriangle triangle;
+  triangle.vertex = {distanceAngleVertex(pass, i), i + 1, pass.route[at(i)]};
+  for (int k = 0; k < kAnglesPerTriangle; ++k) {
+    triangle.observed[at(k)] = typedDegrees(typed[at(k)]);
+  }
+  triangle.adjusted = {chain.A[at(i)], chain.B[at(i)],
+                       chain.C[at(i)] * static_cast<double>(chain.Sg[at(i)])};
+  triangle.closure = chain.w[at(i)];
+  return triangle;
+}
+
+std::vector<ReportTriangle> trianglesOf(const ChainState& chain, const ChainData& typed,
+                                        const ChainPass& pass) {
+  std::vector<ReportTriangle> triangles;
+  triangles.reserve(at(chain.n));
+  for (int i = 1; i <= chain.n; ++i) {
+    triangles.push_back(triangleOf(chain, pass, typed.triangles[at(i - 1)], i));
+  }
+  return triangles;
+}
+
+// Whether any condition of the group carries the column: the adjustment observed that angle.
+bool observedInGroup(const AdjustmentResult& result, int column) {
+  for (const Condition& condition : result.group.all()) {
+    if (condition.a[at(column)] != 0.0) return true;
+  }
+  return false;
+}
+
+std::optional<OrientationAngle> orientationAngle(const ChainData& typed, InputItem item,
+                                                 const AdjustmentResult& result, int column) {
+  const double observed = typedDegrees(typed.value(item));
+  if (observed == 0.0) return std::nullopt;
+  OrientationAngle angle{observed, std::nullopt};
+  if (!result.corrections.empty() && observedInGroup(result, column)) {
+    angle.correction = result.corrections[at(column)];
+  }
+  return angle;
+}
+
+KnownData knownDataOf(const ChainState& chain, const RunFlags& flags, const ChainData& typed,
+                      const AdjustmentResult& result) {
+  const int n = chain.n;
+  KnownData known;
+  known.points.push_back({'A', chain.Xa, chain.Ya, 0});
+  known.points.push_back({'B', chain.Xb, chain.Yb, n + 1});
+  if (chain.hasC()) known.points.push_back({'C', chain.Xc, chain.Yc, 1});
+  if (chain.hasD()) known.points.push_back({'D', chain.Xd, chain.Yd, n});
+  if (chain.hasE()) known.points.push_back({'E', chain.Xe, chain.Ye, -1});
+  if (chain.hasF()) known.points.push_back({'F', chain.Xf, chain.Yf, -1});
+  if (chain.Sa != 0.0) known.Sa = chain.Sa;
+  if (chain.Sb != 0.0) known.Sb = chain.Sb;
+  if (chain.Ta != 0.0 || flags.tagYes()) known.Ta = chain.Ta;
+  if (flags.tbgYes()) known.Tb = chain.Tb;
+  known.Qa = orientationAngle(typed, InputItem::Qa, result, kColumnOfQa);
+  known.Qb = orientationAngle(typed, InputItem::Qb, result, columnOfQb(n));
+  return known;
+}
+
+std::vector<ReportCondition> conditionsOf(const AdjustmentResult& result) {
+  std::vector<ReportCondition> conditions;
+  for (const Condition& condition : result.group.all()) {
+    conditions.push_back({condition.kind, condition.shown});
+  }
+  return conditions;
+}
+
+ReportPrecision precisionOf(const AdjustmentResult& result) {
+  return {result.meanError, result.reciprocalWeight, result.precision};
+}
+
+void appendNumber(int value, std::string& out) { out += std::to_string(value); }
+
+}  // namespace
+
+double ReportTriangle::correction(int angle) const {
+  const auto k = at(angle);
+  return (std::fabs(adjusted[k]) - std::fabs(observed[k])) * kSecondsPerDegree;
+}
+
+void RunReport::appendPointLabel(int j, std::string& out) const {
+  if (j >= 0 && j < static_cast<int>(names.size()) && !names[at(j)].empty()) {
+    out += names[at(j)];
+    return;
+  }
+  for (const KnownPoint& point : known.points) {
+    if (point.chainPoint == j) {
+      out += point.letter;
+      return;
+    }
+  }
+  appendNumber(j, out);
+}
+
+std::string RunReport::pointLabel(int j) const {
+  std::string label;
+  appendPointLabel(j, label);
+  return label;
+}
+
+RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, const ChainData& typed,
+                        int row, const AdjustmentResult& result) {
+  RunReport report;
+  report.kind = {row, adjustmentKindText(row), result.fitted};
+  report.known = knownDataOf(chain, flags, typed, result);
+  report.names = chain.na;
+  report.X = result.points.X;
+  report.Y = result.points.Y;
+  if (result.start == FirstTurn::AtKnownPoint) {
+    // The pass starts at C; point 0 is A, the far end of the start side.
+    report.X[0] = chain.Xa;
+    report.Y[0] = chain.Ya;
+  }
+  report.triangles = trianglesOf(chain, typed, result.points);
+  report.conditions = conditionsOf(result);
+  report.precision = precisionOf(result);
+  report.firstListedPoint = result.firstListedPoint;
+  report.lastListedPoint = result.lastListedPoint;
+  return report;
+}
+
+RunReport makeRunReport(const RunDriver& driver) {
+  if (!driver.lastRunCompleted() || !driver.lastRunData() || !driver.lastSelection()) {
+    throw ChainError(kNoCompletedRunMessage);
+  }
+  return makeRunReport(driver.chain(), driver.flags(), *driver.lastRunData(),
+                       *driver.lastSelection(), driver.lastResult());
+}
+
+}  // namespace chainadj

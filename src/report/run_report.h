@@ -1,0 +1,107 @@
+// The results of a completed run as a report shows them: the known data, the kind of adjustment,
+// every triangle with its observed, corrected and adjusted angles, the closures of the second
+// group, the precision figures, the adjusted coordinates of the listed points and the adjusted
+// chain for a drawing. It is a copy, so that it outlives the run it was made from.
+//
+// Points are numbered as the chain numbers them: point 0 is the start point A, point n+1 the
+// closing point B; a chain from the known point C has C as point 1, one that closes at D has D as
+// point n. Triangle i has its interval angle C(i) at its route point, its distance angle A(i) at
+// the other end of side S(i) and its forward angle B(i) at point i+1.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "adjust/adjustment_result.h"
+#include "entry/chain_data.h"
+#include "state/chain_state.h"
+
+namespace chainadj {
+
+class RunDriver;
+
+// Said where a report is asked for and the last run did not complete.
+inline constexpr const char* kNoCompletedRunMessage =
+    "还没有一次完成的平差计算，没有成果可以输出。请先计算一条三角锁，计算完成后再输出成果。";
+
+// A known point of the chain or an orientation point.
+struct KnownPoint {
+  char letter = 'A';   // 'A', 'B', 'C', 'D', 'E' or 'F'
+  double x = 0, y = 0;  // metres
+  int chainPoint = -1;  // the chain point it is (A 0, B n+1, C 1, D n); -1 for E and F
+};
+
+// An orientation angle as typed, with its correction where the adjustment observed it.
+struct OrientationAngle {
+  double observed = 0;               // signed decimal degrees
+  std::optional<double> correction;  // seconds, of its magnitude
+};
+
+struct KnownData {
+  std::vector<KnownPoint> points;  // A and B, then C, D, E and F where the run had them
+  std::optional<double> Sa, Sb;    // start and closing sides, metres (typed or derived)
+  std::optional<double> Ta, Tb;    // start and closing azimuths, decimal degrees
+  std::optional<OrientationAngle> Qa, Qb;
+};
+
+struct AdjustmentKind {
+  int row = 0;              // the selection row 1..10; the procedure is Cm<row>
+  std::string description;  // what kind of chain it adjusts
+  bool fitted = false;      // scaled and turned onto A-B, without second-group conditions
+};
+
+// The three angles of a triangle, in the order they are typed.
+enum TriangleAngle { kDistanceAngle = 0, kForwardAngle = 1, kIntervalAngle = 2 };
+inline constexpr int kAnglesPerTriangle = 3;
+
+struct ReportTriangle {
+  std::array<int, kAnglesPerTriangle> vertex{};     // the chain point at A(i), B(i), C(i)
+  std::array<double, kAnglesPerTriangle> observed{};  // decimal degrees as typed, C(i) signed
+  std::array<double, kAnglesPerTriangle> adjusted{};  // decimal degrees, C(i) signed
+  double closure = 0;                               // w(i), seconds
+
+  // Adjusted minus observed, seconds. The correction of C(i) is that of its magnitude, as the
+  // closure A + B + |C| - 180 counts it, so the three corrections sum to -w(i).
+  double correction(int angle) const;
+};
+
+struct ReportCondition {
+  ConditionKind kind = ConditionKind::Azimuth;
+  double closure = 0;  // as its box shows it: seconds, units of the sixth decimal, millimetres
+};
+
+struct ReportPrecision {
+  double meanError = 0;                     // mb, seconds
+  std::optional<double> reciprocalWeight;   // 1/p of the weakest side
+  std::optional<PrecisionFigures> figures;  // mlogs, 1/Tr, md; none for a fitted chain
+};
+
+struct RunReport {
+  AdjustmentKind kind;
+  KnownData known;
+  std::vector<std::string> names;  // the names typed for points 0..n+1 ("" where none)
+  std::vector<double> X, Y;        // the adjusted chain, points 0..n+1, metres
+  std::vector<ReportTriangle> triangles;  // triangle i at index i-1
+  std::vector<ReportCondition> conditions;  // in the order of the procedure
+  ReportPrecision precision;
+  int firstListedPoint = 1;  // the coordinate listing: points first..last
+  int lastListedPoint = 0;
+
+  int triangleCount() const { return static_cast<int>(triangles.size()); }
+  // The name of point j, or where none was typed its letter (A, B, C, D) or its number.
+  void appendPointLabel(int j, std::string& out) const;
+  std::string pointLabel(int j) const;
+};
+
+// The report of a run from its parts: the chain as the procedure left it (adjusted angles), the
+// run's flags, its data as typed, its selection row and what the procedure kept.
+RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, const ChainData& typed,
+                        int row, const AdjustmentResult& result);
+
+// The report of the driver's last run; throws ChainError (kNoCompletedRunMessage) when that run
+// did not run to the end of its adjustment.
+RunReport makeRunReport(const RunDriver& driver);
+
+}  // namespace chainadj

@@ -1,0 +1,232 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QWindow>
+
+#include "entry/chain_file_reader.h"
+#include "entry/chain_file_writer.h"
+#include "report/coordinate_csv.h"
+#include "report/report_tables.h"
+#include "report/run_report.h"
+#include "state/chain_error.h"
+#include "ui/main_form.h"
+#include "ui/report_pages.h"
+#include "ui/report_pdf.h"
+
+namespace chainadj::ui {
+namespace {
+
+constexpr const char* kNoDataToSaveMessage =
+    "最后一次计算的数据没有输入完整，没有可以保存的数据。";
+constexpr const char* kPrintFailedMessage = "成果报告没有打印：打印机不能使用。";
+
+struct FileDialogText {
+  const char* title;
+  const char* filter;
+  const char* extension;
+  bool saves;
+};
+
+FileDialogText dialogText(FileDialogPurpose purpose) {
+  switch (purpose) {
+    case FileDialogPurpose::OpenData:
+      return {"打开数据文件", "三角锁数据文件 (*.chain);;所有文件 (*)", kChainFileExtension, false};
+    case FileDialogPurpose::SaveData:
+      return {"保存数据文件", "三角锁数据文件 (*.chain)", kChainFileExtension, true};
+    case FileDialogPurpose::SaveReportPdf:
+      return {"保存成果报告 PDF", "PDF 文件 (*.pdf)", ".pdf", true};
+    case FileDialogPurpose::ExportCsv:
+      break;
+  }
+  return {"导出座标 CSV", "CSV 文件 (*.csv)", ".csv", true};
+}
+
+// Qt's own file dialog, in the folder last used.
+MainWindow::FileChooser qtFileDialog(QWidget* parent) {
+  return [parent, folder = QString()](FileDialogPurpose purpose) mutable {
+    const FileDialogText text = dialogText(purpose);
+    const auto options = QFileDialog::DontUseNativeDialog;
+    const QString title = QString::fromUtf8(text.title);
+    const QString filter = QString::fromUtf8(text.filter);
+    const QString name =
+        text.saves ? QFileDialog::getSaveFileName(parent, title, folder, filter, nullptr, options)
+                   : QFileDialog::getOpenFileName(parent, title, folder, filter, nullptr, options);
+    if (!name.isEmpty()) folder = QFileInfo(name).absolutePath();
+    return name;
+  };
+}
+
+MainWindow::PrintDialog qtPrintDialog(QWidget* parent) {
+  return [parent](QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QString::fromUtf8("打印成果报告"));
+    return dialog.exec() == QDialog::Accepted;
+  };
+}
+
+// The file name as the file system takes it.
+std::string pathOf(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+// A wait cursor while a long report is written.
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), form_(new MainForm(this)), chooseFile_(qtFileDialog(this)),
+      printDialog_(qtPrintDialog(this)) {
+  setObjectName("MainWindow");
+  setWindowTitle(form_->windowTitle());
+  setCentralWidget(form_);
+  // The window is exactly the form and the menu bar: it follows the form's scale.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  buildFileMenu();
+  form_->setWindowExtras(QSize(0, menuBar()->sizeHint().height()));
+  connect(form_, &MainForm::runStarted, this, &MainWindow::updateActions);
+  connect(form_, &MainForm::runFinished, this, &MainWindow::updateActions);
+  updateActions();
+}
+
+void MainWindow::buildFileMenu() {
+  QMenu* file = menuBar()->addMenu(QString::fromUtf8("文件"));
+  file->setObjectName("FileMenu");
+  const auto add = [&](const char* text, const QKeySequence& keys, void (MainWindow::*slot)()) {
+    QAction* action = file->addAction(QString::fromUtf8(text));
+    action->setShortcut(keys);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+  };
+  openData_ = add("打开数据文件…", QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openDataFile);
+  saveData_ = add("保存数据文件…", QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveDataFile);
+  file->addSeparator();
+  saveReportPdf_ = add("保存成果报告 PDF…", QKeySequence(), &MainWindow::saveReportPdf);
+  printReport_ = add("打印成果报告…", QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::printReport);
+  exportCsv_ = add("导出座标 CSV…", QKeySequence(), &MainWindow::exportCsv);
+  file->addSeparator();
+  quit_ = file->addAction(QString::fromUtf8("退出"));
+  quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  connect(quit_, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::updateActions() {
+  const bool idle = !form_->runInProgress();
+  const RunDriver& driver = form_->driver();
+  const bool completed = idle && driver.lastRunCompleted();
+  openData_->setEnabled(idle);
+  saveData_->setEnabled(idle && driver.lastRunData().has_value());
+  saveReportPdf_->setEnabled(completed);
+  printReport_->setEnabled(completed);
+  exportCsv_->setEnabled(completed);
+}
+
+QString MainWindow::chosenFile(FileDialogPurpose purpose) {
+  QString name = chooseFile_(purpose);
+  const FileDialogText text = dialogText(purpose);
+  if (!name.isEmpty() && text.saves && QFileInfo(name).suffix().isEmpty()) {
+    name += QString::fromUtf8(text.extension);
+  }
+  return name;
+}
+
+void MainWindow::tellingFailures(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const ChainError& error) {
+    form_->platform().showMessage(error.what());
+  }
+}
+
+void MainWindow::openDataFile() {
+  if (form_->runInProgress()) return;
+  const QString name = chosenFile(FileDialogPurpose::OpenData);
+  if (name.isEmpty()) return;
+  ChainData data;
+  try {
+    data = readChainFile(pathOf(name));
+  } catch (const ChainError& error) {
+    // Refused as a whole: nothing of it reaches the form.
+    form_->platform().showMessage(error.what());
+    return;
+  }
+  form_->runChainData(data);
+}
+
+void MainWindow::saveDataFile() {
+  if (form_->runInProgress()) return;
+  const std::optional<ChainData>& last = form_->driver().lastRunData();
+  if (!last) {
+    form_->platform().showMessage(kNoDataToSaveMessage);
+    return;
+  }
+  const QString name = chosenFile(FileDialogPurpose::SaveData);
+  if (name.isEmpty()) return;
+  ChainData data = *last;
+  keepReservedLines(data, form_->reservedLinesOfLastFile());
+  tellingFailures([&] { writeChainFile(pathOf(name), data); });
+}
+
+void MainWindow::saveReportPdf() {
+  if (form_->runInProgress()) return;
+  tellingFailures([&] {
+    const RunReport report = makeRunReport(form_->driver());
+    const QString name = chosenFile(FileDialogPurpose::SaveReportPdf);
+    if (name.isEmpty()) return;
+    const WaitCursor waiting;
+    writeReportPdf(report, pathOf(name));
+  });
+}
+
+void MainWindow::exportCsv() {
+  if (form_->runInProgress()) return;
+  tellingFailures([&] {
+    const RunReport report = makeRunReport(form_->driver());
+    const QString name = chosenFile(FileDialogPurpose::ExportCsv);
+    if (name.isEmpty()) return;
+    writeCoordinateCsvFile(report, pathOf(name));
+  });
+}
+
+void MainWindow::printReport() {
+  if (form_->runInProgress()) return;
+  tellingFailures([&] {
+    const RunReport report = makeRunReport(form_->driver());
+    QPrinter printer(QPrinter::HighResolution);
+    useReportPageLayout(printer);
+    printer.setDocName(QString::fromUtf8(kReportTitle));
+    if (!printDialog_(printer)) return;
+    const WaitCursor waiting;
+    if (!paintReport(report, printer)) throw ChainError(kPrintFailedMessage);
+  });
+}
+
+void MainWindow::fitToScreen() { form_->fitToScreen(); }
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (followsScreen_ || !windowHandle()) return;
+  followsScreen_ = true;
+  connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::fitToScreen);
+}
+
+// Closing the window ends the program as closing the form does, also while a run waits.
+void MainWindow::closeEvent(QCloseEvent* event) {
+  form_->close();
+  event->accept();
+}
+
+}  // namespace chainadj::ui

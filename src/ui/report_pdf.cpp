@@ -1,0 +1,61 @@
+#include "ui/report_pdf.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <cstdio>
+#include <memory>
+
+#include "report/report_tables.h"
+#include "state/chain_error.h"
+#include "ui/report_pages.h"
+
+namespace chainadj {
+namespace {
+
+// Dots per inch of the PDF's coordinates: fine enough for hairlines and small names.
+constexpr int kPdfResolution = 600;
+
+// A program without a Qt application (the console) draws on the offscreen platform, which needs
+// no display; the fonts come from the system's font configuration as in the window.
+std::unique_ptr<QGuiApplication> offscreenApplicationIfNone() {
+  if (QCoreApplication::instance() != nullptr) return nullptr;
+  // Its notes about the environment (no runtime directory for a user without a session) are no
+  // concern of a console run; only Qt's critical messages are let through.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+      std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+    }
+  });
+  static int argc = 3;
+  static char program[] = "chainadj";
+  static char platformOption[] = "-platform";
+  static char offscreen[] = "offscreen";
+  static char* argv[] = {program, platformOption, offscreen, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
+
+void writeReportPdf(const RunReport& report, const std::string& path) {
+  const std::string cannotWrite = "不能写入 PDF 成果报告 “" + path + "”。";
+  const std::unique_ptr<QGuiApplication> application = offscreenApplicationIfNone();
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+    throw ChainError(cannotWrite);
+  }
+  QSaveFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly)) throw ChainError(cannotWrite);
+  bool painted = false;
+  {
+    QPdfWriter writer(&file);
+    writer.setResolution(kPdfResolution);
+    writer.setTitle(QString::fromUtf8(kReportTitle));
+    writer.setCreator(QStringLiteral("chainadj"));
+    ui::useReportPageLayout(writer);
+    painted = ui::paintReport(report, writer);
+  }
+  if (!painted || !file.commit()) throw ChainError(cannotWrite);
+}
+
+}  // namespace chainadj

@@ -1,0 +1,115 @@
+// The results files of chainadj-console: the text report, the CSV and the PDF of a --data run or
+// of the last completed run of a typed session, and the messages when there is none or a file
+// cannot be written.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "console_run.h"
+
+namespace chainadj {
+namespace {
+
+std::string contents(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+[[maybe_unused]] std::size_t count(const std::string& text, const std::string& what) {
+  std::size_t found = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
+    ++found;
+  }
+  return found;
+}
+
+ConsoleOptions exampleRun() {
+  ConsoleOptions options;
+  options.dataFile = CHAINADJ_EXAMPLE_CHAIN;
+  return options;
+}
+
+constexpr const char* kExampleCsv =
+    "点名,X,Y\n"
+    "P1,31862.435,49903.906\n"
+    "P2,30682.920,49938.174\n"
+    "P3,31054.941,50863.322\n"
+    "P4,32076.390,51013.464\n"
+    "P5,32974.761,50199.899\n"
+    "虎岭,33246.344,51343.082\n";
+
+// The run writes what it writes without the options; the files hold its results.
+TEST(ConsoleResults, ADataRunWritesItsReportCsvAndPdf) {
+  const TemporaryFile report("", ".txt"), csv("", ".csv"), pdf("", ".pdf");
+  ConsoleOptions options = exampleRun();
+  options.reportFile = report.path();
+  options.csvFile = csv.path();
+  options.pdfFile = pdf.path();
+  const Outcome outcome = runProgram(options);
+  const std::string run = runProgram(exampleRun()).output;
+  EXPECT_EQ(outcome.output.substr(0, run.size()), run);
+
+  EXPECT_EQ(contents(csv.path()), kExampleCsv);
+  const std::string text = contents(report.path());
+  EXPECT_EQ(text.rfind("三角锁（线形锁）近似平差成果报告\n", 0), 0u);
+  EXPECT_NE(text.find("B         虎岭                   33246.344         51343.082"),
+            std::string::npos);
+  EXPECT_NE(text.find("点位中误差 md                         13.08 毫米"), std::string::npos);
+
+  const std::string document = contents(pdf.path());
+#ifdef CHAINADJ_HAS_PDF
+  EXPECT_EQ(outcome.output, run);
+  EXPECT_EQ(outcome.status, 0);
+  // A PDF on the offscreen platform: the tables and the drawing take more than one page.
+  EXPECT_EQ(document.rfind("%PDF-", 0), 0u);
+  EXPECT_NE(document.find("%%EOF", document.size() - 16), std::string::npos);
+  EXPECT_GT(document.size(), 10000u);
+  EXPECT_GE(count(document, "/Type /Page\n"), 2u);
+#else
+  EXPECT_EQ(outcome.output.substr(run.size()).rfind("! 这个 chainadj-console 编译时没有 Qt，不能写 PDF", 0), 0u);
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_TRUE(document.empty());
+#endif
+}
+
+// A completed run, then a run stopped at its first prompt: the results are those of the first.
+TEST(ConsoleResults, ATypedSessionWritesItsLastCompletedRun) {
+  const TemporaryFile csv("", ".csv");
+  ConsoleOptions options;
+  options.csvFile = csv.path();
+  const std::string typed = contents(CHAINADJ_CONSOLE_GOLDEN_DIR "/example.in") + "1\n!stop\n";
+  const Outcome outcome = runProgram(options, typed);
+  EXPECT_EQ(outcome.status, 0);
+  EXPECT_EQ(contents(csv.path()), kExampleCsv);
+}
+
+TEST(ConsoleResults, NoCompletedRunWritesNothing) {
+  const TemporaryFile report("", ".txt");
+  std::filesystem::remove(report.path());
+  ConsoleOptions options;
+  options.reportFile = report.path();
+  const Outcome outcome = runProgram(options, "1\n!stop\n2\n");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.output.substr(outcome.output.rfind("\n!") + 1),
+            "! 还没有一次完成的平差计算，没有成果可以输出。请先计算一条三角锁，计算完成后再输出成果。\n");
+  EXPECT_FALSE(std::filesystem::exists(report.path()));
+}
+
+// A file that cannot be written is said; the others are written all the same.
+TEST(ConsoleResults, AResultsFileThatCannotBeWrittenIsReported) {
+  const TemporaryFile csv("", ".csv");
+  ConsoleOptions options = exampleRun();
+  options.reportFile = "/nonexistent/report.txt";
+  options.csvFile = csv.path();
+  const Outcome outcome = runProgram(options);
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.output.substr(outcome.output.rfind("\n!") + 1),
+            "! 不能写入成果报告 “/nonexistent/report.txt”。\n");
+  EXPECT_EQ(contents(csv.path()), kExampleCsv);
+}
+
+}  // namespace
+}  // namespace chainadj

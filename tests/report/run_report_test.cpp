@@ -1,0 +1,227 @@
+// The report of known-truth chains: the triangles named as the chain runs, the closures and
+// corrections worked out from the typed angles, the coordinates at the true points, and the
+// coordinate CSV equal to the window's listing, for every kind of known data.
+#include "report/run_report.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+
+#include "adjustment_run.h"
+#include "report/coordinate_csv.h"
+#include "report/report_format.h"
+#include "report/report_tables.h"
+#include "report/text_report.h"
+#include "state/chain_error.h"
+#include "surveyed_chain.h"
+
+namespace chainadj::testing {
+namespace {
+
+constexpr double kMillimetre = 0.001;
+constexpr double kSecondsPerDegree = 3600.0;
+
+const KnownKind kKinds[] = {
+    KnownKind::FullFromA,    KnownKind::NoClosingBase,    KnownKind::StartSideOnly,
+    KnownKind::AzimuthsOnly, KnownKind::Unoriented,       KnownKind::BetweenCAndD,
+    KnownKind::ByEAndF,      KnownKind::ByEWithTb,        KnownKind::ByEWithD,
+    KnownKind::FromCWithAzimuth, KnownKind::FromCWithSide,
+};
+
+// A chain of zigs and fans surveyed with errors of a few seconds, and its run.
+struct ReportedRun {
+  explicit ReportedRun(KnownKind kind)
+      : chain(surveyChain(mixedChain(7), kind, 12.5, -21.25)),
+        observed(withErrors(chain.truth.angles, 3.0)),
+        run(answersFor(chain, observed)) {}
+
+  RunReport report() const { return makeRunReport(run.driver); }
+
+  SurveyedChain chain;
+  ChainAngles observed;
+  AdjustmentRun run;
+};
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> split;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) split.push_back(line);
+  return split;
+}
+
+class KnownTruth : public ::testing::TestWithParam<KnownKind> {};
+
+TEST_P(KnownTruth, TrianglesClosuresCorrectionsAndPoints) {
+  const ReportedRun reported(GetParam());
+  ASSERT_EQ(reported.run.outcome, RunOutcome::Adjusted);
+  const RunReport report = reported.report();
+  const TrueChain& truth = reported.chain.truth;
+  const int n = truth.triangles();
+  EXPECT_EQ(report.kind.row, selectionRow(GetParam()));
+  ASSERT_EQ(report.triangleCount(), n);
+
+  for (int i = 1; i <= n; ++i) {
+    const ReportTriangle& triangle = report.triangles[static_cast<std::size_t>(i - 1)];
+    const auto k = static_cast<std::size_t>(i);
+    // The vertices as the true chain lays the triangle out.
+    EXPECT_EQ(triangle.vertex[kIntervalAngle], truth.route[k]) << "triangle " << i;
+    EXPECT_EQ(triangle.vertex[kDistanceAngle], truth.distanceAngleVertex(i)) << "triangle " << i;
+    EXPECT_EQ(triangle.vertex[kForwardAngle], i + 1) << "triangle " << i;
+    // The angles as typed and their closure.
+    const std::array<double, 3> typed = {reported.observed.A[k], reported.observed.B[k],
+                                         reported.observed.C[k]};
+    for (int angle = 0; angle < kAnglesPerTriangle; ++angle) {
+      EXPECT_NEAR(triangle.observed[static_cast<std::size_t>(angle)],
+                  typed[static_cast<std::size_t>(angle)], 1e-9);
+    }
+    const double w = (typed[0] + typed[1] + std::fabs(typed[2]) - 180.0) * kSecondsPerDegree;
+    EXPECT_NEAR(triangle.closure, w, 1e-6) << "triangle " << i;
+    const double corrections = triangle.correction(kDistanceAngle) +
+                               triangle.correction(kForwardAngle) +
+                               triangle.correction(kIntervalAngle);
+    EXPECT_NEAR(corrections, -w, 1e-5) << "triangle " << i;
+    // The adjusted interval angle keeps the typed sign.
+    EXPECT_EQ(std::signbit(triangle.adjusted[kIntervalAngle]), std::signbit(typed[2]));
+  }
+
+  ASSERT_EQ(report.lastListedPoint, reported.chain.lastListedPoint());
+  for (int j = report.firstListedPoint; j <= report.lastListedPoint; ++j) {
+    const Point& expected = truth.points[static_cast<std::size_t>(j)];
+    EXPECT_NEAR(report.X[static_cast<std::size_t>(j)], expected.x, 50 * kMillimetre);
+    EXPECT_NEAR(report.Y[static_cast<std::size_t>(j)], expected.y, 50 * kMillimetre);
+  }
+  const std::vector<Condition>& conditions = reported.run.driver.lastResult().group.all();
+  ASSERT_EQ(report.conditions.size(), conditions.size());
+  for (std::size_t c = 0; c < conditions.size(); ++c) {
+    EXPECT_EQ(report.conditions[c].kind, conditions[c].kind);
+    EXPECT_EQ(report.conditions[c].closure, conditions[c].shown);
+  }
+}
+
+// The CSV holds the listing: the same points in the same order, each name as listed (without
+// the blanks the listing puts before it) and the coordinates in the listing's digits.
+TEST_P(KnownTruth, CsvEqualsTheListing) {
+  const ReportedRun reported(GetParam());
+  ASSERT_EQ(reported.run.outcome, RunOutcome::Adjusted);
+  std::ostringstream csv;
+  writeCoordinateCsv(reported.report(), csv);
+  const std::vector<std::string> rows = lines(csv.str());
+  const std::vector<ListedPoint> listed = reported.run.listing();
+  ASSERT_EQ(rows.size(), listed.size() + 1);
+  EXPECT_EQ(rows[0], "点名,X,Y");
+  const RunReport report = reported.report();
+  for (std::size_t k = 0; k < listed.size(); ++k) {
+    std::string name = listed[k].name;
+    name.erase(0, name.find_first_not_of(' '));
+    // A point the run asked no name for goes by its letter or number.
+    if (name.empty()) name = report.pointLabel(report.firstListedPoint + static_cast<int>(k));
+    EXPECT_EQ(rows[k + 1], name + "," + listed[k].xText + "," + listed[k].yText);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EverySelectionRow, KnownTruth, ::testing::ValuesIn(kKinds),
+                         [](const auto& info) {
+                           return "Row" + std::to_string(selectionRow(info.param)) + "_" +
+                                  nameOf(info.param);
+                         });
+
+// The words of each line of a text.
+std::vector<std::vector<std::string>> wordsOfLines(const std::string& text) {
+  std::vector<std::vector<std::string>> rows;
+  for (const std::string& line : lines(text)) {
+    std::istringstream in(line);
+    rows.emplace_back();
+    for (std::string word; in >> word;) rows.back().push_back(word);
+  }
+  return rows;
+}
+
+bool hasRow(const std::vector<std::vector<std::string>>& rows,
+            const std::vector<std::string>& expected) {
+  return std::find(rows.begin(), rows.end(), expected) != rows.end();
+}
+
+std::string dms(double degrees) {
+  std::string text;
+  appendDms(degrees, text);
+  return text;
+}
+
+std::string fixed3(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.3f", value);
+  return text;
+}
+
+// The text report of a chain observed without error: no closure, no correction, the true
+// coordinates; every number in its row of its table.
+TEST(TextReport, AnErrorFreeChainShowsItsTruth) {
+  const SurveyedChain chain = surveyChain(zigZagChain(3), KnownKind::FullFromA, 12.5, -21.25);
+  const AdjustmentRun run(answersFor(chain, chain.truth.angles));
+  ASSERT_EQ(run.outcome, RunOutcome::Adjusted);
+  std::ostringstream out;
+  writeTextReport(makeRunReport(run.driver), out);
+  const std::string text = out.str();
+  EXPECT_EQ(lines(text)[0], kReportTitle);
+  EXPECT_NE(text.find("平差图形：第 1 种（Cm1），由起始边长按边条件、方位角条件和座标条件平差\n"
+                      "三角形个数：3\n"),
+            std::string::npos);
+  const auto rows = wordsOfLines(text);
+  EXPECT_TRUE(hasRow(rows, {"方位角条件", "w(2--1)", "0.00", "秒"}));
+  EXPECT_TRUE(hasRow(rows, {"纵座标条件", "w(2--3)", "0.00", "毫米"}));
+  const TrueChain& truth = chain.truth;
+  for (int j = 1; j <= 4; ++j) {
+    const Point& p = truth.points[static_cast<std::size_t>(j)];
+    const std::string name = j == 4 ? "B" : "P" + std::to_string(j);
+    EXPECT_TRUE(hasRow(rows, {std::to_string(j), name, fixed3(p.x), fixed3(p.y)})) << name;
+  }
+  const std::array<std::string, 3> letters = {"A", "B", "C"};
+  for (int i = 1; i <= 3; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    const std::array<double, 3> angles = {truth.angles.A[k], truth.angles.B[k], truth.angles.C[k]};
+    const std::array<int, 3> at = {truth.distanceAngleVertex(i), i + 1, truth.route[k]};
+    for (std::size_t a = 0; a < 3; ++a) {
+      const std::string vertex = at[a] == 0 ? "A" : chain.listedName(at[a]).substr(2);
+      std::vector<std::string> row = {vertex, letters[a], dms(angles[a]), "0.00", dms(angles[a])};
+      if (a == 0) row = {std::to_string(i), vertex, letters[a], dms(angles[a]), "0.00", "0.00",
+                         dms(angles[a])};
+      EXPECT_TRUE(hasRow(rows, row)) << "triangle " << i << " angle " << letters[a];
+    }
+  }
+}
+
+void expectNoReport(const RunDriver& driver) {
+  try {
+    makeRunReport(driver);
+    ADD_FAILURE() << "a report without a completed run";
+  } catch (const ChainError& error) {
+    EXPECT_STREQ(error.what(), kNoCompletedRunMessage);
+  }
+}
+
+// Before any run, and after a run stopped in its listing even when an earlier one completed.
+TEST(RunReport, NoReportWithoutACompletedRun) {
+  const SurveyedChain chain = surveyChain(zigZagChain(3), KnownKind::FullFromA, 12.5, -21.25);
+  ScriptedPlatform platform;
+  RunDriver driver(platform);
+  expectNoReport(driver);
+
+  const ScriptedPlatform::Responder typed = respondWith(answersFor(chain, chain.truth.angles));
+  platform.setResponder(typed);
+  ASSERT_EQ(driver.Command1_Click(), RunOutcome::Adjusted);
+  EXPECT_NO_THROW(makeRunReport(driver));
+
+  const ScriptedPlatform::Responder again = respondWith(answersFor(chain, chain.truth.angles));
+  platform.setResponder([&again](const std::string& prompt) -> std::optional<std::string> {
+    if (prompt == kListingPrompt) throw RunStopped();
+    return again(prompt);
+  });
+  ASSERT_EQ(driver.Command1_Click(), RunOutcome::StoppedByUser);
+  expectNoReport(driver);
+}
+
+}  // namespace
+}  // namespace chainadj::testing

@@ -1,0 +1,265 @@
+// The window's 文件 menu: its items, the form kept in its place under it, the report items only
+// after a completed run, a data file run as if typed (a refused one writing nothing), and the
+// report saved as PDF and CSV and printed.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QScreen>
+#include <QSignalSpy>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <sstream>
+
+#include "adjust/coordinate_listing.h"
+#include "entry/chain_file_reader.h"
+#include "entry/chain_file_writer.h"
+#include "report/coordinate_csv.h"
+#include "report/run_report.h"
+#include "transcript_replay.h"
+#include "ui/main_form.h"
+#include "ui/main_window.h"
+#include "ui/text_box.h"
+
+namespace chainadj::ui {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kExampleChain = CHAINADJ_EXAMPLE_CHAIN;
+
+std::string contents(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+bool isPdf(const fs::path& path) {
+  const std::string document = contents(path);
+  return document.rfind("%PDF-", 0) == 0 && document.size() > 10000 &&
+         document.find("%%EOF", document.size() - 16) != std::string::npos;
+}
+
+// A folder of the test's own, removed at the end.
+class Folder {
+ public:
+  Folder() : path_(fs::temp_directory_path() / ("chainadj_" + testName())) {
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+  }
+  ~Folder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  fs::path operator/(const std::string& name) const { return path_ / name; }
+
+ private:
+  static std::string testName() {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    return std::string(test->test_suite_name()) + "_" + test->name();
+  }
+  fs::path path_;
+};
+
+// The window with its dialogs answered by the test: the files it chooses, the typed answers,
+// the messages kept.
+class ScriptedWindow {
+ public:
+  ScriptedWindow() {
+    window.setFileChooser([this](FileDialogPurpose purpose) { return files[purpose]; });
+    window.form().platform().setMessageBox(
+        [this](const QString& message) { messages.push_back(message.toStdString()); });
+    window.form().platform().setInputBox([this](const QString& prompt) -> InputBoxAnswer {
+      prompts.push_back(prompt.toStdString());
+      if (duringRun) duringRun();
+      if (stopAtPrompt && prompts.size() == *stopAtPrompt) return InputBoxAnswer::stopRun();
+      return next < typed.size() ? QString::fromStdString(typed[next++]) : QString();
+    });
+  }
+
+  // The typed run of the example chain, as the console's transcript types it.
+  void typeExample() {
+    typed = readLines(CHAINADJ_CONSOLE_GOLDEN_DIR "/example.in");
+    typed.erase(typed.begin());  // the "1" that presses 计 算
+    next = 0;
+    window.form().Command1_Click();
+  }
+  void choose(FileDialogPurpose purpose, const fs::path& path) {
+    files[purpose] = QString::fromStdString(path.string());
+  }
+
+  MainWindow window;
+  std::map<FileDialogPurpose, QString> files;
+  std::vector<std::string> typed;
+  std::size_t next = 0;
+  std::vector<std::string> prompts;
+  std::vector<std::string> messages;
+  std::optional<std::size_t> stopAtPrompt;
+  std::function<void()> duringRun;
+};
+
+TEST(FileMenu, HasItsItemsWithTheirKeys) {
+  MainWindow window;
+  const QList<QMenu*> menus = window.menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly);
+  ASSERT_EQ(menus.size(), 1);
+  EXPECT_EQ(menus[0]->title().toStdString(), "文件");
+  std::vector<std::pair<std::string, std::string>> items;
+  for (const QAction* action : menus[0]->actions()) {
+    if (!action->isSeparator()) {
+      items.emplace_back(action->text().toStdString(), action->shortcut().toString().toStdString());
+    }
+  }
+  const std::vector<std::pair<std::string, std::string>> expected = {
+      {"打开数据文件…", "Ctrl+O"}, {"保存数据文件…", "Ctrl+S"}, {"保存成果报告 PDF…", ""},
+      {"打印成果报告…", "Ctrl+P"}, {"导出座标 CSV…", ""},      {"退出", "Ctrl+Q"}};
+  EXPECT_EQ(items, expected);
+}
+
+// The form keeps its size and its controls their places; the window adds the menu bar's height.
+TEST(FileMenu, StandsAboveTheFormWhichKeepsItsPlaces) {
+  MainWindow window;
+  window.show();
+  MainForm alone;
+  const int menuHeight = window.menuBar()->height();
+  EXPECT_GT(menuHeight, 0);
+  EXPECT_EQ(window.form().geometry(), QRect(QPoint(0, menuHeight), alone.size()));
+  EXPECT_EQ(window.size(), alone.size() + QSize(0, menuHeight));
+  for (int box = 1; box <= 36; ++box) {
+    EXPECT_EQ(window.form().box(box)->geometry(), alone.box(box)->geometry()) << box;
+  }
+  // On a small screen the form shrinks so that the whole window, menu bar included, fits.
+  window.form().fitTo(QRect(0, 0, 960, 520));
+  window.layout()->activate();
+  EXPECT_LT(window.form().scale(), 1.0);
+  EXPECT_LE(window.height() + window.form().frameExtent().height(), 520);
+  EXPECT_EQ(window.height(), window.form().height() + menuHeight);
+}
+
+void expectReportItems(const MainWindow& window, bool enabled) {
+  EXPECT_EQ(window.saveReportPdfAction()->isEnabled(), enabled);
+  EXPECT_EQ(window.printReportAction()->isEnabled(), enabled);
+  EXPECT_EQ(window.exportCsvAction()->isEnabled(), enabled);
+}
+
+TEST(FileMenu, ReportItemsOnlyAfterACompletedRun) {
+  ScriptedWindow scripted;
+  MainWindow& window = scripted.window;
+  expectReportItems(window, false);
+  EXPECT_TRUE(window.openDataAction()->isEnabled());
+  EXPECT_FALSE(window.saveDataAction()->isEnabled());
+
+  // While the run waits for an answer only 退出 can be chosen.
+  bool checked = false;
+  scripted.duringRun = [&] {
+    if (checked) return;
+    checked = true;
+    expectReportItems(window, false);
+    EXPECT_FALSE(window.openDataAction()->isEnabled());
+    EXPECT_FALSE(window.saveDataAction()->isEnabled());
+    EXPECT_TRUE(window.quitAction()->isEnabled());
+  };
+  scripted.typeExample();
+  ASSERT_TRUE(checked);
+  ASSERT_EQ(window.form().lastOutcome(), RunOutcome::Adjusted);
+  expectReportItems(window, true);
+  EXPECT_TRUE(window.saveDataAction()->isEnabled());
+
+  // A run stopped in its listing: its data can be saved, it has no report.
+  scripted.duringRun = nullptr;
+  scripted.prompts.clear();
+  scripted.stopAtPrompt = 80;
+  scripted.typeExample();
+  ASSERT_EQ(window.form().lastOutcome(), RunOutcome::StoppedByUser);
+  expectReportItems(window, false);
+  EXPECT_TRUE(window.saveDataAction()->isEnabled());
+}
+
+TEST(FileMenu, ARefusedFileWritesNothing) {
+  const Folder folder;
+  std::ofstream(folder / "bad.chain") << "Xa 1\nXa 2\n60 60 60\n";
+  ScriptedWindow scripted;
+  scripted.choose(FileDialogPurpose::OpenData, folder / "bad.chain");
+  scripted.window.openDataAction()->trigger();
+  EXPECT_EQ(scripted.messages,
+            std::vector<std::string>{"数据文件第 2 行：Xa 已经在第 1 行给出，不能重复。"});
+  EXPECT_TRUE(scripted.prompts.empty());
+  for (int box = 1; box <= 36; ++box) {
+    EXPECT_TRUE(scripted.window.form().box(box)->text().isEmpty()) << box;
+  }
+  EXPECT_FALSE(scripted.window.form().lastOutcome().has_value());
+  expectReportItems(scripted.window, false);
+}
+
+// The file answers every prompt but the listing's, which waits for a key per point; the form
+// ends as after typing the same chain, and the run's data is saved again.
+TEST(FileMenu, ADataFileRunsAsTypedAndIsSavedAgain) {
+  const Folder folder;
+  ScriptedWindow typed;
+  typed.typeExample();
+
+  ScriptedWindow loaded;
+  loaded.choose(FileDialogPurpose::OpenData, kExampleChain);
+  loaded.window.openDataAction()->trigger();
+  ASSERT_EQ(loaded.window.form().lastOutcome(), RunOutcome::Adjusted) << loaded.messages.size();
+  EXPECT_EQ(loaded.prompts, std::vector<std::string>(6, kListingPrompt));
+  for (int box = 1; box <= 36; ++box) {
+    EXPECT_EQ(loaded.window.form().box(box)->text(), typed.window.form().box(box)->text()) << box;
+  }
+  expectReportItems(loaded.window, true);
+
+  loaded.choose(FileDialogPurpose::SaveData, folder / "again");  // the extension is added
+  loaded.window.saveDataAction()->trigger();
+  EXPECT_EQ(chainDataText(readChainFile((folder / "again.chain").string())),
+            chainDataText(*typed.window.form().driver().lastRunData()));
+}
+
+TEST(FileMenu, SavesTheReportAsPdfAndCsvAndPrintsIt) {
+  const Folder folder;
+  ScriptedWindow scripted;
+  scripted.typeExample();
+  MainWindow& window = scripted.window;
+
+  scripted.choose(FileDialogPurpose::SaveReportPdf, folder / "report");
+  window.saveReportPdfAction()->trigger();
+  EXPECT_TRUE(isPdf(folder / "report.pdf"));
+
+  scripted.choose(FileDialogPurpose::ExportCsv, folder / "points.csv");
+  window.exportCsvAction()->trigger();
+  std::ostringstream expected;
+  writeCoordinateCsv(makeRunReport(window.form().driver()), expected);
+  EXPECT_EQ(contents(folder / "points.csv"), expected.str());
+
+  const fs::path printed = folder / "printed.pdf";
+  bool accept = false;
+  window.setPrintDialog([&](QPrinter& printer) {
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A4);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(printed.string()));
+    return accept;
+  });
+  window.printReportAction()->trigger();  // cancelled
+  EXPECT_FALSE(fs::exists(printed));
+  accept = true;
+  window.printReportAction()->trigger();
+  EXPECT_TRUE(isPdf(printed));
+  EXPECT_TRUE(scripted.messages.empty());
+}
+
+TEST(FileMenu, QuitEndsTheProgram) {
+  MainWindow window;
+  window.show();
+  QSignalSpy ended(&window.form(), &MainForm::programEnded);
+  window.quitAction()->trigger();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_TRUE(window.form().platform().ending());
+  EXPECT_EQ(ended.count(), 1);
+}
+
+}  // namespace
+}  // namespace chainadj::ui
