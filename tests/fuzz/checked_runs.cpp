@@ -2,10 +2,14 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <sstream>
 
 #include "entry/variant_selection.h"
 #include "quality/closure_checks.h"
 #include "quality/point_precision.h"
+#include "report/coordinate_csv.h"
+#include "report/run_report.h"
+#include "report/text_report.h"
 #include "state/form_fields.h"
 
 namespace chainadj::testing {
@@ -37,6 +41,26 @@ void checkQuality(const RunDriver& driver) {
   }
 }
 
+// The text report and the coordinate CSV of an adjusted run, with what was typed taken out
+// (a point may be named "inf"): no number in them is the text of a non-finite one.
+void checkReport(const RunDriver& driver) {
+  std::ostringstream written;
+  const RunReport report = makeRunReport(driver);
+  writeTextReport(report, written);
+  writeCoordinateCsv(report, written);
+  std::string text = written.str();
+  if (!showsNonFiniteNumber(text)) return;
+  const ChainData& typed = driver.lastRunData().value();
+  std::vector<std::string> answers = typed.names;
+  for (const auto& [item, value] : typed.values) answers.push_back(value);
+  for (const std::string& answer : answers) {
+    if (answer.empty()) continue;
+    for (std::size_t at; (at = text.find(answer)) != std::string::npos;)
+      text.erase(at, answer.size());
+  }
+  require(!showsNonFiniteNumber(text), "the report shows a number that is not finite");
+}
+
 void checkEnd(const CheckedRun& run, const RunDriver& driver, const CheckedPlatform& platform,
               std::size_t messagesBefore) {
   const bool toldSomething = platform.messages().size() > messagesBefore;
@@ -47,6 +71,7 @@ void checkEnd(const CheckedRun& run, const RunDriver& driver, const CheckedPlatf
                   platform.label(label::kListedX) == "Xp(" + std::to_string(last) + ")",
               "adjusted, but the listing stopped before point " + std::to_string(last));
       checkQuality(driver);
+      checkReport(driver);
       break;
     }
     case RunOutcome::Stopped:
