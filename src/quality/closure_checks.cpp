@@ -46,7 +46,9 @@ double shownPerRowUnit(ConditionKind kind) {
 
 bool ClosureCheck::withinLimit() const { return std::fabs(closure) <= limit; }
 
-const char* verdict(const ClosureCheck& check) { return check.withinLimit() ? "合格" : "超限"; }
+const char* verdict(const ClosureCheck& check) {
+  return check.withinLimit() ? kWithinLimitVerdict : kOverLimitVerdict;
+}
 
 ClosureReport checkClosures(const ChainState& chain, const AdjustmentResult& result,
                             const QualitySettings& settings) {
