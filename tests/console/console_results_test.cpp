@@ -32,14 +32,16 @@ ConsoleOptions exampleRun() {
   return options;
 }
 
+// The precision with the defaults (四等, known data without error): P1 and P5 lie on the
+// error-free bases Sa and Sb, so their ellipses are flat.
 constexpr const char* kExampleCsv =
-    "点名,X,Y\n"
-    "P1,31862.435,49903.906\n"
-    "P2,30682.920,49938.174\n"
-    "P3,31054.941,50863.322\n"
-    "P4,32076.390,51013.464\n"
-    "P5,32974.761,50199.899\n"
-    "虎岭,33246.344,51343.082\n";
+    "点名,X,Y,mx,my,mp,E,F,φ\n"
+    "P1,31862.435,49903.906,3.74,2.00,4.24,4.24,0.00,151.84\n"
+    "P2,30682.920,49938.174,5.96,4.31,7.36,5.98,4.29,5.57\n"
+    "P3,31054.941,50863.322,6.72,5.29,8.56,6.99,4.94,157.33\n"
+    "P4,32076.390,51013.464,4.14,4.14,5.86,4.79,3.37,135.12\n"
+    "P5,32974.761,50199.899,3.85,0.91,3.95,3.95,0.00,166.64\n"
+    "虎岭,33246.344,51343.082,,,,,,\n";
 
 // The run writes what it writes without the options; the files hold its results.
 TEST(ConsoleResults, ADataRunWritesItsReportCsvAndPdf) {

@@ -91,13 +91,17 @@ TEST(CoordinateCsv, QuotesANameWithACommaOrAQuote) {
   report.Y = {0, 2, 2.5, 4};
   report.firstListedPoint = 1;
   report.lastListedPoint = 3;
+  report.known.points = {{'A', 0, 0, 0}, {'B', 3, 4, 3}};
+  // Millimetres and degrees to two decimals; the known B without them.
+  report.quality.points = {fromCofactors(1, 4e-6, 1e-6, 0, 1.0), fromCofactors(2, 1e-6, 9e-6, 0, 0.5),
+                           fromCofactors(3, 1e-6, 1e-6, 0, 1.0)};
   std::ostringstream csv;
   writeCoordinateCsv(report, csv);
   EXPECT_EQ(csv.str(),
-            "点名,X,Y\n"
-            "\"3#,北\",1.000,2.000\n"
-            "\"塔\"\"尖\"\"\",0.000,2.500\n"
-            "B,3.000,4.000\n");
+            "点名,X,Y,mx,my,mp,E,F,φ\n"
+            "\"3#,北\",1.000,2.000,2.00,1.00,2.24,2.00,1.00,0.00\n"
+            "\"塔\"\"尖\"\"\",0.000,2.500,0.50,1.50,1.58,1.50,0.50,90.00\n"
+            "B,3.000,4.000,,,,,,\n");
 }
 
 }  // namespace
