@@ -113,5 +113,63 @@ TEST(ConsoleResults, AResultsFileThatCannotBeWrittenIsReported) {
   EXPECT_EQ(contents(csv.path()), kExampleCsv);
 }
 
+// The settings line of the report for the settings the run is checked with.
+std::string settingsLine(const char* grade, const char* mBeta, const char* limit,
+                         const char* mAlpha, const char* mBase) {
+  return std::string("质量检核：") + grade + "，测角中误差 mβ " + mBeta + " 秒，三角形闭合差限差 " +
+         limit + " 秒；起算方位角中误差 mα " + mAlpha + " 秒，起算边长中误差 " + mBase + " 毫米\n";
+}
+
+struct SettingsCase {
+  const char* what;
+  bool typed;                          // a typed session, else a --data run of the file
+  std::string fileLines;               // added to the example chain's file
+  std::vector<std::string> arguments;  // the options
+  std::string expected;
+};
+
+// Options over the data file's lines over the defaults; within each, the grade first and mβ
+// after it; a typed session has only the options over the defaults.
+const SettingsCase kSettingsCases[] = {
+    {"Defaults", false, "", {}, settingsLine("四等", "2.50", "9.00", "0.00", "0.00")},
+    {"FileGrade", false, "grade 三等\n", {}, settingsLine("三等", "1.80", "7.00", "0.00", "0.00")},
+    {"FileGradeAndMeanError", false, "m_beta 1.2\ngrade 三等\n", {},
+     settingsLine("三等", "1.20", "7.00", "0.00", "0.00")},
+    {"OptionGradeOverFileMeanError", false, "m_beta 1.2\n", {"--grade", "二等"},
+     settingsLine("二等", "1.00", "3.50", "0.00", "0.00")},
+    {"OptionMeanErrorOverFileGrade", false, "grade 一级\n", {"--m-beta=3"},
+     settingsLine("一级", "3.00", "15.00", "0.00", "0.00")},
+    {"OptionsOverFileLines", false, "grade 三等\nm_beta 1.2\n", {"--grade", "二级", "--m-beta", "7.5"},
+     settingsLine("二级", "7.50", "30.00", "0.00", "0.00")},
+    {"KnownDataErrors", false, "", {"--m-alpha", "1.5", "--m-base", "5"},
+     settingsLine("四等", "2.50", "9.00", "1.50", "5.00")},
+    {"TypedSession", true, "", {"--grade", "一级"}, settingsLine("一级", "5.00", "15.00", "0.00", "0.00")},
+};
+
+class CheckSettings : public ::testing::TestWithParam<SettingsCase> {};
+
+TEST_P(CheckSettings, TakeTheirPrecedenceAndLeaveTheRunAsItIs) {
+  const SettingsCase& c = GetParam();
+  const TemporaryFile file(contents(CHAINADJ_EXAMPLE_CHAIN) + c.fileLines);
+  const TemporaryFile report("", ".txt");
+  std::vector<std::string> arguments = c.arguments;
+  arguments.insert(arguments.end(), {"--report", report.path()});
+  if (!c.typed) arguments.insert(arguments.end(), {"--data", file.path()});
+  const ParsedCommandLine parsed = parseCommandLine(arguments);
+  ASSERT_TRUE(parsed.options) << parsed.error;
+  const std::string typed = c.typed ? contents(CHAINADJ_CONSOLE_GOLDEN_DIR "/example.in") : "";
+  const Outcome outcome = runProgram(*parsed.options, typed);
+  EXPECT_EQ(outcome.status, 0);
+
+  ConsoleOptions plain;
+  if (!c.typed) plain.dataFile = file.path();
+  EXPECT_EQ(outcome.output, runProgram(plain, typed).output);
+  const std::string text = contents(report.path());
+  EXPECT_NE(text.find("\n" + c.expected), std::string::npos) << text.substr(0, 1200);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CheckSettings, ::testing::ValuesIn(kSettingsCases),
+                         [](const auto& info) { return std::string(info.param.what); });
+
 }  // namespace
 }  // namespace chainadj

@@ -226,6 +226,50 @@ TEST(TextReport, AnErrorFreeChainShowsItsTruth) {
   }
 }
 
+// The rows of the table titled `title` in a text report, as words, up to its note.
+std::vector<std::vector<std::string>> rowsOf(const std::string& text, const std::string& title,
+                                             std::size_t count) {
+  const std::vector<std::string> split = lines(text);
+  const auto heading = std::find(split.begin(), split.end(), title);
+  std::vector<std::vector<std::string>> rows;
+  if (split.end() - heading < static_cast<std::ptrdiff_t>(4 + count)) return rows;
+  for (auto line = heading + 4; line != heading + 4 + static_cast<std::ptrdiff_t>(count); ++line) {
+    rows.push_back(wordsOfLines(*line)[0]);  // after the title, its rule, the heads and their rule
+  }
+  return rows;
+}
+
+// A blunder of one minute in triangle 5 of seven: the report names it first, under the title and
+// at the head of the closure check, and marks it 超限; the other triangles stay 合格.
+TEST(TextReport, AnAngleWrongByAMinuteIsNamedFirstAndOverItsLimit) {
+  const SurveyedChain chain = surveyChain(mixedChain(7), KnownKind::FullFromA, 10.0, 20.0);
+  ChainAngles observed = withErrors(chain.truth.angles, 1.0);
+  observed.B[5] += 1.0 / 60.0;
+  const AdjustmentRun run(answersFor(chain, observed));
+  ASSERT_EQ(run.outcome, RunOutcome::Adjusted);
+  QualitySettings settings;
+  settings.grade = *gradePreset("三等");
+  std::ostringstream out;
+  writeTextReport(makeRunReport(run.driver, settings), out);
+  const std::string text = out.str();
+
+  const std::vector<std::string> split = lines(text);
+  EXPECT_EQ(split[6].rfind("质量检核：三等，测角中误差 mβ 1.80 秒，三角形闭合差限差 7.00 秒", 0), 0u);
+  EXPECT_EQ(split[7].rfind("超限的三角形 1 个（粗差多半在这些三角形里）：三角形 5（w = ", 0), 0u)
+      << split[7];
+  EXPECT_EQ(split[8].rfind("测角中误差（菲列罗公式）：", 0), 0u);
+  EXPECT_EQ(split[8].substr(split[8].size() - 6), "超限");
+  const auto rows = rowsOf(text, "三角形闭合差检核", 7);
+  ASSERT_EQ(rows.size(), 7u);
+  EXPECT_EQ(rows[0][0], "5");
+  EXPECT_NEAR(std::stod(rows[0][1]), 60.0, 3.0);
+  for (std::size_t k = 0; k < rows.size(); ++k) {
+    ASSERT_EQ(rows[k].size(), 4u);
+    EXPECT_EQ(rows[k][2], "7.00");
+    EXPECT_EQ(rows[k][3], k == 0 ? "超限" : "合格") << rows[k][0];
+  }
+}
+
 void expectNoReport(const RunDriver& driver) {
   try {
     makeRunReport(driver, QualitySettings{});
