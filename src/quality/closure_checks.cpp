@@ -54,6 +54,7 @@ ClosureReport checkClosures(const ChainState& chain, const AdjustmentResult& res
                             const QualitySettings& settings) {
   ClosureReport report;
   double ww = 0.0;
+  report.triangles.reserve(static_cast<std::size_t>(std::max(chain.n, 0)));
   for (int i = 1; i <= chain.n; ++i) {
     const double w = chain.w[static_cast<std::size_t>(i)];
     ww += w * w;
