@@ -19,13 +19,24 @@ constexpr const char* kStopLine = "!stop";
 
 ConsolePlatform::ConsolePlatform(std::istream& in, std::ostream& out) : in_(in), out_(out) {
   in_.tie(nullptr);
+  pending_.reserve(kPendingBytes + kPendingBytes / 4);
 }
 
+ConsolePlatform::~ConsolePlatform() { writePending(); }
+
 void ConsolePlatform::writeLine(std::string_view head, std::string_view text) {
-  line_.assign(head);
-  line_.append(text);
-  line_.push_back('\n');
-  out_.rdbuf()->sputn(line_.data(), static_cast<std::streamsize>(line_.size()));
+  pending_.append(head).append(text).push_back('\n');
+  if (pending_.size() >= kPendingBytes) writePending();
+}
+
+void ConsolePlatform::writePending() {
+  out_.rdbuf()->sputn(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+  pending_.clear();
+}
+
+void ConsolePlatform::flush() {
+  writePending();
+  out_.flush();
 }
 
 void ConsolePlatform::writeLine(std::string_view kind, int number, std::string_view close,
@@ -64,7 +75,7 @@ void ConsolePlatform::showMessage(const std::string& message) { writeLine("! ", 
 std::optional<std::string> ConsolePlatform::readLine() {
   // The one waiting for this line (a person, or a program driving the console) must see what
   // was written first; a line already there (a pipe or a file read ahead) is read at once.
-  if (in_.rdbuf()->in_avail() <= 0) out_.flush();
+  if (in_.rdbuf()->in_avail() <= 0) flush();
   std::string line;
   if (!std::getline(in_, line)) return std::nullopt;
   if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -75,7 +86,7 @@ int runConsole(std::istream& in, std::ostream& out) {
   ConsolePlatform console(in, out);
   RunDriver driver(console);
   const int status = runSession(console, driver);
-  out.flush();
+  console.flush();
   return status;
 }
 

@@ -29,6 +29,10 @@ class ConsolePlatform : public Platform {
   // The input is untied from the output: the console flushes before a read only when the read
   // would wait.
   ConsolePlatform(std::istream& in, std::ostream& out);
+  // What is still pending goes to the output stream.
+  ~ConsolePlatform() override;
+  ConsolePlatform(const ConsolePlatform&) = delete;
+  ConsolePlatform& operator=(const ConsolePlatform&) = delete;
 
   void setText(int box, const std::string& text) override;
   void setLabel(int label, const std::string& caption) override;
@@ -41,6 +45,9 @@ class ConsolePlatform : public Platform {
   // from the input. The "? " line is written either way.
   void answerFrom(AnswerSource* source) { source_ = source; }
 
+  // Everything written so far, out to the output and flushed.
+  void flush();
+
   // One line of input without its line ending; nullopt at the end of input.
   std::optional<std::string> readLine();
   bool ended() const { return ended_; }
@@ -51,9 +58,13 @@ class ConsolePlatform : public Platform {
   // One output line whose head is a kind, a number and its close ("Text", 13, ": ").
   void writeLine(std::string_view kind, int number, std::string_view close, std::string_view text);
 
+  // Lines gather here and go to the output stream in blocks of this size.
+  static constexpr std::size_t kPendingBytes = std::size_t{1} << 16;
+  void writePending();
+
   std::istream& in_;
   std::ostream& out_;
-  std::string line_;  // the line being written
+  std::string pending_;
   bool ended_ = false;
   AnswerSource* source_ = nullptr;
 };

@@ -156,10 +156,12 @@ class ChainFileReader {
     double degrees[3] = {0, 0, 0};
     for (std::size_t k = 0; k < 3; ++k) {
       typed[k] = std::string(words[k]);
-      const std::string what =
-          "第 " + std::to_string(triangle) + " 个三角形的" + kTriangleColumns[k].name;
       const ReadAnswer read = readAnswer(kTriangleColumns[k].kind, typed[k]);
-      if (read.refusal) refuse(refusalText(*read.refusal, what, typed[k]));
+      if (read.refusal) {
+        const std::string what =
+            "第 " + std::to_string(triangle) + " 个三角形的" + kTriangleColumns[k].name;
+        refuse(refusalText(*read.refusal, what, typed[k]));
+      }
       degrees[k] = read.degrees;
     }
     if (!closureLeavesAnglesUsable(degrees[0], degrees[1], std::fabs(degrees[2]))) {

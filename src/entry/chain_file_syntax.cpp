@@ -55,6 +55,7 @@ FirstWord splitFirstWord(std::string_view text) {
 
 std::vector<std::string_view> splitWords(std::string_view text) {
   std::vector<std::string_view> words;
+  words.reserve(3);  // a triangle's three angles
   for (FirstWord next = splitFirstWord(text); !next.word.empty();
        next = splitFirstWord(next.rest)) {
     words.push_back(next.word);

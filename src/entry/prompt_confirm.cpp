@@ -97,7 +97,8 @@ const InputRule& inputRule(InputItem item) { return kRules[static_cast<std::size
 ReadAnswer readAnswer(ValueKind kind, const std::string& answer) {
   ReadAnswer read;
   if (kind == ValueKind::Text) return read;
-  const std::optional<double> value = parseNumber(answer);
+  const std::optional<std::string> text = normalizedNumberText(answer);
+  const std::optional<double> value = text ? numberOfNormalized(*text) : std::nullopt;
   if (!value) {
     read.refusal = Refusal::NotANumber;
     return read;
@@ -105,12 +106,12 @@ ReadAnswer readAnswer(ValueKind kind, const std::string& answer) {
   read.value = *value;
   if (kind == ValueKind::Side && *value < 0.0) read.refusal = Refusal::NegativeSide;
   if (isAngle(kind)) {
-    const std::optional<TypedDms> dms = readDms(answer);
-    if (!dms || !dms->legal()) {
+    const TypedDms dms = readDmsOfNormalized(*text);
+    if (!dms.legal()) {
       read.refusal = Refusal::IllegalDms;
       return read;
     }
-    read.degrees = dms->toDecimalDegrees();
+    read.degrees = dms.toDecimalDegrees();
     read.refusal = refusalOfDegrees(kind, read.degrees);
   }
   return read;

@@ -72,9 +72,13 @@ double TypedDms::toDecimalDegrees() const {
 std::optional<TypedDms> readDms(std::string_view numberText) {
   const std::optional<std::string> normalized = normalizedNumberText(numberText);
   if (!normalized) return std::nullopt;
+  return readDmsOfNormalized(*normalized);
+}
+
+TypedDms readDmsOfNormalized(std::string_view normalizedText) {
   TypedDms dms;
-  if (normalized->empty()) return dms;
-  const NumberParts number = splitNormalized(*normalized);
+  if (normalizedText.empty()) return dms;
+  const NumberParts number = splitNormalized(normalizedText);
   dms.negative = number.negative;
   const std::string_view mantissa = number.mantissa;
   if (number.exponent == 0) {  // as typed nearly always: the digits stand where they are

@@ -23,6 +23,8 @@ struct TypedDms {
 // Splits a number written in plain ASCII (sign, digits, point, exponent: see number_text.h).
 // nullopt when the text is no number.
 std::optional<TypedDms> readDms(std::string_view numberText);
+// The same for a text that normalizedNumberText gave.
+TypedDms readDmsOfNormalized(std::string_view normalizedText);
 
 // Decimal degrees of a typed angle given as a number; the number's shortest decimal writing is
 // read as above, so 1.13 gives exactly 1°13'.

@@ -131,19 +131,22 @@ std::optional<long> leadingPowerOfTen(const NumberParts& parts) {
 std::optional<double> parseNumber(std::string_view answer) {
   const std::optional<std::string> text = normalizedNumberText(answer);
   if (!text) return std::nullopt;
-  if (text->empty()) return 0.0;
+  return numberOfNormalized(*text);
+}
+
+std::optional<double> numberOfNormalized(std::string_view text) {
+  if (text.empty()) return 0.0;
   // from_chars takes no leading '+'.
-  const std::size_t start = text->front() == '+' ? 1 : 0;
+  const std::size_t start = text.front() == '+' ? 1 : 0;
   double value = 0.0;
-  const auto [end, error] =
-      std::from_chars(text->data() + start, text->data() + text->size(), value);
+  const auto [end, error] = std::from_chars(text.data() + start, text.data() + text.size(), value);
   if (error == std::errc::result_out_of_range) {
     // Too small to hold reads as 0; too large is refused.
-    const std::optional<long> power = leadingPowerOfTen(splitNormalized(*text));
+    const std::optional<long> power = leadingPowerOfTen(splitNormalized(text));
     if (!power || *power < 0) return 0.0;
     return std::nullopt;
   }
-  if (error != std::errc() || end != text->data() + text->size() || !std::isfinite(value)) {
+  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
     return std::nullopt;
   }
   return value;

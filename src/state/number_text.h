@@ -35,6 +35,9 @@ NumberParts splitNormalized(std::string_view normalizedText);
 // to hold).
 std::optional<double> parseNumber(std::string_view answer);
 
+// The value of a text that normalizedNumberText gave, as parseNumber reads it.
+std::optional<double> numberOfNormalized(std::string_view normalizedText);
+
 // A confirmation answer means "wrong" exactly when it reads as the number 0 ("0", "00", "0.0",
 // " 0 ", "０"). An empty answer and any text that is no number mean "correct".
 bool meansWrong(std::string_view confirmation);

@@ -43,6 +43,7 @@ TEST(ConsoleProtocol, EachWriteIsOneLineInItsOwnFormat) {
   const std::optional<std::string> answer = console.ask("请输入三角形的个数");
   ASSERT_TRUE(answer.has_value());
   EXPECT_EQ(*answer, "  7 ");  // only the line ending and a trailing CR are stripped
+  console.flush();  // the input held its line: nothing had to go out before reading it
   EXPECT_EQ(out.str(),
             "Text13:   -0.50 秒\n"
             "Text9: \n"
