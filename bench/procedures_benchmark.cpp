@@ -117,7 +117,7 @@ void BM_ResultsReport(benchmark::State& state) {
   CountingBuffer buffer;
   std::ostream out(&buffer);
   for (auto _ : state) {
-    const RunReport report = makeRunReport(driver);
+    const RunReport report = makeRunReport(driver, QualitySettings{});
     writeTextReport(report, out);
     writeCoordinateCsv(report, out);
   }

@@ -1,6 +1,9 @@
 #include "console/command_line.h"
 
+#include <set>
 #include <string_view>
+
+#include "state/number_text.h"
 
 namespace chainadj {
 namespace {
@@ -15,6 +18,42 @@ constexpr FileOption kFileOptions[] = {
     {"--data", &ConsoleOptions::dataFile},     {"--save-data", &ConsoleOptions::saveDataFile},
     {"--report", &ConsoleOptions::reportFile}, {"--csv", &ConsoleOptions::csvFile},
     {"--pdf", &ConsoleOptions::pdfFile},
+};
+
+// The options that set the quality check: what each wants after it, and how it takes its value
+// into the layer (false for a value it cannot take).
+struct QualityOption {
+  std::string_view name;
+  const char* wants;
+  bool (*take)(const std::string& value, QualitySettingsLayer& layer);
+};
+
+// A number the check `sound` accepts, into `target`.
+bool takeNumber(const std::string& value, bool (*sound)(double), std::optional<double>& target) {
+  const std::optional<double> number = parseNumber(value);
+  if (value.empty() || !number || !sound(*number)) return false;
+  target = number;
+  return true;
+}
+
+const QualityOption kQualityOptions[] = {
+    {"--grade", "一个等级：二等、三等、四等、一级、二级 之一",
+     [](const std::string& value, QualitySettingsLayer& layer) {
+       layer.grade = gradePreset(value);
+       return layer.grade.has_value();
+     }},
+    {"--m-beta", "测角中误差：一个大于 0、不大于 600 的数（秒）",
+     [](const std::string& value, QualitySettingsLayer& layer) {
+       return takeNumber(value, isAngleMeanError, layer.angleMeanError);
+     }},
+    {"--m-alpha", "起算方位角中误差：一个不小于 0、不大于 600 的数（秒）",
+     [](const std::string& value, QualitySettingsLayer& layer) {
+       return takeNumber(value, isKnownAngleError, layer.azimuthMeanError);
+     }},
+    {"--m-base", "起算边长中误差：一个不小于 0、不大于 10000 的数（毫米）",
+     [](const std::string& value, QualitySettingsLayer& layer) {
+       return takeNumber(value, isKnownBaseError, layer.baseMeanError);
+     }},
 };
 
 constexpr std::string_view kHelp = "--help";
@@ -34,12 +73,23 @@ constexpr const char* kHelpText =
     "                     没有输入完整时不写，退出码 1）。可与 --data 同用。\n"
     "  --report FILE.txt  结束后把最后一次完成的平差计算的成果报告写成文本文件（UTF-8）：\n"
     "                     已知数据、平差图形、三角形观测角和平差角、条件闭合差、精度评定、\n"
-    "                     平差座标。\n"
+    "                     平差座标，以及质量检核：闭合差和限差、点位中误差和误差椭圆。\n"
     "  --csv FILE.csv     结束后把最后一次完成的平差计算的平差座标写成 CSV 文件（UTF-8，\n"
-    "                     表头 点名,X,Y，每行一个点，座标到毫米）。\n"
-    "  --pdf FILE.pdf     结束后把成果报告写成 PDF 文件（A4，含按比例绘制的三角锁图）。\n"
+    "                     表头 点名,X,Y,mx,my,mp,E,F,φ，每行一个点，座标到毫米，点位中误差\n"
+    "                     和误差椭圆的半轴以毫米计，φ 以度计；已知点的精度空着）。\n"
+    "  --pdf FILE.pdf     结束后把成果报告写成 PDF 文件（A4，含按比例绘制的三角锁图和放大的\n"
+    "                     误差椭圆）。\n"
     "                     --report、--csv、--pdf 可与 --data 同用；没有完成的平差计算时\n"
     "                     不写，退出码 1。\n"
+    "\n"
+    "成果中质量检核的设置（不改变计算本身的输出）:\n"
+    "  --grade NAME       平差等级：二等、三等、四等、一级、二级；带来该等级的测角中误差 mβ\n"
+    "                     和三角形闭合差限差（默认 四等：2.5 秒，9.0 秒）。\n"
+    "  --m-beta SECONDS   测角中误差 mβ（秒，大于 0），代替等级的 mβ。\n"
+    "  --m-alpha SECONDS  起算方位角中误差 mα（秒，默认 0）。\n"
+    "  --m-base MM        起算边长中误差（毫米，默认 0）。\n"
+    "                     选项优先于数据文件的 grade、m_beta 行，数据文件优先于默认值；\n"
+    "                     同一处先取等级，再以 mβ 代替等级的 mβ。\n"
     "  --help, -h         列出这些选项。\n";
 
 // The value of an option that takes a file: after '=' in the same argument, or the next one.
@@ -58,29 +108,47 @@ bool startsWithOption(const std::string& argument, std::string_view option) {
          (argument.size() == option.size() || argument[option.size()] == '=');
 }
 
+// The option of `table` that the argument names, if any.
+template <typename Option, std::size_t N>
+const Option* optionNamed(const Option (&table)[N], const std::string& argument) {
+  for (const Option& candidate : table) {
+    if (startsWithOption(argument, candidate.name)) return &candidate;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
   ConsoleOptions options;
+  std::set<std::string_view> given;
   for (std::size_t k = 0; k < arguments.size(); ++k) {
     const std::string& argument = arguments[k];
     if (argument == kHelp || argument == kShortHelp) {
       options.help = true;
       continue;
     }
-    const FileOption* matched = nullptr;
-    for (const FileOption& candidate : kFileOptions) {
-      if (startsWithOption(argument, candidate.name)) matched = &candidate;
+    const FileOption* fileOption = optionNamed(kFileOptions, argument);
+    const QualityOption* qualityOption = optionNamed(kQualityOptions, argument);
+    if (fileOption == nullptr && qualityOption == nullptr) {
+      return {std::nullopt, "不认识的参数 “" + argument + "”"};
     }
-    if (matched == nullptr) return {std::nullopt, "不认识的参数 “" + argument + "”"};
-    std::optional<std::string>* target = &(options.*(matched->file));
-    const std::string_view option = matched->name;
-    if (target->has_value()) return {std::nullopt, std::string(option) + " 只能给一次"};
-    std::optional<std::string> file = fileArgument(arguments, k, option);
-    if (!file || file->empty()) {
-      return {std::nullopt, std::string(option) + " 后面要跟一个文件名"};
+    const std::string_view option = fileOption ? fileOption->name : qualityOption->name;
+    if (!given.insert(option).second) {
+      return {std::nullopt, std::string(option) + " 只能给一次"};
     }
-    *target = std::move(file);
+    std::optional<std::string> value = fileArgument(arguments, k, option);
+    if (fileOption != nullptr) {
+      if (!value || value->empty()) {
+        return {std::nullopt, std::string(option) + " 后面要跟一个文件名"};
+      }
+      options.*(fileOption->file) = std::move(value);
+    } else if (!value) {
+      return {std::nullopt, std::string(option) + " 后面要跟" + qualityOption->wants};
+    } else if (!qualityOption->take(*value, options.quality)) {
+      return {std::nullopt, std::string(option) + " 的 “" + *value + "” 不对，要" +
+                                qualityOption->wants};
+    }
   }
   return {options, ""};
 }

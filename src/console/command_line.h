@@ -1,10 +1,12 @@
-// The command line of chainadj-console. Each option at most once; a file argument may follow its
-// option as the next argument or after '=' (--data=FILE).
+// The command line of chainadj-console. Each option at most once; its value (a file, a grade, a
+// mean error) may follow it as the next argument or after '=' (--data=FILE, --grade=三等).
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "quality/settings_layer.h"
 
 namespace chainadj {
 
@@ -15,6 +17,9 @@ struct ConsoleOptions {
   std::optional<std::string> reportFile;    // --report FILE.txt
   std::optional<std::string> csvFile;       // --csv FILE.csv
   std::optional<std::string> pdfFile;       // --pdf FILE.pdf
+  // The settings of the quality check in the results (--grade, --m-beta, --m-alpha, --m-base):
+  // over the data file's lines grade and m_beta, which are over the defaults.
+  QualitySettingsLayer quality;
   bool help = false;                        // --help, -h
 };
 

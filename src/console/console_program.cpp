@@ -92,7 +92,7 @@ int runDataFile(const ConsoleOptions& options, std::ostream& out) {
   std::istringstream nothingTyped;
   ConsolePlatform console(nothingTyped, out);
   RunDriver driver(console);
-  ChainData reserved;  // the lines of the file that a saved file keeps
+  ChainData reserved;  // the file's lines grade and m_beta: for the check, and kept when saved
   const std::optional<RunOutcome> outcome = runFile(*options.dataFile, console, driver, reserved);
   if (!outcome) return 1;
   if (outcome == RunOutcome::ProgramEnding) console.showMessage(kInputEndedMessage);
@@ -100,8 +100,11 @@ int runDataFile(const ConsoleOptions& options, std::ostream& out) {
   if (options.saveDataFile) {
     status = std::max(status, saveLastRun(driver, console, *options.saveDataFile, &reserved));
   }
+  // The file's grade and m_beta over the defaults, the options over both.
+  const QualitySettings settings = overlaid(overlaid(QualitySettings{}, qualityLayerOf(reserved)),
+                                            options.quality);
   std::optional<RunReport> report;
-  if (wantsResults(options) && driver.lastRunCompleted()) report = makeRunReport(driver);
+  if (wantsResults(options) && driver.lastRunCompleted()) report = makeRunReport(driver, settings);
   return std::max(status, writeResults(options, report, console));
 }
 
@@ -110,8 +113,9 @@ int runTypedSession(const ConsoleOptions& options, std::istream& in, std::ostrea
   RunDriver driver(console);
   // The results are those of the last completed run, even when a later run stopped.
   std::optional<RunReport> lastCompleted;
+  const QualitySettings settings = overlaid(QualitySettings{}, options.quality);
   const auto keepReport = [&](const RunDriver& completed) {
-    if (wantsResults(options)) lastCompleted = makeRunReport(completed);
+    if (wantsResults(options)) lastCompleted = makeRunReport(completed, settings);
   };
   int status = runSession(console, driver, keepReport);
   if (options.saveDataFile) {

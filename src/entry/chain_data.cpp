@@ -32,6 +32,16 @@ int pointNamesAsked(const ChainData& data) {
   return 0;
 }
 
+QualitySettingsLayer qualityLayerOf(const ChainData& data) {
+  QualitySettingsLayer layer;
+  if (data.grade) layer.grade = gradePreset(*data.grade);
+  if (data.mBeta) {
+    const std::optional<double> seconds = parseNumber(*data.mBeta);
+    if (seconds && isAngleMeanError(*seconds)) layer.angleMeanError = seconds;
+  }
+  return layer;
+}
+
 void keepReservedLines(ChainData& record, const ChainData& loaded) {
   record.grade = loaded.grade;
   record.mBeta = loaded.mBeta;

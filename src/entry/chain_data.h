@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "entry/prompt_texts.h"
+#include "quality/settings_layer.h"
 
 namespace chainadj {
 
@@ -26,8 +27,8 @@ struct ChainData {
   std::vector<std::string> names;
   // Typed A(i), B(i), C(i) of triangle i + 1; their number is the triangle count.
   std::vector<std::array<std::string, 3>> triangles;
-  // Reserved for quality control: the grade of the chain and the mean error of an observed
-  // angle in seconds (typed text). Read, kept and written back; no effect on a run.
+  // The grade of the quality check and the mean error of an observed angle in seconds (typed
+  // text): they set the check of the results report, not the run itself.
   std::optional<std::string> grade;
   std::optional<std::string> mBeta;
 
@@ -49,6 +50,10 @@ const char* knownValueName(InputItem item);
 // absent, points 0 .. n + 1; in any other case (D known without C, or a point with only one
 // coordinate 0) none.
 int pointNamesAsked(const ChainData& data);
+
+// The settings of the quality check the data gives with its lines grade and m_beta (a grade the
+// presets do not have, or an m_beta that is no mean error, gives nothing: the reader refuses them).
+QualitySettingsLayer qualityLayerOf(const ChainData& data);
 
 // Keeps the reserved lines of a loaded file in the record of the run it answered, so that
 // saving that run does not drop them.

@@ -13,10 +13,12 @@
 #include "entry/chain_file_syntax.h"
 #include "entry/observation_entry.h"
 #include "entry/prompt_confirm.h"
+#include "quality/settings_layer.h"
 #include "state/angles.h"
 #include "state/chain_error.h"
 #include "state/chain_state.h"
 #include "state/constants.h"
+#include "state/display_format.h"
 #include "state/number_text.h"
 
 namespace chainadj {
@@ -122,7 +124,11 @@ class ChainFileReader {
 
   void readGrade(std::string_view rest) {
     refuseRepeat(std::string(kGradeKeyword), gradeLine_);
-    data_.grade = valueText(rest);
+    std::string typed = valueText(rest);
+    if (!gradePreset(typed)) {
+      refuse("grade 是平差的等级，应当是 " + gradeNameList() + " 之一，这里是 " + inQuotes(typed));
+    }
+    data_.grade = std::move(typed);
   }
 
   void readMeanError(std::string_view rest) {
@@ -131,6 +137,10 @@ class ChainFileReader {
     const std::optional<double> seconds = parseNumber(typed);
     if (!seconds || !(*seconds > 0.0)) {
       refuse("m_beta 是测角中误差（秒），必须是一个大于 0 的数，这里是 " + inQuotes(typed));
+    }
+    if (!isAngleMeanError(*seconds)) {
+      refuse("m_beta 是测角中误差（秒），不能大于 " + formatRoundedPlain(kLargestAngleSeconds, 0) +
+             " 秒，这里是 " + inQuotes(typed));
     }
     data_.mBeta = std::move(typed);
   }

@@ -6,13 +6,14 @@
 //                                Tag Ta TbG Tb Qa Qb; angles in degrees.minutesseconds)
 //   point 龙山                   a point name, in the order the run asks the names
 //   53.52001 62.38009 -63.30004  a triangle: its angles A, B, C; one line per triangle
-//   grade ...   m_beta ...       reserved for quality control: kept, no effect on a run
+//   grade 三等   m_beta 1.8      the grade and mβ of the quality check in the report (optional;
+//                                no effect on the run itself)
 //
 // A file is refused as a whole, with one message that names the line and what is wrong, when
 // it could not be run to the end of its data entry as it stands: the checks are those of the
 // prompts (numbers, minutes and seconds below 60, sides not negative, triangle angles in range)
 // and those that would stop the entry (C on A, D on B, F on B, a triangle closure too large),
-// and the file's own (an unknown name, a value given twice, a triangle line without three
+// and the file's own (an unknown name or grade, an m_beta not above 0, a value given twice, a triangle line without three
 // angles, no triangles or more than 100 000, more point names than the run asks).
 #pragma once
 

@@ -46,12 +46,15 @@ double shownPerRowUnit(ConditionKind kind) {
 
 bool ClosureCheck::withinLimit() const { return std::fabs(closure) <= limit; }
 
-const char* verdict(const ClosureCheck& check) { return check.withinLimit() ? "合格" : "超限"; }
+const char* verdict(const ClosureCheck& check) {
+  return check.withinLimit() ? kWithinLimitVerdict : kOverLimitVerdict;
+}
 
 ClosureReport checkClosures(const ChainState& chain, const AdjustmentResult& result,
                             const QualitySettings& settings) {
   ClosureReport report;
   double ww = 0.0;
+  report.triangles.reserve(static_cast<std::size_t>(std::max(chain.n, 0)));
   for (int i = 1; i <= chain.n; ++i) {
     const double w = chain.w[static_cast<std::size_t>(i)];
     ww += w * w;

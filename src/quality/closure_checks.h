@@ -18,7 +18,10 @@ struct ClosureCheck {
   bool withinLimit() const;
 };
 
-// "合格" within the limit, "超限" over it.
+inline constexpr const char* kWithinLimitVerdict = "合格";
+inline constexpr const char* kOverLimitVerdict = "超限";
+
+// kWithinLimitVerdict within the limit, kOverLimitVerdict over it.
 const char* verdict(const ClosureCheck& check);
 
 struct TriangleCheck {

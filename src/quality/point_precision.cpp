@@ -1,5 +1,6 @@
 #include "quality/point_precision.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -196,6 +197,7 @@ std::vector<PointPrecision> pointPrecisions(const ChainState& chain,
   const double bx = chain.Xb - chain.Xa, by = chain.Yb - chain.Ya;
 
   std::vector<PointPrecision> points;
+  points.reserve(at(std::max(result.lastListedPoint, 0)));
   Moments before;  // the triangles before point m
   for (int m = 1; m <= result.lastListedPoint; ++m) {
     if (m >= 2) terms.addTriangle(before, m - 1);

@@ -37,6 +37,35 @@ double roundUp(double value, const std::array<double, N>& steps) {
   }
 }
 
+double distance(const RunReport& report, int from, int to) {
+  const auto a = static_cast<std::size_t>(from), b = static_cast<std::size_t>(to);
+  return std::hypot(report.X[a] - report.X[b], report.Y[a] - report.Y[b]);
+}
+
+double meanSide(const RunReport& report) {
+  double sum = 0.0;
+  std::size_t sides = 0;
+  const int points = static_cast<int>(std::min(report.X.size(), report.Y.size()));
+  for (const ReportTriangle& triangle : report.triangles) {
+    for (std::size_t k = 0; k < triangle.vertex.size(); ++k) {
+      const int from = triangle.vertex[k], to = triangle.vertex[(k + 1) % triangle.vertex.size()];
+      if (from < 0 || to < 0 || from >= points || to >= points) continue;
+      sum += distance(report, from, to);
+      ++sides;
+    }
+  }
+  return sides > 0 ? sum / static_cast<double>(sides) : 0.0;
+}
+
+double largestSemiAxis(const RunReport& report) {
+  double largest = 0.0;
+  for (int j = report.firstListedPoint; j <= report.lastListedPoint; ++j) {
+    const PointPrecision* precision = report.newPointPrecision(j);
+    if (precision != nullptr && std::isfinite(precision->E)) largest = std::max(largest, precision->E);
+  }
+  return largest;
+}
+
 }  // namespace
 
 FigureExtent figureExtent(const RunReport& report) {
@@ -69,6 +98,17 @@ double roundBarLength(double longestMetres) {
     if (step * decade <= longestMetres) best = step * decade;
   }
   return best;
+}
+
+double ellipseMagnification(const RunReport& report, double denominator) {
+  const double largest = largestSemiAxis(report);
+  if (!(largest > 0.0) || !(denominator > 0.0)) return 0.0;
+  const double paperPerMetre = kMillimetresPerMetre / denominator;  // millimetres on paper
+  double longest = kLargestEllipseMm;
+  const double side = meanSide(report) * paperPerMetre;
+  if (side > 0.0) longest = std::min(longest, kLargestEllipseShareOfSide * side);
+  const double exact = longest / (largest * paperPerMetre);
+  return exact <= 1.0 ? 1.0 : roundBarLength(exact);
 }
 
 }  // namespace chainadj

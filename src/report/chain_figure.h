@@ -1,6 +1,6 @@
 // The to-scale drawing of an adjusted chain, as far as it does not depend on how it is drawn:
-// the extent of the points it shows, the round scale 1:N at which it fits a frame of paper and
-// the round length of its scale bar.
+// the extent of the points it shows, the round scale 1:N at which it fits a frame of paper, the
+// round length of its scale bar and the round magnification of the error ellipses.
 #pragma once
 
 #include "report/run_report.h"
@@ -29,6 +29,17 @@ double roundScaleDenominator(double metresAcross, double metresDown, double widt
 
 // The longest round length (1, 2 or 5 times a power of ten metres) not above `longestMetres`.
 double roundBarLength(double longestMetres);
+
+// The error ellipses of the new points are drawn magnified so that the largest is about this
+// long on paper (its semi-major axis), nor longer than this share of the mean side.
+inline constexpr double kLargestEllipseMm = 5.0;
+inline constexpr double kLargestEllipseShareOfSide = 0.3;
+
+// The round magnification (1, 2 or 5 times a power of ten, at least 1) of the error ellipses on
+// a drawing at 1:denominator: the largest magnification at which the largest ellipse keeps
+// within kLargestEllipseMm and kLargestEllipseShareOfSide of the mean side of the triangles.
+// 0 when no new point has an ellipse (an error-free chain): none is drawn.
+double ellipseMagnification(const RunReport& report, double denominator);
 
 // Point names are written into the drawing only while there are few enough to be read.
 inline constexpr int kMostNamedPoints = 300;

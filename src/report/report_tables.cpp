@@ -2,47 +2,26 @@
 
 #include <array>
 #include <cmath>
-#include <memory>
 
+#include "report/quality_tables.h"
 #include "report/report_format.h"
+#include "report/table_cells.h"
 #include "state/constants.h"
 #include "state/display_format.h"
 
 namespace chainadj {
 namespace {
 
-using Rows = std::vector<std::vector<std::string>>;
+using Rows = TableRows;
 
 constexpr const char* kUnitMetres = " 米";
 constexpr const char* kInfinity = "∞";
 constexpr std::array<const char*, kAnglesPerTriangle> kAngleNames = {"A", "B", "C"};
 
+// The coordinates after the number and the name of a point, then its precision.
+constexpr std::size_t kColumnsBeforeFigures = 2;
+
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
-
-// A small table whose cells are all known beforehand.
-ReportTable writtenTable(std::string title, std::vector<TableColumn> columns, Rows rows) {
-  auto cells = std::make_shared<const Rows>(std::move(rows));
-  ReportTable table;
-  table.title = std::move(title);
-  table.columns = std::move(columns);
-  table.rows = cells->size();
-  table.cell = [cells](std::size_t row, std::size_t column, std::string& out) {
-    out += (*cells)[row][column];
-  };
-  return table;
-}
-
-std::string masked(double value, const char* mask, const char* unit = "") {
-  std::string text;
-  appendWithUnit(value, mask, unit, text);
-  return text;
-}
-
-std::string dms(double degrees) {
-  std::string text;
-  appendDms(degrees, text);
-  return text;
-}
 
 std::string typedName(const RunReport& report, int point) {
   if (point < 0 || point >= static_cast<int>(report.names.size())) return {};
@@ -102,70 +81,6 @@ std::optional<ReportTable> orientationTable(const RunReport& report) {
   return table;
 }
 
-ReportTable triangleTable(const RunReport& report) {
-  ReportTable table;
-  table.title = "三角形观测角和平差角";
-  table.columns = {{"三角形", 7, Align::Right}, {"点名", 12, Align::Left},
-                   {"角", 3, Align::Left},      {"观测角", 15, Align::Right},
-                   {"闭合差 w（秒）", 14, Align::Right}, {"改正数（秒）", 12, Align::Right},
-                   {"平差角", 15, Align::Right}};
-  table.rows = report.triangles.size() * kAnglesPerTriangle;
-  table.rowsPerGroup = kAnglesPerTriangle;
-  table.cell = [&report](std::size_t row, std::size_t column, std::string& out) {
-    const std::size_t index = row / kAnglesPerTriangle;
-    const int angle = static_cast<int>(row % kAnglesPerTriangle);
-    const ReportTriangle& triangle = report.triangles[index];
-    const bool first = angle == kDistanceAngle;
-    switch (column) {
-      case 0:
-        if (first) out += std::to_string(index + 1);
-        break;
-      case 1:
-        report.appendPointLabel(triangle.vertex[at(angle)], out);
-        break;
-      case 2:
-        out += kAngleNames[at(angle)];
-        break;
-      case 3:
-        appendDms(triangle.observed[at(angle)], out);
-        break;
-      case 4:
-        if (first) appendMask(triangle.closure, kMaskTwoDecimals, out);
-        break;
-      case 5:
-        appendMask(triangle.correction(angle), kMaskTwoDecimals, out);
-        break;
-      default:
-        appendDms(triangle.adjusted[at(angle)], out);
-        break;
-    }
-  };
-  table.note =
-      "A 求距角，B 前进角，C 间隔角（位于方位角推算路线右侧时为负）。w = A + B + |C| − 180°；"
-      "改正数 = 平差角 − 观测角（C 为其绝对值的改正），每个三角形三个改正数之和为 −w。";
-  return table;
-}
-
-struct ConditionWords {
-  const char* name;
-  const char* closure;
-  const char* unit;
-};
-
-ConditionWords wordsOf(ConditionKind kind) {
-  switch (kind) {
-    case ConditionKind::Azimuth:
-      return {"方位角条件", "w(2--1)", kUnitSeconds};
-    case ConditionKind::Side:
-      return {"边条件", "w(2--2)", kUnitLogUnits};
-    case ConditionKind::X:
-      return {"纵座标条件", "w(2--3)", kUnitMillimetres};
-    case ConditionKind::Y:
-      break;
-  }
-  return {"横座标条件", "w(2--4)", kUnitMillimetres};
-}
-
 ReportTable conditionTable(const RunReport& report) {
   Rows rows;
   for (const ReportCondition& condition : report.conditions) {
@@ -209,6 +124,67 @@ std::size_t listedPoints(const RunReport& report) {
   return count > 0 ? at(count) : 0;
 }
 
+std::string conditionList(const RunReport& report) {
+  if (report.conditions.empty()) return "没有（线形锁按 A、B 两点缩放和旋转）";
+  std::string list;
+  for (const ReportCondition& condition : report.conditions) {
+    if (!list.empty()) list += "、";
+    list += wordsOf(condition.kind).name;
+  }
+  return list;
+}
+
+}  // namespace
+
+ReportTable triangleTable(const RunReport& report) {
+  ReportTable table;
+  table.title = "三角形观测角和平差角";
+  table.columns = {{"三角形", 7, Align::Right},        {"点名", 12, Align::Left},
+                   {"角", 3, Align::Left},             {"观测角", 15, Align::Right},
+                   {"闭合差 w（秒）", 14, Align::Right}, {"限差（秒）", 10, Align::Right},
+                   {"改正数（秒）", 12, Align::Right},   {"平差角", 15, Align::Right}};
+  table.rows = report.triangles.size() * kAnglesPerTriangle;
+  table.rowsPerGroup = kAnglesPerTriangle;
+  const double limit = report.quality.settings.grade.triangleLimit;
+  table.cell = [&report, limit](std::size_t row, std::size_t column, std::string& out) {
+    const std::size_t index = row / kAnglesPerTriangle;
+    const int angle = static_cast<int>(row % kAnglesPerTriangle);
+    const ReportTriangle& triangle = report.triangles[index];
+    const bool first = angle == kDistanceAngle;
+    switch (column) {
+      case 0:
+        if (first) out += std::to_string(index + 1);
+        break;
+      case 1:
+        report.appendPointLabel(triangle.vertex[at(angle)], out);
+        break;
+      case 2:
+        out += kAngleNames[at(angle)];
+        break;
+      case 3:
+        appendDms(triangle.observed[at(angle)], out);
+        break;
+      case 4:
+        if (first) appendMask(triangle.closure, kMaskTwoDecimals, out);
+        break;
+      case 5:
+        if (first) appendMask(limit, kMaskTwoDecimals, out);
+        break;
+      case 6:
+        appendMask(triangle.correction(angle), kMaskTwoDecimals, out);
+        break;
+      default:
+        appendDms(triangle.adjusted[at(angle)], out);
+        break;
+    }
+  };
+  table.note =
+      "A 求距角，B 前进角，C 间隔角（位于方位角推算路线右侧时为负）。w = A + B + |C| − 180°；"
+      "改正数 = 平差角 − 观测角（C 为其绝对值的改正），每个三角形三个改正数之和为 −w。"
+      "限差是所选等级的三角形闭合差限差。";
+  return table;
+}
+
 ReportTable coordinateTable(const RunReport& report) {
   ReportTable table;
   table.title = "平差后的座标";
@@ -237,18 +213,6 @@ ReportTable coordinateTable(const RunReport& report) {
   return table;
 }
 
-std::string conditionList(const RunReport& report) {
-  if (report.conditions.empty()) return "没有（线形锁按 A、B 两点缩放和旋转）";
-  std::string list;
-  for (const ReportCondition& condition : report.conditions) {
-    if (!list.empty()) list += "、";
-    list += wordsOf(condition.kind).name;
-  }
-  return list;
-}
-
-}  // namespace
-
 std::string ReportTable::cellText(std::size_t row, std::size_t column) const {
   std::string text;
   cell(row, column, text);
@@ -257,10 +221,13 @@ std::string ReportTable::cellText(std::size_t row, std::size_t column) const {
 
 std::vector<std::string> reportSummary(const RunReport& report) {
   const int row = report.kind.row;
-  return {"平差图形：第 " + std::to_string(row) + " 种（Cm" + std::to_string(row) + "），" +
-              report.kind.description,
-          "三角形个数：" + std::to_string(report.triangleCount()),
-          "第二组条件：" + conditionList(report)};
+  std::vector<std::string> lines = {
+      "平差图形：第 " + std::to_string(row) + " 种（Cm" + std::to_string(row) + "），" +
+          report.kind.description,
+      "三角形个数：" + std::to_string(report.triangleCount()),
+      "第二组条件：" + conditionList(report)};
+  for (std::string& line : qualitySummary(report)) lines.push_back(std::move(line));
+  return lines;
 }
 
 std::vector<ReportTable> reportTables(const RunReport& report) {
@@ -274,17 +241,26 @@ std::vector<ReportTable> reportTables(const RunReport& report) {
   tables.push_back(conditionTable(report));
   tables.push_back(precisionTable(report));
   tables.push_back(coordinateTable(report));
+  tables.push_back(triangleCheckTable(report));
+  tables.push_back(conditionCheckTable(report));
+  tables.push_back(pointPrecisionTable(report));
   return tables;
 }
 
 ReportTable coordinateCsvTable(const RunReport& report) {
-  ReportTable table = coordinateTable(report);
-  table.columns = {{"点名", 14, Align::Left}, {"X", 16, Align::Right}, {"Y", 16, Align::Right}};
-  const CellWriter listed = table.cell;
-  table.cell = [listed](std::size_t row, std::size_t column, std::string& out) {
-    listed(row, column + 1, out);
-  };
+  ReportTable table = withColumnsOf(withoutLeadingColumns(coordinateTable(report), 1),
+                                    pointPrecisionTable(report), kColumnsBeforeFigures);
+  table.columns = {{"点名", 14, Align::Left}, {"X", 16, Align::Right},  {"Y", 16, Align::Right},
+                   {"mx", 8, Align::Right},   {"my", 8, Align::Right},  {"mp", 8, Align::Right},
+                   {"E", 8, Align::Right},    {"F", 8, Align::Right},   {"φ", 8, Align::Right}};
   return table;
+}
+
+ResultsTables resultsTables(const RunReport& report) {
+  ReportTable points =
+      withColumnsOf(coordinateTable(report), pointPrecisionTable(report), kColumnsBeforeFigures);
+  points.title = "平差后的座标和点位精度";
+  return {triangleTable(report), conditionCheckTable(report), std::move(points)};
 }
 
 }  // namespace chainadj

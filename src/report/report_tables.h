@@ -37,15 +37,34 @@ struct ReportTable {
   std::string cellText(std::size_t row, std::size_t column) const;
 };
 
-// The lines under the title: the kind of adjustment, the number of triangles, the conditions.
+// The lines under the title: the kind of adjustment, the number of triangles, the conditions,
+// then how the chain passed its quality check (the triangles over their limit named first).
 std::vector<std::string> reportSummary(const RunReport& report);
 
 // The tables in order: known points, known values, orientation angles (where the run had them),
-// triangles, second-group closures, precision figures, adjusted coordinates. The tables refer to
+// triangles, second-group closures, precision figures, adjusted coordinates, then the quality
+// check: the triangle closures against their limit (those over it first), the angle mean error
+// and the condition closures against theirs, the precision of every point. The tables refer to
 // the report, which must outlive them.
 std::vector<ReportTable> reportTables(const RunReport& report);
 
-// The adjusted coordinates as the CSV file has them: 点名, X, Y, one row per listed point.
+// Every triangle's three angles: the point at each, observed, w and its limit, correction,
+// adjusted.
+ReportTable triangleTable(const RunReport& report);
+// The listed points: number, name, X, Y.
+ReportTable coordinateTable(const RunReport& report);
+
+// The adjusted coordinates as the CSV file has them: 点名, X, Y, then mx, my, mp, E, F in
+// millimetres and φ in degrees (empty for a known point), one row per listed point.
 ReportTable coordinateCsvTable(const RunReport& report);
+
+// The window's results table: the triangles, the closures of the check, the points with their
+// coordinates and precision.
+struct ResultsTables {
+  ReportTable triangles;
+  ReportTable conditions;
+  ReportTable points;
+};
+ResultsTables resultsTables(const RunReport& report);
 
 }  // namespace chainadj

@@ -123,6 +123,15 @@ void RunReport::appendPointLabel(int j, std::string& out) const {
   appendNumber(j, out);
 }
 
+const PointPrecision* RunReport::newPointPrecision(int j) const {
+  if (j < firstListedPoint || j > lastListedPoint || j < 1) return nullptr;
+  if (at(j) > quality.points.size()) return nullptr;
+  for (const KnownPoint& point : known.points) {
+    if (point.chainPoint == j) return nullptr;
+  }
+  return &quality.points[at(j - 1)];
+}
+
 std::string RunReport::pointLabel(int j) const {
   std::string label;
   appendPointLabel(j, label);
@@ -130,7 +139,7 @@ std::string RunReport::pointLabel(int j) const {
 }
 
 RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, const ChainData& typed,
-                        int row, const AdjustmentResult& result) {
+                        int row, const AdjustmentResult& result, const QualitySettings& settings) {
   RunReport report;
   report.kind = {row, adjustmentKindText(row), result.fitted};
   report.known = knownDataOf(chain, flags, typed, result);
@@ -147,15 +156,16 @@ RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, const Ch
   report.precision = precisionOf(result);
   report.firstListedPoint = result.firstListedPoint;
   report.lastListedPoint = result.lastListedPoint;
+  report.quality = {settings, checkClosures(chain, result, settings), pointPrecisions(chain, result)};
   return report;
 }
 
-RunReport makeRunReport(const RunDriver& driver) {
+RunReport makeRunReport(const RunDriver& driver, const QualitySettings& settings) {
   if (!driver.lastRunCompleted() || !driver.lastRunData() || !driver.lastSelection()) {
     throw ChainError(kNoCompletedRunMessage);
   }
   return makeRunReport(driver.chain(), driver.flags(), *driver.lastRunData(),
-                       *driver.lastSelection(), driver.lastResult());
+                       *driver.lastSelection(), driver.lastResult(), settings);
 }
 
 }  // namespace chainadj

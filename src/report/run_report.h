@@ -1,7 +1,8 @@
 // The results of a completed run as a report shows them: the known data, the kind of adjustment,
 // every triangle with its observed, corrected and adjusted angles, the closures of the second
 // group, the precision figures, the adjusted coordinates of the listed points and the adjusted
-// chain for a drawing. It is a copy, so that it outlives the run it was made from.
+// chain for a drawing, and the quality check: every closure against its limit and the precision
+// of every new point with its error ellipse. It is a copy, so that it outlives the run it was made from.
 //
 // Points are numbered as the chain numbers them: point 0 is the start point A, point n+1 the
 // closing point B; a chain from the known point C has C as point 1, one that closes at D has D as
@@ -16,6 +17,9 @@
 
 #include "adjust/adjustment_result.h"
 #include "entry/chain_data.h"
+#include "quality/closure_checks.h"
+#include "quality/point_precision.h"
+#include "quality/survey_grade.h"
 #include "state/chain_state.h"
 
 namespace chainadj {
@@ -78,6 +82,13 @@ struct ReportPrecision {
   std::optional<PrecisionFigures> figures;  // mlogs, 1/Tr, md; none for a fitted chain
 };
 
+// The quality check of the run, with the settings it was made with.
+struct ReportQuality {
+  QualitySettings settings;
+  ClosureReport closures;
+  std::vector<PointPrecision> points;  // points 1..lastListedPoint, point j at index j-1
+};
+
 struct RunReport {
   AdjustmentKind kind;
   KnownData known;
@@ -88,20 +99,25 @@ struct RunReport {
   ReportPrecision precision;
   int firstListedPoint = 1;  // the coordinate listing: points first..last
   int lastListedPoint = 0;
+  ReportQuality quality;
 
   int triangleCount() const { return static_cast<int>(triangles.size()); }
+  // The precision of listed point j when it is a new point; nullptr for a known point (A, B, C,
+  // D, and so the end of a chain fitted onto B) and for a point that is not listed.
+  const PointPrecision* newPointPrecision(int j) const;
   // The name of point j, or where none was typed its letter (A, B, C, D) or its number.
   void appendPointLabel(int j, std::string& out) const;
   std::string pointLabel(int j) const;
 };
 
 // The report of a run from its parts: the chain as the procedure left it (adjusted angles), the
-// run's flags, its data as typed, its selection row and what the procedure kept.
+// run's flags, its data as typed, its selection row, what the procedure kept and the settings of
+// the quality check.
 RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, const ChainData& typed,
-                        int row, const AdjustmentResult& result);
+                        int row, const AdjustmentResult& result, const QualitySettings& settings);
 
-// The report of the driver's last run; throws ChainError (kNoCompletedRunMessage) when that run
-// did not run to the end of its adjustment.
-RunReport makeRunReport(const RunDriver& driver);
+// The report of the driver's last run, checked with `settings`; throws ChainError
+// (kNoCompletedRunMessage) when that run did not run to the end of its adjustment.
+RunReport makeRunReport(const RunDriver& driver, const QualitySettings& settings);
 
 }  // namespace chainadj

@@ -34,6 +34,11 @@ constexpr double kFurniturePoints = 8.0;
 // Decimals of a round length or scale: a chain a few metres long has a bar of centimetres.
 constexpr int kLengthDecimals = 3;
 
+constexpr double kEllipseLineWidthMm = 0.25;
+const QColor kEllipseColour(200, 0, 0);
+// An azimuth (clockwise from north, up) less this is the angle from the page's x axis (right).
+constexpr double kDegreesFromNorthToPageX = 90.0;
+
 // Lines go to the painter in batches of this many.
 constexpr int kLinesPerBatch = 4096;
 
@@ -74,6 +79,7 @@ class ChainPainter {
   void triangles() const;
   void sightLines() const;
   void newPoints() const;
+  void ellipses(double magnification) const;
   void knownPoints() const;
   void names() const;
 
@@ -134,6 +140,24 @@ void ChainPainter::newPoints() const {
   const double radius = kPointRadiusMm * mm_;
   for (int j = 0; j < static_cast<int>(report_.X.size()); ++j) {
     painter_.drawEllipse(point(j), radius, radius);
+  }
+}
+
+// Each new point's ellipse about the point, its semi-major axis E at the azimuth φ (clockwise
+// from north, which is up on the page).
+void ChainPainter::ellipses(double magnification) const {
+  if (!(magnification > 0.0)) return;
+  painter_.setPen(QPen(kEllipseColour, kEllipseLineWidthMm * mm_));
+  painter_.setBrush(Qt::NoBrush);
+  const double scale = magnification * toPage_.unitsPerMetre();
+  for (int j = report_.firstListedPoint; j <= report_.lastListedPoint; ++j) {
+    const PointPrecision* precision = report_.newPointPrecision(j);
+    if (precision == nullptr || !std::isfinite(precision->E) || !std::isfinite(precision->F)) continue;
+    painter_.save();
+    painter_.translate(point(j));
+    painter_.rotate(precision->azimuthOfE - kDegreesFromNorthToPageX);
+    painter_.drawEllipse(QPointF(0, 0), precision->E * scale, precision->F * scale);
+    painter_.restore();
   }
 }
 
@@ -227,7 +251,8 @@ void drawScaleBar(QPainter& painter, const QRectF& frame, double mm, double deno
 
 }  // namespace
 
-double drawChain(QPainter& painter, const QRectF& frame, double unitsPerMm, const RunReport& report) {
+ChainDrawingScale drawChain(QPainter& painter, const QRectF& frame, double unitsPerMm,
+                            const RunReport& report) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(Qt::black, kFrameLineWidthMm * unitsPerMm));
@@ -243,13 +268,15 @@ double drawChain(QPainter& painter, const QRectF& frame, double unitsPerMm, cons
   const ChainPainter chain(painter, unitsPerMm, report, toPage);
   chain.triangles();
   chain.sightLines();
+  const double magnification = ellipseMagnification(report, denominator);
+  chain.ellipses(magnification);
   chain.newPoints();
   chain.knownPoints();
   chain.names();
   drawNorthArrow(painter, frame, unitsPerMm);
   drawScaleBar(painter, frame, unitsPerMm, denominator);
   painter.restore();
-  return denominator;
+  return {denominator, magnification};
 }
 
 }  // namespace chainadj::ui

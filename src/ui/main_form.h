@@ -39,8 +39,8 @@ class MainForm : public QWidget {
   const RunDriver& driver() const { return driver_; }
   bool runInProgress() const { return running_; }
   std::optional<RunOutcome> lastOutcome() const { return lastOutcome_; }
-  // The lines of the data file that answered the last run that quality control reserves
-  // (grade, m_beta), for saving that run's data again; empty after a typed run.
+  // The lines grade and m_beta of the data file that answered the last run: they set the
+  // quality check of that run's report, and saving its data keeps them; empty after a typed run.
   const ChainData& reservedLinesOfLastFile() const { return reservedLines_; }
 
   // The form's scale: 1 at full size.

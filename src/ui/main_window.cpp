@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSettings>
 #include <QWindow>
 
 #include "entry/chain_file_reader.h"
@@ -19,8 +20,11 @@
 #include "report/run_report.h"
 #include "state/chain_error.h"
 #include "ui/main_form.h"
+#include "ui/quality_settings_dialog.h"
+#include "ui/quality_settings_store.h"
 #include "ui/report_pages.h"
 #include "ui/report_pdf.h"
+#include "ui/results_table_dialog.h"
 
 namespace chainadj::ui {
 namespace {
@@ -73,6 +77,14 @@ MainWindow::PrintDialog qtPrintDialog(QWidget* parent) {
   };
 }
 
+MainWindow::SettingsEditor qtSettingsDialog(QWidget* parent) {
+  return [parent](const QualitySettings& current) -> std::optional<QualitySettings> {
+    QualitySettingsDialog dialog(current, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.settings();
+  };
+}
+
 // The file name as the file system takes it.
 std::string pathOf(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
@@ -89,13 +101,15 @@ class WaitCursor {
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), form_(new MainForm(this)), chooseFile_(qtFileDialog(this)),
-      printDialog_(qtPrintDialog(this)) {
+      printDialog_(qtPrintDialog(this)), editSettings_(qtSettingsDialog(this)),
+      store_(userSettingsStore()), savedQuality_(loadQualitySettings(*store_)) {
   setObjectName("MainWindow");
   setWindowTitle(form_->windowTitle());
   setCentralWidget(form_);
   // The window is exactly the form and the menu bar: it follows the form's scale.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   buildFileMenu();
+  buildViewAndSettingsMenus();
   form_->setWindowExtras(QSize(0, menuBar()->sizeHint().height()));
   connect(form_, &MainForm::runStarted, this, &MainWindow::updateActions);
   connect(form_, &MainForm::runFinished, this, &MainWindow::updateActions);
@@ -123,6 +137,24 @@ void MainWindow::buildFileMenu() {
   connect(quit_, &QAction::triggered, this, &QWidget::close);
 }
 
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildViewAndSettingsMenus() {
+  QMenu* view = menuBar()->addMenu(QString::fromUtf8("查看"));
+  view->setObjectName("ViewMenu");
+  resultsTable_ = view->addAction(QString::fromUtf8("成果表…"));
+  resultsTable_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+  connect(resultsTable_, &QAction::triggered, this, &MainWindow::showResultsTable);
+  QMenu* settings = menuBar()->addMenu(QString::fromUtf8("设置"));
+  settings->setObjectName("SettingsMenu");
+  qualitySettings_ = settings->addAction(QString::fromUtf8("平差设置…"));
+  connect(qualitySettings_, &QAction::triggered, this, &MainWindow::editQualitySettings);
+}
+
+QualitySettings MainWindow::qualitySettingsOfLastRun() const {
+  return overlaid(savedQuality_, qualityLayerOf(form_->reservedLinesOfLastFile()));
+}
+
 void MainWindow::updateActions() {
   const bool idle = !form_->runInProgress();
   const RunDriver& driver = form_->driver();
@@ -132,6 +164,7 @@ void MainWindow::updateActions() {
   saveReportPdf_->setEnabled(completed);
   printReport_->setEnabled(completed);
   exportCsv_->setEnabled(completed);
+  resultsTable_->setEnabled(completed);
 }
 
 QString MainWindow::chosenFile(FileDialogPurpose purpose) {
@@ -183,7 +216,7 @@ void MainWindow::saveDataFile() {
 void MainWindow::saveReportPdf() {
   if (form_->runInProgress()) return;
   tellingFailures([&] {
-    const RunReport report = makeRunReport(form_->driver());
+    const RunReport report = makeRunReport(form_->driver(), qualitySettingsOfLastRun());
     const QString name = chosenFile(FileDialogPurpose::SaveReportPdf);
     if (name.isEmpty()) return;
     const WaitCursor waiting;
@@ -194,7 +227,7 @@ void MainWindow::saveReportPdf() {
 void MainWindow::exportCsv() {
   if (form_->runInProgress()) return;
   tellingFailures([&] {
-    const RunReport report = makeRunReport(form_->driver());
+    const RunReport report = makeRunReport(form_->driver(), qualitySettingsOfLastRun());
     const QString name = chosenFile(FileDialogPurpose::ExportCsv);
     if (name.isEmpty()) return;
     writeCoordinateCsvFile(report, pathOf(name));
@@ -204,7 +237,7 @@ void MainWindow::exportCsv() {
 void MainWindow::printReport() {
   if (form_->runInProgress()) return;
   tellingFailures([&] {
-    const RunReport report = makeRunReport(form_->driver());
+    const RunReport report = makeRunReport(form_->driver(), qualitySettingsOfLastRun());
     QPrinter printer(QPrinter::HighResolution);
     useReportPageLayout(printer);
     printer.setDocName(QString::fromUtf8(kReportTitle));
@@ -212,6 +245,26 @@ void MainWindow::printReport() {
     const WaitCursor waiting;
     if (!paintReport(report, printer)) throw ChainError(kPrintFailedMessage);
   });
+}
+
+void MainWindow::showResultsTable() {
+  if (form_->runInProgress()) return;
+  tellingFailures([&] {
+    RunReport report = makeRunReport(form_->driver(), qualitySettingsOfLastRun());
+    if (resultsDialog_) resultsDialog_->close();
+    resultsDialog_ = new ResultsTableDialog(std::move(report), this);
+    resultsDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    resultsDialog_->show();
+  });
+}
+
+ResultsTableDialog* MainWindow::resultsTableDialog() const { return resultsDialog_; }
+
+void MainWindow::editQualitySettings() {
+  const std::optional<QualitySettings> edited = editSettings_(savedQuality_);
+  if (!edited) return;
+  savedQuality_ = *edited;
+  saveQualitySettings(*store_, savedQuality_);
 }
 
 void MainWindow::fitToScreen() { form_->fitToScreen(); }

@@ -4,19 +4,29 @@
 // saves the results report of the last completed run as PDF (保存成果报告 PDF…), prints it
 // (打印成果报告…), exports its coordinates as CSV (导出座标 CSV…) and ends the program (退出).
 // The report items are enabled only after a completed run, and nothing but 退出 while a run waits
-// for an answer.
+// for an answer. The 查看 menu shows the results table of the last completed run (成果表…); the
+// 设置 menu edits the settings of the quality check (平差设置…), which are kept for the next
+// start. The report of a run from a data file is checked with the file's lines grade and m_beta
+// over the kept settings; that of a typed run with the kept settings.
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <functional>
+#include <memory>
+#include <optional>
+
+#include "quality/survey_grade.h"
 
 class QAction;
 class QPrinter;
+class QSettings;
 
 namespace chainadj::ui {
 
 class MainForm;
+class ResultsTableDialog;
 
 // What a file dialog of the menu is for.
 enum class FileDialogPurpose { OpenData, SaveData, SaveReportPdf, ExportCsv };
@@ -31,13 +41,26 @@ class MainWindow : public QMainWindow {
   // Lets the user set up the printer; false when the user cancels. Qt's print dialog unless
   // replaced.
   using PrintDialog = std::function<bool(QPrinter& printer)>;
+  // Lets the user edit the settings of the quality check; nullopt when the user cancels. The
+  // dialog 平差设置 unless replaced.
+  using SettingsEditor =
+      std::function<std::optional<QualitySettings>(const QualitySettings& current)>;
 
+  // The settings of the quality check are read from the user's settings store and kept there.
   explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   MainForm& form() { return *form_; }
 
   void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
   void setPrintDialog(PrintDialog dialog) { printDialog_ = std::move(dialog); }
+  void setSettingsEditor(SettingsEditor editor) { editSettings_ = std::move(editor); }
+
+  // The settings kept for the next start, as last edited.
+  const QualitySettings& savedQualitySettings() const { return savedQuality_; }
+  // The settings the last run is checked with: the kept ones, under the lines grade and m_beta
+  // of the data file that answered it.
+  QualitySettings qualitySettingsOfLastRun() const;
 
   // The form fitted to the screen the window is on, the menu bar taken into account (the form
   // knows its height).
@@ -49,6 +72,10 @@ class MainWindow : public QMainWindow {
   QAction* printReportAction() const { return printReport_; }
   QAction* exportCsvAction() const { return exportCsv_; }
   QAction* quitAction() const { return quit_; }
+  QAction* resultsTableAction() const { return resultsTable_; }
+  QAction* qualitySettingsAction() const { return qualitySettings_; }
+  // The results table last opened, while it is open.
+  ResultsTableDialog* resultsTableDialog() const;
 
  public slots:
   void openDataFile();
@@ -56,6 +83,8 @@ class MainWindow : public QMainWindow {
   void saveReportPdf();
   void printReport();
   void exportCsv();
+  void showResultsTable();
+  void editQualitySettings();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -63,6 +92,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void buildFileMenu();
+  void buildViewAndSettingsMenus();
   void updateActions();
   // The chosen file, with the extension of its kind added when it has none; empty on cancel.
   QString chosenFile(FileDialogPurpose purpose);
@@ -72,12 +102,18 @@ class MainWindow : public QMainWindow {
   MainForm* form_;
   FileChooser chooseFile_;
   PrintDialog printDialog_;
+  SettingsEditor editSettings_;
+  std::unique_ptr<QSettings> store_;
+  QualitySettings savedQuality_;
+  QPointer<ResultsTableDialog> resultsDialog_;
   QAction* openData_ = nullptr;
   QAction* saveData_ = nullptr;
   QAction* saveReportPdf_ = nullptr;
   QAction* printReport_ = nullptr;
   QAction* exportCsv_ = nullptr;
   QAction* quit_ = nullptr;
+  QAction* resultsTable_ = nullptr;
+  QAction* qualitySettings_ = nullptr;
   bool followsScreen_ = false;
 };
 

@@ -38,7 +38,7 @@ constexpr double kHeadingMm = 7.0;
 constexpr double kFooterMm = 8.0;  // kept free at the foot of every page for its number
 constexpr double kRuleWidthMm = 0.15;
 constexpr double kHeadRuleWidthMm = 0.35;
-constexpr double kDrawingCaptionMm = 10.0;
+constexpr double kDrawingCaptionMm = 16.0;  // two lines of the caption
 // A table is not begun with fewer than its head and this many rows left on the page.
 constexpr int kLeastRowsAfterHeading = 3;
 
@@ -225,12 +225,16 @@ void ReportPainter::drawing(const RunReport& report) {
   newPage();
   heading(QString::fromUtf8("平差后的三角锁图"));
   const QRectF frame(page_.left(), y_, page_.width(), page_.bottom() - y_ - mm(kDrawingCaptionMm));
-  const double denominator = drawChain(painter_, frame, mm_, report);
+  const ChainDrawingScale scale = drawChain(painter_, frame, mm_, report);
   y_ = frame.bottom() + mm(2);
   QString caption = QString::fromUtf8("比例尺 1:%1。纵座标 X 向北（图的上方），横座标 Y 向东；"
                                       "△ 为已知点，○ 为三角锁的点")
-                        .arg(text(formatRoundedPlain(denominator, kScaleDecimals)));
+                        .arg(text(formatRoundedPlain(scale.denominator, kScaleDecimals)));
   if (hasOrientationPoint(report)) caption += QString::fromUtf8("，虚线为向定向点的方向");
+  if (scale.ellipseMagnification > 0) {
+    caption += QString::fromUtf8("；红色为待定点的误差椭圆，误差椭圆放大 %1 倍")
+                   .arg(text(formatRoundedPlain(scale.ellipseMagnification, 0)));
+  }
   line(caption + QString::fromUtf8("。"), tableFont_);
 }
 

@@ -83,7 +83,11 @@ const MalformedFile kMalformed[] = {
     {"TextAfterQuote", "Tag \"y\" n\n60 60 60\n", "数据文件第 1 行：引号后面只能是注释。"},
     {"MeanErrorNotPositive", "m_beta 0\n60 60 60\n",
      "数据文件第 1 行：m_beta 是测角中误差（秒），必须是一个大于 0 的数，这里是 “0”。"},
+    {"MeanErrorTooLarge", "m_beta 601\n60 60 60\n",
+     "数据文件第 1 行：m_beta 是测角中误差（秒），不能大于 600 秒，这里是 “601”。"},
     {"GradeTwice", "grade 二等\n60 60 60\ngrade 三等\n", "数据文件第 3 行：grade 已经在第 1 行给出，不能重复。"},
+    {"UnknownGrade", "60 60 60\ngrade 五等\n",
+     "数据文件第 2 行：grade 是平差的等级，应当是 二等、三等、四等、一级、二级 之一，这里是 “五等”。"},
 };
 
 class MalformedFiles : public ::testing::TestWithParam<MalformedFile> {};
@@ -143,7 +147,8 @@ TEST(ConsoleCommandLine, HelpListsEveryOption) {
   const Outcome outcome = runProgram(options);
   EXPECT_EQ(outcome.status, 0);
   for (const char* option : {"--data FILE", "--save-data FILE", "--report FILE.txt",
-                             "--csv FILE.csv", "--pdf FILE.pdf", "--help"}) {
+                             "--csv FILE.csv", "--pdf FILE.pdf", "--grade NAME",
+                             "--m-beta SECONDS", "--m-alpha SECONDS", "--m-base MM", "--help"}) {
     EXPECT_NE(outcome.output.find(option), std::string::npos) << option;
   }
 }
@@ -169,6 +174,21 @@ const CommandLineCase kCommandLines[] = {
     {{"--pdf"}, std::nullopt, std::nullopt, "--pdf 后面要跟一个文件名"},
     {{"--csv", "a.csv", "--csv=b.csv"}, std::nullopt, std::nullopt, "--csv 只能给一次"},
     {{"--reports", "r.txt"}, std::nullopt, std::nullopt, "不认识的参数 “--reports”"},
+    {{"--grade", "三等", "--m-beta=2", "--m-alpha", "0", "--m-base", "5"}, std::nullopt,
+     std::nullopt, ""},
+    {{"--grade"}, std::nullopt, std::nullopt,
+     "--grade 后面要跟一个等级：二等、三等、四等、一级、二级 之一"},
+    {{"--grade=五等"}, std::nullopt, std::nullopt,
+     "--grade 的 “五等” 不对，要一个等级：二等、三等、四等、一级、二级 之一"},
+    {{"--m-beta", "0"}, std::nullopt, std::nullopt,
+     "--m-beta 的 “0” 不对，要测角中误差：一个大于 0、不大于 600 的数（秒）"},
+    {{"--m-beta="}, std::nullopt, std::nullopt,
+     "--m-beta 的 “” 不对，要测角中误差：一个大于 0、不大于 600 的数（秒）"},
+    {{"--m-alpha", "-1"}, std::nullopt, std::nullopt,
+     "--m-alpha 的 “-1” 不对，要起算方位角中误差：一个不小于 0、不大于 600 的数（秒）"},
+    {{"--m-base", "x"}, std::nullopt, std::nullopt,
+     "--m-base 的 “x” 不对，要起算边长中误差：一个不小于 0、不大于 10000 的数（毫米）"},
+    {{"--m-beta", "1", "--m-beta", "2"}, std::nullopt, std::nullopt, "--m-beta 只能给一次"},
 };
 
 class CommandLines : public ::testing::TestWithParam<CommandLineCase> {};

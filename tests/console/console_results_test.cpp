@@ -32,14 +32,16 @@ ConsoleOptions exampleRun() {
   return options;
 }
 
+// The precision with the defaults (四等, known data without error): P1 and P5 lie on the
+// error-free bases Sa and Sb, so their ellipses are flat.
 constexpr const char* kExampleCsv =
-    "点名,X,Y\n"
-    "P1,31862.435,49903.906\n"
-    "P2,30682.920,49938.174\n"
-    "P3,31054.941,50863.322\n"
-    "P4,32076.390,51013.464\n"
-    "P5,32974.761,50199.899\n"
-    "虎岭,33246.344,51343.082\n";
+    "点名,X,Y,mx,my,mp,E,F,φ\n"
+    "P1,31862.435,49903.906,3.74,2.00,4.24,4.24,0.00,151.84\n"
+    "P2,30682.920,49938.174,5.96,4.31,7.36,5.98,4.29,5.57\n"
+    "P3,31054.941,50863.322,6.72,5.29,8.56,6.99,4.94,157.33\n"
+    "P4,32076.390,51013.464,4.14,4.14,5.86,4.79,3.37,135.12\n"
+    "P5,32974.761,50199.899,3.85,0.91,3.95,3.95,0.00,166.64\n"
+    "虎岭,33246.344,51343.082,,,,,,\n";
 
 // The run writes what it writes without the options; the files hold its results.
 TEST(ConsoleResults, ADataRunWritesItsReportCsvAndPdf) {
@@ -110,6 +112,64 @@ TEST(ConsoleResults, AResultsFileThatCannotBeWrittenIsReported) {
             "! 不能写入成果报告 “/nonexistent/report.txt”。\n");
   EXPECT_EQ(contents(csv.path()), kExampleCsv);
 }
+
+// The settings line of the report for the settings the run is checked with.
+std::string settingsLine(const char* grade, const char* mBeta, const char* limit,
+                         const char* mAlpha, const char* mBase) {
+  return std::string("质量检核：") + grade + "，测角中误差 mβ " + mBeta + " 秒，三角形闭合差限差 " +
+         limit + " 秒；起算方位角中误差 mα " + mAlpha + " 秒，起算边长中误差 " + mBase + " 毫米\n";
+}
+
+struct SettingsCase {
+  const char* what;
+  bool typed;                          // a typed session, else a --data run of the file
+  std::string fileLines;               // added to the example chain's file
+  std::vector<std::string> arguments;  // the options
+  std::string expected;
+};
+
+// Options over the data file's lines over the defaults; within each, the grade first and mβ
+// after it; a typed session has only the options over the defaults.
+const SettingsCase kSettingsCases[] = {
+    {"Defaults", false, "", {}, settingsLine("四等", "2.50", "9.00", "0.00", "0.00")},
+    {"FileGrade", false, "grade 三等\n", {}, settingsLine("三等", "1.80", "7.00", "0.00", "0.00")},
+    {"FileGradeAndMeanError", false, "m_beta 1.2\ngrade 三等\n", {},
+     settingsLine("三等", "1.20", "7.00", "0.00", "0.00")},
+    {"OptionGradeOverFileMeanError", false, "m_beta 1.2\n", {"--grade", "二等"},
+     settingsLine("二等", "1.00", "3.50", "0.00", "0.00")},
+    {"OptionMeanErrorOverFileGrade", false, "grade 一级\n", {"--m-beta=3"},
+     settingsLine("一级", "3.00", "15.00", "0.00", "0.00")},
+    {"OptionsOverFileLines", false, "grade 三等\nm_beta 1.2\n", {"--grade", "二级", "--m-beta", "7.5"},
+     settingsLine("二级", "7.50", "30.00", "0.00", "0.00")},
+    {"KnownDataErrors", false, "", {"--m-alpha", "1.5", "--m-base", "5"},
+     settingsLine("四等", "2.50", "9.00", "1.50", "5.00")},
+    {"TypedSession", true, "", {"--grade", "一级"}, settingsLine("一级", "5.00", "15.00", "0.00", "0.00")},
+};
+
+class CheckSettings : public ::testing::TestWithParam<SettingsCase> {};
+
+TEST_P(CheckSettings, TakeTheirPrecedenceAndLeaveTheRunAsItIs) {
+  const SettingsCase& c = GetParam();
+  const TemporaryFile file(contents(CHAINADJ_EXAMPLE_CHAIN) + c.fileLines);
+  const TemporaryFile report("", ".txt");
+  std::vector<std::string> arguments = c.arguments;
+  arguments.insert(arguments.end(), {"--report", report.path()});
+  if (!c.typed) arguments.insert(arguments.end(), {"--data", file.path()});
+  const ParsedCommandLine parsed = parseCommandLine(arguments);
+  ASSERT_TRUE(parsed.options) << parsed.error;
+  const std::string typed = c.typed ? contents(CHAINADJ_CONSOLE_GOLDEN_DIR "/example.in") : "";
+  const Outcome outcome = runProgram(*parsed.options, typed);
+  EXPECT_EQ(outcome.status, 0);
+
+  ConsoleOptions plain;
+  if (!c.typed) plain.dataFile = file.path();
+  EXPECT_EQ(outcome.output, runProgram(plain, typed).output);
+  const std::string text = contents(report.path());
+  EXPECT_NE(text.find("\n" + c.expected), std::string::npos) << text.substr(0, 1200);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CheckSettings, ::testing::ValuesIn(kSettingsCases),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace
 }  // namespace chainadj

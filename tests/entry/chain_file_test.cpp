@@ -47,7 +47,7 @@ TEST(ChainFileWriter, WritesWhatTheReaderReadsBackUnchanged) {
                  {InputItem::Tb, ""}};  // typed empty: the line is left out
   ChainData read = data;
   read.values.erase(InputItem::Tb);
-  data.grade = "A # B";
+  data.grade = "三等";
   data.names = {"\"quoted\"", " lead", "3#", "", "\"half", "a b", "trail\t"};
   data.triangles.assign(5, {"60.0001", "60.0001", "-60.0001"});  // five ask seven names
   data.mBeta = "1.0";

@@ -67,6 +67,33 @@ TEST(ScaleBar, TakesTheLongestRoundLengthThatFits) {
   for (const auto& c : kCases) EXPECT_DOUBLE_EQ(roundBarLength(c.most), c.length) << c.most;
 }
 
+// One triangle A, P1, B with sides of 111.80, 111.80 and 100 m; the largest ellipse of a new
+// point sets the magnification, B's does not count.
+TEST(EllipseMagnification, KeepsTheLargestEllipseWithinItsSizeOnPaper) {
+  RunReport report;
+  report.X = {0, 100, 0};
+  report.Y = {0, 50, 100};
+  ReportTriangle triangle;
+  triangle.vertex = {0, 1, 2};
+  report.triangles = {triangle};
+  report.known.points = {{'A', 0, 0, 0}, {'B', 0, 100, 2}};
+  report.firstListedPoint = 1;
+  report.lastListedPoint = 2;
+  const struct { double semiAxis, denominator, magnification; } kCases[] = {
+      {0.003, 1000, 1000},     // 5 mm on paper at most: 1667 times, rounded down
+      {0.003, 100000, 10000},  // 0.3 of the mean side of 1.08 mm: 10785 times
+      {10.0, 1000, 1},         // already larger than 5 mm: never made smaller
+      {0.0, 1000, 0},          // no error: no ellipse
+  };
+  for (const auto& c : kCases) {
+    const double cofactor = c.semiAxis * c.semiAxis;
+    report.quality.points = {fromCofactors(1, cofactor, cofactor / 4, 0, 1.0),
+                             fromCofactors(2, 100.0, 100.0, 0, 1.0)};
+    EXPECT_DOUBLE_EQ(ellipseMagnification(report, c.denominator), c.magnification)
+        << c.semiAxis << " m at 1:" << c.denominator;
+  }
+}
+
 TEST(FigureExtent, HoldsEveryPointAndIsNeverDegenerate) {
   RunReport report;
   report.X = {100, 300, 200};
@@ -91,13 +118,17 @@ TEST(CoordinateCsv, QuotesANameWithACommaOrAQuote) {
   report.Y = {0, 2, 2.5, 4};
   report.firstListedPoint = 1;
   report.lastListedPoint = 3;
+  report.known.points = {{'A', 0, 0, 0}, {'B', 3, 4, 3}};
+  // Millimetres and degrees to two decimals; the known B without them.
+  report.quality.points = {fromCofactors(1, 4e-6, 1e-6, 0, 1.0), fromCofactors(2, 1e-6, 9e-6, 0, 0.5),
+                           fromCofactors(3, 1e-6, 1e-6, 0, 1.0)};
   std::ostringstream csv;
   writeCoordinateCsv(report, csv);
   EXPECT_EQ(csv.str(),
-            "点名,X,Y\n"
-            "\"3#,北\",1.000,2.000\n"
-            "\"塔\"\"尖\"\"\",0.000,2.500\n"
-            "B,3.000,4.000\n");
+            "点名,X,Y,mx,my,mp,E,F,φ\n"
+            "\"3#,北\",1.000,2.000,2.00,1.00,2.24,2.00,1.00,0.00\n"
+            "\"塔\"\"尖\"\"\",0.000,2.500,0.50,1.50,1.58,1.50,0.50,90.00\n"
+            "B,3.000,4.000,,,,,,\n");
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ struct ReportedRun {
         observed(withErrors(chain.truth.angles, 3.0)),
         run(answersFor(chain, observed)) {}
 
-  RunReport report() const { return makeRunReport(run.driver); }
+  RunReport report() const { return makeRunReport(run.driver, QualitySettings{}); }
 
   SurveyedChain chain;
   ChainAngles observed;
@@ -101,9 +101,25 @@ TEST_P(KnownTruth, TrianglesClosuresCorrectionsAndPoints) {
   }
 }
 
+std::vector<std::string> fields(const std::string& line) {
+  std::vector<std::string> split;
+  std::istringstream in(line);
+  for (std::string field; std::getline(in, field, ',');) split.push_back(field);
+  if (!line.empty() && line.back() == ',') split.emplace_back();
+  return split;
+}
+
+std::string fixed2(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", value);
+  return text;
+}
+
 // The CSV holds the listing: the same points in the same order, each name as listed (without
-// the blanks the listing puts before it) and the coordinates in the listing's digits.
-TEST_P(KnownTruth, CsvEqualsTheListing) {
+// the blanks the listing puts before it) and the coordinates in the listing's digits; then the
+// precision of each new point as pointPrecisions gives it, in millimetres and degrees, and
+// nothing for the known points (C, D, B, and B as the fitted end of an unoriented chain).
+TEST_P(KnownTruth, CsvEqualsTheListingAndThePrecision) {
   const ReportedRun reported(GetParam());
   ASSERT_EQ(reported.run.outcome, RunOutcome::Adjusted);
   std::ostringstream csv;
@@ -111,14 +127,31 @@ TEST_P(KnownTruth, CsvEqualsTheListing) {
   const std::vector<std::string> rows = lines(csv.str());
   const std::vector<ListedPoint> listed = reported.run.listing();
   ASSERT_EQ(rows.size(), listed.size() + 1);
-  EXPECT_EQ(rows[0], "点名,X,Y");
+  EXPECT_EQ(rows[0], "点名,X,Y,mx,my,mp,E,F,φ");
   const RunReport report = reported.report();
+  const std::vector<PointPrecision> precision =
+      pointPrecisions(reported.run.chain(), reported.run.driver.lastResult());
+  const SurveyedChain& chain = reported.chain;
+  const int n = chain.truth.triangles();
   for (std::size_t k = 0; k < listed.size(); ++k) {
+    const int point = report.firstListedPoint + static_cast<int>(k);
     std::string name = listed[k].name;
     name.erase(0, name.find_first_not_of(' '));
     // A point the run asked no name for goes by its letter or number.
-    if (name.empty()) name = report.pointLabel(report.firstListedPoint + static_cast<int>(k));
-    EXPECT_EQ(rows[k + 1], name + "," + listed[k].xText + "," + listed[k].yText);
+    if (name.empty()) name = report.pointLabel(point);
+    const std::vector<std::string> row = fields(rows[k + 1]);
+    ASSERT_EQ(row.size(), 9u) << rows[k + 1];
+    EXPECT_EQ(row[0] + "," + row[1] + "," + row[2], name + "," + listed[k].xText + "," + listed[k].yText);
+    const bool known = point == n + 1 || (chain.hasC() && point == 1) || (chain.hasD() && point == n);
+    const PointPrecision& p = precision[static_cast<std::size_t>(point - 1)];
+    const std::vector<std::string> expected =
+        known ? std::vector<std::string>(6)
+              : std::vector<std::string>{fixed2(p.mx * 1000), fixed2(p.my * 1000), fixed2(p.mp * 1000),
+                                         fixed2(p.E * 1000),  fixed2(p.F * 1000),  fixed2(p.azimuthOfE)};
+    EXPECT_EQ(std::vector<std::string>(row.begin() + 3, row.end()), expected) << rows[k + 1];
+    if (!known) {
+      EXPECT_GT(p.mp, 0.0) << rows[k + 1];
+    }
   }
 }
 
@@ -163,7 +196,7 @@ TEST(TextReport, AnErrorFreeChainShowsItsTruth) {
   const AdjustmentRun run(answersFor(chain, chain.truth.angles));
   ASSERT_EQ(run.outcome, RunOutcome::Adjusted);
   std::ostringstream out;
-  writeTextReport(makeRunReport(run.driver), out);
+  writeTextReport(makeRunReport(run.driver, QualitySettings{}), out);
   const std::string text = out.str();
   EXPECT_EQ(lines(text)[0], kReportTitle);
   EXPECT_NE(text.find("平差图形：第 1 种（Cm1），由起始边长按边条件、方位角条件和座标条件平差\n"
@@ -186,16 +219,60 @@ TEST(TextReport, AnErrorFreeChainShowsItsTruth) {
     for (std::size_t a = 0; a < 3; ++a) {
       const std::string vertex = at[a] == 0 ? "A" : chain.listedName(at[a]).substr(2);
       std::vector<std::string> row = {vertex, letters[a], dms(angles[a]), "0.00", dms(angles[a])};
-      if (a == 0) row = {std::to_string(i), vertex, letters[a], dms(angles[a]), "0.00", "0.00",
-                         dms(angles[a])};
+      if (a == 0) row = {std::to_string(i), vertex, letters[a], dms(angles[a]), "0.00", "9.00",
+                         "0.00", dms(angles[a])};
       EXPECT_TRUE(hasRow(rows, row)) << "triangle " << i << " angle " << letters[a];
     }
   }
 }
 
+// The rows of the table titled `title` in a text report, as words, up to its note.
+std::vector<std::vector<std::string>> rowsOf(const std::string& text, const std::string& title,
+                                             std::size_t count) {
+  const std::vector<std::string> split = lines(text);
+  const auto heading = std::find(split.begin(), split.end(), title);
+  std::vector<std::vector<std::string>> rows;
+  if (split.end() - heading < static_cast<std::ptrdiff_t>(4 + count)) return rows;
+  for (auto line = heading + 4; line != heading + 4 + static_cast<std::ptrdiff_t>(count); ++line) {
+    rows.push_back(wordsOfLines(*line)[0]);  // after the title, its rule, the heads and their rule
+  }
+  return rows;
+}
+
+// A blunder of one minute in triangle 5 of seven: the report names it first, under the title and
+// at the head of the closure check, and marks it 超限; the other triangles stay 合格.
+TEST(TextReport, AnAngleWrongByAMinuteIsNamedFirstAndOverItsLimit) {
+  const SurveyedChain chain = surveyChain(mixedChain(7), KnownKind::FullFromA, 10.0, 20.0);
+  ChainAngles observed = withErrors(chain.truth.angles, 1.0);
+  observed.B[5] += 1.0 / 60.0;
+  const AdjustmentRun run(answersFor(chain, observed));
+  ASSERT_EQ(run.outcome, RunOutcome::Adjusted);
+  QualitySettings settings;
+  settings.grade = *gradePreset("三等");
+  std::ostringstream out;
+  writeTextReport(makeRunReport(run.driver, settings), out);
+  const std::string text = out.str();
+
+  const std::vector<std::string> split = lines(text);
+  EXPECT_EQ(split[6].rfind("质量检核：三等，测角中误差 mβ 1.80 秒，三角形闭合差限差 7.00 秒", 0), 0u);
+  EXPECT_EQ(split[7].rfind("超限的三角形 1 个（粗差多半在这些三角形里）：三角形 5（w = ", 0), 0u)
+      << split[7];
+  EXPECT_EQ(split[8].rfind("测角中误差（菲列罗公式）：", 0), 0u);
+  EXPECT_EQ(split[8].substr(split[8].size() - 6), "超限");
+  const auto rows = rowsOf(text, "三角形闭合差检核", 7);
+  ASSERT_EQ(rows.size(), 7u);
+  EXPECT_EQ(rows[0][0], "5");
+  EXPECT_NEAR(std::stod(rows[0][1]), 60.0, 3.0);
+  for (std::size_t k = 0; k < rows.size(); ++k) {
+    ASSERT_EQ(rows[k].size(), 4u);
+    EXPECT_EQ(rows[k][2], "7.00");
+    EXPECT_EQ(rows[k][3], k == 0 ? "超限" : "合格") << rows[k][0];
+  }
+}
+
 void expectNoReport(const RunDriver& driver) {
   try {
-    makeRunReport(driver);
+    makeRunReport(driver, QualitySettings{});
     ADD_FAILURE() << "a report without a completed run";
   } catch (const ChainError& error) {
     EXPECT_STREQ(error.what(), kNoCompletedRunMessage);
@@ -212,7 +289,7 @@ TEST(RunReport, NoReportWithoutACompletedRun) {
   const ScriptedPlatform::Responder typed = respondWith(answersFor(chain, chain.truth.angles));
   platform.setResponder(typed);
   ASSERT_EQ(driver.Command1_Click(), RunOutcome::Adjusted);
-  EXPECT_NO_THROW(makeRunReport(driver));
+  EXPECT_NO_THROW(makeRunReport(driver, QualitySettings{}));
 
   const ScriptedPlatform::Responder again = respondWith(answersFor(chain, chain.truth.angles));
   platform.setResponder([&again](const std::string& prompt) -> std::optional<std::string> {

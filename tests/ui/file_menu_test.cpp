@@ -23,7 +23,7 @@
 #include "entry/chain_file_writer.h"
 #include "report/coordinate_csv.h"
 #include "report/run_report.h"
-#include "transcript_replay.h"
+#include "scripted_window.h"
 #include "ui/main_form.h"
 #include "ui/main_window.h"
 #include "ui/text_box.h"
@@ -31,86 +31,15 @@
 namespace chainadj::ui {
 namespace {
 
-namespace fs = std::filesystem;
-
-const std::string kExampleChain = CHAINADJ_EXAMPLE_CHAIN;
-
-std::string contents(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-bool isPdf(const fs::path& path) {
-  const std::string document = contents(path);
-  return document.rfind("%PDF-", 0) == 0 && document.size() > 10000 &&
-         document.find("%%EOF", document.size() - 16) != std::string::npos;
-}
-
-// A folder of the test's own, removed at the end.
-class Folder {
- public:
-  Folder() : path_(fs::temp_directory_path() / ("chainadj_" + testName())) {
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~Folder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  fs::path operator/(const std::string& name) const { return path_ / name; }
-
- private:
-  static std::string testName() {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    return std::string(test->test_suite_name()) + "_" + test->name();
-  }
-  fs::path path_;
-};
-
-// The window with its dialogs answered by the test: the files it chooses, the typed answers,
-// the messages kept.
-class ScriptedWindow {
- public:
-  ScriptedWindow() {
-    window.setFileChooser([this](FileDialogPurpose purpose) { return files[purpose]; });
-    window.form().platform().setMessageBox(
-        [this](const QString& message) { messages.push_back(message.toStdString()); });
-    window.form().platform().setInputBox([this](const QString& prompt) -> InputBoxAnswer {
-      prompts.push_back(prompt.toStdString());
-      if (duringRun) duringRun();
-      if (stopAtPrompt && prompts.size() == *stopAtPrompt) return InputBoxAnswer::stopRun();
-      return next < typed.size() ? QString::fromStdString(typed[next++]) : QString();
-    });
-  }
-
-  // The typed run of the example chain, as the console's transcript types it.
-  void typeExample() {
-    typed = readLines(CHAINADJ_CONSOLE_GOLDEN_DIR "/example.in");
-    typed.erase(typed.begin());  // the "1" that presses 计 算
-    next = 0;
-    window.form().Command1_Click();
-  }
-  void choose(FileDialogPurpose purpose, const fs::path& path) {
-    files[purpose] = QString::fromStdString(path.string());
-  }
-
-  MainWindow window;
-  std::map<FileDialogPurpose, QString> files;
-  std::vector<std::string> typed;
-  std::size_t next = 0;
-  std::vector<std::string> prompts;
-  std::vector<std::string> messages;
-  std::optional<std::size_t> stopAtPrompt;
-  std::function<void()> duringRun;
-};
-
 TEST(FileMenu, HasItsItemsWithTheirKeys) {
   MainWindow window;
-  const QList<QMenu*> menus = window.menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly);
-  ASSERT_EQ(menus.size(), 1);
-  EXPECT_EQ(menus[0]->title().toStdString(), "文件");
+  std::vector<std::string> titles;
+  for (const QAction* menu : window.menuBar()->actions()) titles.push_back(menu->text().toStdString());
+  EXPECT_EQ(titles, (std::vector<std::string>{"文件", "查看", "设置"}));
+  const QMenu* file = window.menuBar()->actions()[0]->menu();
+  ASSERT_NE(file, nullptr);
   std::vector<std::pair<std::string, std::string>> items;
-  for (const QAction* action : menus[0]->actions()) {
+  for (const QAction* action : file->actions()) {
     if (!action->isSeparator()) {
       items.emplace_back(action->text().toStdString(), action->shortcut().toString().toStdString());
     }
@@ -232,7 +161,7 @@ TEST(FileMenu, SavesTheReportAsPdfAndCsvAndPrintsIt) {
   scripted.choose(FileDialogPurpose::ExportCsv, folder / "points.csv");
   window.exportCsvAction()->trigger();
   std::ostringstream expected;
-  writeCoordinateCsv(makeRunReport(window.form().driver()), expected);
+  writeCoordinateCsv(makeRunReport(window.form().driver(), window.qualitySettingsOfLastRun()), expected);
   EXPECT_EQ(contents(folder / "points.csv"), expected.str());
 
   const fs::path printed = folder / "printed.pdf";

@@ -1,0 +1,96 @@
+#include "ui/quality_settings_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "quality/settings_layer.h"
+
+namespace chainadj::ui {
+namespace {
+
+constexpr int kDecimals = 2;
+constexpr double kSmallestAngleSeconds = 0.01;  // mβ and the limit are above 0
+
+QDoubleSpinBox* numberBox(double least, double most, const char* unit, QWidget* parent) {
+  auto* box = new QDoubleSpinBox(parent);
+  box->setDecimals(kDecimals);
+  box->setRange(least, most);
+  box->setSuffix(QString::fromUtf8(unit));
+  box->setAlignment(Qt::AlignRight);
+  return box;
+}
+
+}  // namespace
+
+QualitySettingsDialog::QualitySettingsDialog(const QualitySettings& settings, QWidget* parent)
+    : QDialog(parent),
+      grade_(new QComboBox(this)),
+      angleMeanError_(numberBox(kSmallestAngleSeconds, kLargestAngleSeconds, " 秒", this)),
+      triangleLimit_(numberBox(kSmallestAngleSeconds, kLargestAngleSeconds, " 秒", this)),
+      azimuthMeanError_(numberBox(0.0, kLargestAngleSeconds, " 秒", this)),
+      baseMeanError_(numberBox(0.0, kLargestBaseMillimetres, " 毫米", this)) {
+  setObjectName("QualitySettingsDialog");
+  setWindowTitle(QString::fromUtf8("平差设置"));
+  for (const SurveyGrade& grade : gradePresets()) grade_->addItem(QString::fromStdString(grade.name));
+
+  auto* form = new QFormLayout;
+  form->addRow(QString::fromUtf8("等级："), grade_);
+  form->addRow(QString::fromUtf8("测角中误差 mβ："), angleMeanError_);
+  form->addRow(QString::fromUtf8("三角形闭合差限差："), triangleLimit_);
+  form->addRow(QString::fromUtf8("起算方位角中误差 mα："), azimuthMeanError_);
+  form->addRow(QString::fromUtf8("起算边长中误差："), baseMeanError_);
+  auto* note = new QLabel(QString::fromUtf8(
+      "选等级时，mβ 和限差取该等级的规定值，可以再改。设置只用于成果的质量检核，"
+      "不改变平差计算。打开的数据文件里的 grade、m_beta 行只对那次计算有效，优先于这里的设置。"),
+                          this);
+  note->setWordWrap(true);
+
+  auto* buttons = new QDialogButtonBox(
+      QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults, this);
+  buttons->button(QDialogButtonBox::Ok)->setText(QString::fromUtf8("确定"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromUtf8("取消"));
+  buttons->button(QDialogButtonBox::RestoreDefaults)->setText(QString::fromUtf8("恢复默认"));
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(buttons->button(QDialogButtonBox::RestoreDefaults), &QPushButton::clicked, this,
+          [this] { setSettings(QualitySettings{}); });
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(note);
+  layout->addWidget(buttons);
+
+  setSettings(settings);
+  // Chosen by the user (not when setSettings() sets it): the grade brings its values.
+  connect(grade_, &QComboBox::activated, this, &QualitySettingsDialog::choosePreset);
+}
+
+void QualitySettingsDialog::setSettings(const QualitySettings& settings) {
+  grade_->setCurrentText(QString::fromStdString(settings.grade.name));
+  angleMeanError_->setValue(settings.grade.angleMeanError);
+  triangleLimit_->setValue(settings.grade.triangleLimit);
+  azimuthMeanError_->setValue(settings.azimuthMeanError);
+  baseMeanError_->setValue(settings.baseMeanError);
+}
+
+void QualitySettingsDialog::choosePreset(int index) {
+  const SurveyGrade& grade = gradePresets()[static_cast<std::size_t>(index)];
+  angleMeanError_->setValue(grade.angleMeanError);
+  triangleLimit_->setValue(grade.triangleLimit);
+}
+
+QualitySettings QualitySettingsDialog::settings() const {
+  QualitySettings settings;
+  settings.grade = {grade_->currentText().toStdString(), angleMeanError_->value(),
+                    triangleLimit_->value()};
+  settings.azimuthMeanError = azimuthMeanError_->value();
+  settings.baseMeanError = baseMeanError_->value();
+  return settings;
+}
+
+}  // namespace chainadj::ui

@@ -1,0 +1,41 @@
+// The dialog 平差设置: the grade of the survey from the presets, which brings its mβ and triangle
+// closure limit, both of which the user may then edit, and the mean errors of the known azimuths
+// (mα) and of the known bases. 恢复默认 puts back 四等 with error-free known data.
+#pragma once
+
+#include <QDialog>
+
+#include "quality/survey_grade.h"
+
+class QComboBox;
+class QDoubleSpinBox;
+
+namespace chainadj::ui {
+
+class QualitySettingsDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit QualitySettingsDialog(const QualitySettings& settings, QWidget* parent = nullptr);
+
+  // The settings as the dialog shows them.
+  QualitySettings settings() const;
+  void setSettings(const QualitySettings& settings);
+
+  QComboBox* gradeBox() const { return grade_; }
+  QDoubleSpinBox* angleMeanErrorBox() const { return angleMeanError_; }
+  QDoubleSpinBox* triangleLimitBox() const { return triangleLimit_; }
+  QDoubleSpinBox* azimuthMeanErrorBox() const { return azimuthMeanError_; }
+  QDoubleSpinBox* baseMeanErrorBox() const { return baseMeanError_; }
+
+ private:
+  void choosePreset(int index);
+
+  QComboBox* grade_;
+  QDoubleSpinBox* angleMeanError_;
+  QDoubleSpinBox* triangleLimit_;
+  QDoubleSpinBox* azimuthMeanError_;
+  QDoubleSpinBox* baseMeanError_;
+};
+
+}  // namespace chainadj::ui

@@ -1,0 +1,52 @@
+#include "ui/quality_settings_store.h"
+
+#include "quality/settings_layer.h"
+
+namespace chainadj::ui {
+namespace {
+
+constexpr const char* kOrganisation = "chainadj";
+constexpr const char* kApplication = "chainadj";
+
+constexpr const char* kGradeKey = "quality/grade";
+constexpr const char* kAngleMeanErrorKey = "quality/angleMeanError";
+constexpr const char* kTriangleLimitKey = "quality/triangleLimit";
+constexpr const char* kAzimuthMeanErrorKey = "quality/azimuthMeanError";
+constexpr const char* kBaseMeanErrorKey = "quality/baseMeanError";
+
+// The number kept under `key` when it is there and `sound` takes it.
+void loadNumber(const QSettings& store, const char* key, bool (*sound)(double), double& target) {
+  bool isNumber = false;
+  const double value = store.value(key).toDouble(&isNumber);
+  if (isNumber && sound(value)) target = value;
+}
+
+}  // namespace
+
+std::unique_ptr<QSettings> userSettingsStore() {
+  return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, kOrganisation,
+                                     kApplication);
+}
+
+QualitySettings loadQualitySettings(const QSettings& store) {
+  QualitySettings settings;
+  if (const auto preset = gradePreset(store.value(kGradeKey).toString().toStdString())) {
+    settings.grade = *preset;
+  }
+  loadNumber(store, kAngleMeanErrorKey, isAngleMeanError, settings.grade.angleMeanError);
+  loadNumber(store, kTriangleLimitKey, isAngleMeanError, settings.grade.triangleLimit);
+  loadNumber(store, kAzimuthMeanErrorKey, isKnownAngleError, settings.azimuthMeanError);
+  loadNumber(store, kBaseMeanErrorKey, isKnownBaseError, settings.baseMeanError);
+  return settings;
+}
+
+void saveQualitySettings(QSettings& store, const QualitySettings& settings) {
+  store.setValue(kGradeKey, QString::fromStdString(settings.grade.name));
+  store.setValue(kAngleMeanErrorKey, settings.grade.angleMeanError);
+  store.setValue(kTriangleLimitKey, settings.grade.triangleLimit);
+  store.setValue(kAzimuthMeanErrorKey, settings.azimuthMeanError);
+  store.setValue(kBaseMeanErrorKey, settings.baseMeanError);
+  store.sync();
+}
+
+}  // namespace chainadj::ui

@@ -1,0 +1,37 @@
+// The results table of a completed run (查看 → 成果表): the lines of the quality check over three
+// tabs, 三角形 (observed angles, w and its limit, corrections, adjusted angles), 条件 (the angle
+// mean error and every condition closure against its limit, with the verdict) and 点位 (X, Y,
+// mx, my, mp, E, F and the azimuth of E). Each tab is a table view whose selection copies into a
+// spreadsheet. The dialog keeps its own copy of the report, so that a later run leaves it as it is.
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+#include "report/report_tables.h"
+#include "report/run_report.h"
+
+class QTabWidget;
+
+namespace chainadj::ui {
+
+class CopyableTableView;
+
+class ResultsTableDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit ResultsTableDialog(RunReport report, QWidget* parent = nullptr);
+
+  QTabWidget* tabs() const { return tabs_; }
+  // The table view of tab `index` (0 三角形, 1 条件, 2 点位).
+  CopyableTableView* view(int index) const;
+
+ private:
+  void addTab(ReportTable table, const char* name);
+
+  std::unique_ptr<const RunReport> report_;  // the tables refer to it
+  QTabWidget* tabs_;
+};
+
+}  // namespace chainadj::ui
