@@ -45,7 +45,7 @@ void checkQuality(const RunDriver& driver) {
 // (a point may be named "inf"): no number in them is the text of a non-finite one.
 void checkReport(const RunDriver& driver) {
   std::ostringstream written;
-  const RunReport report = makeRunReport(driver);
+  const RunReport report = makeRunReport(driver, QualitySettings{});
   writeTextReport(report, written);
   writeCoordinateCsv(report, written);
   std::string text = written.str();

@@ -155,7 +155,7 @@ const BadFile kBadFiles[] = {
      [](std::string text) { return text.replace(text.rfind('.') + 3, 1, "\xEF\xBC\x91"); }, false},
     // Taken: a carriage return before a blank is a blank, and the value is written back whole.
     {"CarriageReturnBeforeABlank", KnownKind::FullFromA,
-     [](std::string text) { return text + "grade 4\r \n"; }, false},
+     [](std::string text) { return text + "grade 四等\r \n"; }, false},
     {"ByteOrderMarkCarriageReturnsAndReservedLines", KnownKind::BetweenCAndD,
      [](std::string text) {
        std::string windows = "\xEF\xBB\xBFgrade 四等\nm_beta 2.5\n" + text;
