@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <random>
+#include <string>
 
 #include "state/chain_error.h"
 
@@ -70,6 +73,43 @@ INSTANTIATE_TEST_SUITE_P(
                       MaskCase{-0.000004, ".00000", ".00000"},
                       MaskCase{-0.0000004, "0.000000", "0.000000"},
                       MaskCase{-0.0, ".00000", ".00000"}));
+
+// The masks round by whole units of their last decimal worked out from the binary value; the
+// standard library's fixed notation rounds the exact value too. They agree digit for digit on
+// values of every size, on exact ties (k/2^j) and on values a hair either side of a tie.
+TEST(FormatMask, AgreesWithTheStandardFixedNotationEverywhere) {
+  const char* const masks[] = {"0.00", "0.000", "0.0000", "0.00000", "0.000000"};
+  std::mt19937_64 random(8122026);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  std::uniform_int_distribution<int> power(-12, 17);
+  const auto standard = [](double value, int decimals) {
+    char text[400];
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed,
+                                   decimals).ptr;
+    std::string shown(text, end);
+    bool zero = true;
+    for (char ch : shown) zero = zero && (ch < '1' || ch > '9');
+    if (zero && shown.front() == '-') shown.erase(0, 1);
+    return shown;
+  };
+  int compared = 0;
+  for (int k = 0; k < 40000; ++k) {
+    double value = unit(random) * std::pow(10.0, power(random));
+    if (k % 4 == 1) value = std::ldexp(std::round(value * 1024.0), -10);  // an exact tie or so
+    if (k % 4 == 2) value = std::nextafter(std::ldexp(std::round(value * 64.0), -6), 0.0);
+    if (k % 2 == 1) value = -value;
+    for (const char* mask : masks) {
+      const int decimals = static_cast<int>(std::string(mask).size()) - 2;
+      ASSERT_EQ(formatMask(value, mask), standard(value, decimals)) << value << " " << mask;
+      ++compared;
+    }
+  }
+  EXPECT_EQ(compared, 200000);
+  EXPECT_EQ(formatMask(2.675, "0.00"), "2.67");   // 2.67499999... in binary
+  EXPECT_EQ(formatMask(0.125, "0.00"), "0.12");   // an exact tie goes to the even digit
+  EXPECT_EQ(formatMask(0.375, "0.00"), "0.38");
+  EXPECT_EQ(formatMask(1e300, "0.00").size(), 304u);  // beyond the exact range: the library's
+}
 
 TEST(FormatWithUnit, AppendsTheUnitTextAsGiven) {
   EXPECT_EQ(formatWithUnit(3.0, "0.00", " 秒"), "3.00 秒");
