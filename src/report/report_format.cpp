@@ -27,6 +27,19 @@ void appendTwoDigits(long long value, std::string& out) {
   out += static_cast<char>('0' + value % 10);
 }
 
+// Hundredths of a second beyond which a D°MM′SS.SS″ angle no longer fits a long long (some
+// 2.5e13 degrees; a double holds no hundredths of a second there anyway).
+constexpr double kLargestDmsParts = 9.0e18;
+
+// An angle too large for minutes and seconds, typed so by mistake: its whole degrees only.
+void appendLargeDegrees(double degrees, std::string& out) {
+  std::array<char, 400> digits;
+  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), degrees,
+                                    std::chars_format::fixed, 0);
+  out.append(digits.data(), result.ptr);
+  out += "°";
+}
+
 void appendWhole(long long value, std::string& out) {
   std::array<char, 24> digits;
   const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
@@ -44,8 +57,13 @@ bool wide(char32_t code) {
 
 void appendDms(double degrees, std::string& out) {
   // nearbyint rounds to the nearest, halves to even, in the default rounding mode.
-  const auto parts = static_cast<long long>(
-      std::nearbyint(std::fabs(degrees) * kSecondsPerDegree * static_cast<double>(kSecondParts)));
+  const double wholeParts =
+      std::nearbyint(std::fabs(degrees) * kSecondsPerDegree * static_cast<double>(kSecondParts));
+  if (!(wholeParts < kLargestDmsParts)) {
+    appendLargeDegrees(degrees, out);
+    return;
+  }
+  const auto parts = static_cast<long long>(wholeParts);
   if (degrees < 0.0 && parts != 0) out += '-';
   appendWhole(parts / kDegreeParts, out);
   out += "°";

@@ -11,7 +11,8 @@ namespace chainadj {
 inline constexpr int kReportSecondDecimals = 2;
 
 // An angle in decimal degrees as D°MM′SS.SS″, signed ("-63°30′00.40″"); the seconds rounded to
-// the hundredth with halves to even, carried into minutes and degrees.
+// the hundredth with halves to even, carried into minutes and degrees. An angle of more than
+// some 2.5e13 degrees (a blunder the entry takes as typed) is written in whole degrees.
 void appendDms(double degrees, std::string& out);
 
 // The value with the display mask ("0.000", "0.00", ...) as the window writes it, then the unit

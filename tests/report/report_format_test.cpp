@@ -31,7 +31,9 @@ INSTANTIATE_TEST_SUITE_P(
                       DmsCase{59.0 / 60 + 59.996 / 3600, "1°00′00.00″"},   // carried twice
                       DmsCase{359.0 + 59.0 / 60 + 59.994 / 3600, "359°59′59.99″"},
                       DmsCase{-0.001 / 3600, "0°00′00.00″"},               // no minus for 0
-                      DmsCase{0.0, "0°00′00.00″"}));
+                      DmsCase{0.0, "0°00′00.00″"},
+                      DmsCase{3.3e15, "3300000000000000°"},               // a typing blunder
+                      DmsCase{-1e20, "-100000000000000000000°"}));
 
 TEST(DisplayWidth, ChineseCharactersTakeTwoColumns) {
   EXPECT_EQ(displayWidth("P12"), 3);
