@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <utf8/cpp17.h>
 #include <vector>
 
@@ -254,10 +253,11 @@ ChainData readChainFile(const std::string& path) {
   }
   std::ifstream file(path, std::ios::binary);
   if (!file) throw ChainError(cannotOpen);
-  std::ostringstream text;
-  text << file.rdbuf();
+  std::string text(static_cast<std::size_t>(size), '\0');
+  file.read(text.data(), static_cast<std::streamsize>(size));
   if (file.bad()) throw ChainError(cannotOpen);
-  return parseChainData(text.str());
+  text.resize(static_cast<std::size_t>(file.gcount()));
+  return parseChainData(text);
 }
 
 }  // namespace chainadj
