@@ -1,7 +1,8 @@
 // Every procedure on chains of 10, 1 000 and 100 000 triangles: a whole run through the run
 // driver (data entry, adjustment and listing) answered from the typed answers of a known-truth
-// chain, reported as time per triangle; the second-group solution alone; the precision of every
-// point; the results report with its text and CSV.
+// chain, reported as time per triangle; the same run read from a chain data file; the
+// second-group solution alone; the precision of every point; the results report with its text
+// and CSV.
 #include <benchmark/benchmark.h>
 
 #include <ostream>
@@ -11,6 +12,9 @@
 
 #include "adjust/normal_equations.h"
 #include "adjust/second_group_solution.h"
+#include "entry/chain_data_answers.h"
+#include "entry/chain_file_reader.h"
+#include "entry/chain_file_writer.h"
 #include "entry/run_driver.h"
 #include "quality/point_precision.h"
 #include "report/coordinate_csv.h"
@@ -24,19 +28,24 @@ namespace {
 
 using testing::KnownKind;
 
-// A window that shows nothing and answers every input box with the next typed line.
-class ReplayPlatform : public Platform {
+// A window that shows nothing.
+class SilentPlatform : public Platform {
  public:
-  explicit ReplayPlatform(const std::vector<std::string>& answers) : answers_(answers) {}
   void setText(int, const std::string&) override {}
   void setLabel(int, const std::string&) override {}
   void setLabel12(int, const std::string&) override {}
+  void showMessage(const std::string&) override {}
+  void endProgram() override {}
+};
+
+// A window that shows nothing and answers every input box with the next typed line.
+class ReplayPlatform : public SilentPlatform {
+ public:
+  explicit ReplayPlatform(const std::vector<std::string>& answers) : answers_(answers) {}
   std::optional<std::string> ask(const std::string&) override {
     if (next_ == answers_.size()) return std::nullopt;
     return answers_[next_++];
   }
-  void showMessage(const std::string&) override {}
-  void endProgram() override {}
 
  private:
   const std::vector<std::string>& answers_;
@@ -72,6 +81,42 @@ void BM_WholeRun(benchmark::State& state, KnownKind kind) {
   state.counters["per_triangle"] = benchmark::Counter(
       triangles, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
+
+// A window that shows nothing and whose input boxes the chain data file answers.
+class FileAnsweredPlatform : public SilentPlatform {
+ public:
+  explicit FileAnsweredPlatform(AnswerSource& file) : file_(file) {}
+  std::optional<std::string> ask(const std::string& prompt) override {
+    return file_.answer(prompt);
+  }
+
+ private:
+  AnswerSource& file_;
+};
+
+// The data file of the chain (written as the program saves it), read and run: the file's text
+// parsed and checked, then every prompt answered from it.
+void BM_DataFileRun(benchmark::State& state) {
+  const int triangles = static_cast<int>(state.range(0));
+  const testing::TrueChain truth = testing::zigZagChain(triangles);
+  const testing::ChainAnswers typed = testing::answersFor(
+      testing::surveyChain(truth, KnownKind::FullFromA, 12.5, -8.25),
+      testing::withErrors(truth.angles, 2.0));
+  ChainData written;
+  written.values = typed.values;
+  written.names = typed.names;
+  written.triangles = typed.triangles;
+  const std::string text = chainDataText(written);
+  for (auto _ : state) {
+    ChainDataAnswers answers(parseChainData(text), ListingAnswers::Answered);
+    FileAnsweredPlatform platform(answers);
+    RunDriver driver(platform);
+    if (driver.Command1_Click() != RunOutcome::Adjusted) state.SkipWithError("not adjusted");
+  }
+  state.counters["per_triangle"] = benchmark::Counter(
+      triangles, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_DataFileRun)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // The precision and error ellipse of every point of an adjusted chain.
 void BM_PointPrecision(benchmark::State& state) {
