@@ -170,7 +170,7 @@ PointPrecision fromCofactors(int point, double qxx, double qyy, double qxy, doub
   p.qxy = qxy;
   p.mx = meanError * std::sqrt(p.qxx);
   p.my = meanError * std::sqrt(p.qyy);
-  p.mp = std::sqrt(p.mx * p.mx + p.my * p.my);
+  p.mp = std::hypot(p.mx, p.my);  // without squaring: finite wherever mx and my are
   const double centre = (p.qxx + p.qyy) / 2.0;
   const double radius = std::hypot((p.qxx - p.qyy) / 2.0, qxy);
   p.E = meanError * std::sqrt(centre + radius);

@@ -141,5 +141,13 @@ TEST(PointPrecision, TheEllipseFollowsItsCofactors) {
   EXPECT_NEAR(fromCofactors(1, 2.0, 2.0, -1.0, 1.0).azimuthOfE, 135.0, 1e-12);
 }
 
+// A point of a chain that runs away: mx and my are finite but their squares are not; mp is finite.
+TEST(PointPrecision, ThePointErrorOfHugeMeanErrorsIsFinite) {
+  const PointPrecision far = fromCofactors(1, 9e300, 16e300, 0.0, 1e10);
+  EXPECT_DOUBLE_EQ(far.mx, 3e160);
+  EXPECT_DOUBLE_EQ(far.mp, 5e160);
+  EXPECT_DOUBLE_EQ(far.E, 4e160);
+}
+
 }  // namespace
 }  // namespace chainadj::testing
