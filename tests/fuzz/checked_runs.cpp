@@ -44,24 +44,16 @@ void checkQuality(const RunDriver& driver) {
   }
 }
 
-// The text report and the coordinate CSV of an adjusted run, with what was typed taken out
-// (a point may be named "inf"): no number in them is the text of a non-finite one.
+// The text report and the coordinate CSV of an adjusted run: no number in them is the text of a
+// non-finite one. The point names are the only typed text a report shows (a point may be named
+// "inf"); they are replaced by plain ones, so that what is left is the program's own writing.
 void checkReport(const RunDriver& driver) {
+  RunReport report = makeRunReport(driver, QualitySettings{});
+  for (std::size_t j = 0; j < report.names.size(); ++j) report.names[j] = "P" + std::to_string(j);
   std::ostringstream written;
-  const RunReport report = makeRunReport(driver, QualitySettings{});
   writeTextReport(report, written);
   writeCoordinateCsv(report, written);
-  std::string text = written.str();
-  if (!showsNonFiniteNumber(text)) return;
-  const ChainData& typed = driver.lastRunData().value();
-  std::vector<std::string> answers = typed.names;
-  for (const auto& [item, value] : typed.values) answers.push_back(value);
-  for (const std::string& answer : answers) {
-    if (answer.empty()) continue;
-    for (std::size_t at; (at = text.find(answer)) != std::string::npos;)
-      text.erase(at, answer.size());
-  }
-  require(!showsNonFiniteNumber(text), "the report shows a number that is not finite");
+  require(!showsNonFiniteNumber(written.str()), "the report shows a number that is not finite");
 }
 
 void checkEnd(const CheckedRun& run, const RunDriver& driver, const CheckedPlatform& platform,
