@@ -4,6 +4,7 @@
 // second-group solution alone; the precision of every point; the results report with its text
 // and CSV.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <ostream>
 #include <streambuf>
@@ -208,6 +209,11 @@ void registerWholeRuns() {
 }  // namespace chainadj
 
 int main(int argc, char** argv) {
+  // Freed arrays stay in the heap for the next iteration, as chainadj-console keeps them: a
+  // chain of 100 000 triangles then costs its work, not fresh pages from the system each time.
+  constexpr int kKeepFreedBytes = 1 << 30;
+  mallopt(M_MMAP_THRESHOLD, kKeepFreedBytes);
+  mallopt(M_TRIM_THRESHOLD, kKeepFreedBytes);
   chainadj::registerWholeRuns();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
