@@ -1,6 +1,8 @@
 #include "console/console_program.h"
 
 #include <algorithm>
+#include <functional>
+#include <future>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -43,9 +45,34 @@ bool wantsResults(const ConsoleOptions& options) {
 }
 
 using ResultWriter = void (*)(const RunReport& report, const std::string& path);
+// What writing one results file has to say: why it could not be written, or nothing.
+using WriteFailure = std::optional<std::string>;
+
+WriteFailure writeOneResult(ResultWriter writer, const RunReport& report,
+                            const std::string& path) {
+  try {
+    writer(report, path);
+  } catch (const ChainError& error) {
+    return error.what();
+  }
+  return std::nullopt;
+}
+
+// The text report and the CSV file of a long chain take about equally long and share nothing:
+// each is written on a thread of its own.
+std::future<WriteFailure> startWriting(const std::optional<std::string>& path, ResultWriter writer,
+                                       const RunReport& report) {
+  if (!path) return {};
+  return std::async(std::launch::async, writeOneResult, writer, std::cref(report),
+                    std::cref(*path));
+}
+
+WriteFailure failureOf(std::future<WriteFailure>& writing) {
+  return writing.valid() ? writing.get() : std::nullopt;
+}
 
 // Writes the results files asked for from the report of the last completed run; returns the exit
-// status of the writing.
+// status of the writing. What could not be written is said in the order of the options' files.
 int writeResults(const ConsoleOptions& options, const std::optional<RunReport>& report,
                  ConsolePlatform& console) {
   if (!wantsResults(options)) return 0;
@@ -53,19 +80,17 @@ int writeResults(const ConsoleOptions& options, const std::optional<RunReport>& 
     console.showMessage(kNoCompletedRunMessage);
     return 1;
   }
+  std::future<WriteFailure> text = startWriting(options.reportFile, &writeTextReportFile, *report);
+  std::future<WriteFailure> csv = startWriting(options.csvFile, &writeCoordinateCsvFile, *report);
+  // The PDF is drawn by the window's library, on this thread.
+  const WriteFailure pdf =
+      options.pdfFile ? writeOneResult(&writeReportPdf, *report, *options.pdfFile) : std::nullopt;
   int status = 0;
-  const auto write = [&](const std::optional<std::string>& path, ResultWriter writer) {
-    if (!path) return;
-    try {
-      writer(*report, *path);
-    } catch (const ChainError& error) {
-      console.showMessage(error.what());
-      status = 1;
-    }
-  };
-  write(options.reportFile, &writeTextReportFile);
-  write(options.csvFile, &writeCoordinateCsvFile);
-  write(options.pdfFile, &writeReportPdf);
+  for (const WriteFailure& failure : {failureOf(text), failureOf(csv), pdf}) {
+    if (!failure) continue;
+    console.showMessage(*failure);
+    status = 1;
+  }
   return status;
 }
 
