@@ -76,6 +76,7 @@ class ChainFileReader {
     if (text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
       text.remove_prefix(kUtf8ByteOrderMark.size());
     }
+    reserveForLines(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     while (!text.empty()) {
       const std::size_t end = text.find('\n');
       readLine(text.substr(0, end));
@@ -86,6 +87,13 @@ class ChainFileReader {
   }
 
  private:
+  // No more triangles and names than lines: a long chain is read without moving them as they grow.
+  void reserveForLines(std::size_t lines) {
+    data_.triangles.reserve(std::min(lines, static_cast<std::size_t>(kMaxTriangles)));
+    data_.names.reserve(std::min(lines, static_cast<std::size_t>(kMaxTriangles) + 2));
+    nameLines_.reserve(data_.names.capacity());
+  }
+
   void readLine(std::string_view line) {
     ++lineNumber_;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
@@ -94,13 +102,14 @@ class ChainFileReader {
     }
     const FirstWord first = splitFirstWord(line);
     if (first.word.empty() || first.word.front() == kCommentMark) return;
+    // Most lines of a long chain are triangles; no keyword begins like a number.
+    if (beginsLikeNumber(first.word)) return readTriangle(line);
     if (first.word == kPointKeyword) return readPointName(first.rest);
     if (first.word == kGradeKeyword) return readGrade(first.rest);
     if (first.word == kMeanErrorKeyword) return readMeanError(first.rest);
     if (const std::optional<InputItem> item = knownValueNamed(first.word)) {
       return readKnownValue(*item, first.rest);
     }
-    if (beginsLikeNumber(first.word)) return readTriangle(line);
     refuse("不认识 " + inQuotes(first.word) +
            "。一行应当是一个已知值（例如 Xa 31250.000，名称是 Xa Ya Xb Yb Xc Yc Xd Yd Xe Ye Xf Yf "
            "Sa Sb Tag Ta TbG Tb Qa Qb）、一个点名（point 点名）或者一个三角形的三个角 A B C");
@@ -147,10 +156,15 @@ class ChainFileReader {
   void readTriangle(std::string_view line) {
     const int triangle = static_cast<int>(data_.triangles.size()) + 1;
     if (triangle > kMaxTriangles) refuse("三角形超过 100000 个");
-    const std::vector<std::string_view> words = splitWords(withoutComment(line));
-    if (words.size() != 3) {
-      refuse("一个三角形的一行必须正好有三个角 A B C，这一行有 " + std::to_string(words.size()) +
-             " 个");
+    std::array<std::string_view, 3> words;
+    std::size_t count = 0;
+    for (FirstWord next = splitFirstWord(withoutComment(line)); !next.word.empty();
+         next = splitFirstWord(next.rest)) {
+      if (count < words.size()) words[count] = next.word;
+      ++count;
+    }
+    if (count != words.size()) {
+      refuse("一个三角形的一行必须正好有三个角 A B C，这一行有 " + std::to_string(count) + " 个");
     }
     std::array<std::string, 3> typed;
     double degrees[3] = {0, 0, 0};

@@ -55,16 +55,6 @@ FirstWord splitFirstWord(std::string_view text) {
   return {text.substr(0, end), trimFileBlanks(text.substr(end))};
 }
 
-std::vector<std::string_view> splitWords(std::string_view text) {
-  std::vector<std::string_view> words;
-  words.reserve(3);  // a triangle's three angles
-  for (FirstWord next = splitFirstWord(text); !next.word.empty();
-       next = splitFirstWord(next.rest)) {
-    words.push_back(next.word);
-  }
-  return words;
-}
-
 std::string_view withoutComment(std::string_view text) {
   return text.substr(0, text.find(kCommentMark));
 }

@@ -13,7 +13,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace chainadj {
 
@@ -30,8 +29,6 @@ struct FirstWord {
   std::string_view rest;
 };
 FirstWord splitFirstWord(std::string_view text);
-// The blank-separated words of a text.
-std::vector<std::string_view> splitWords(std::string_view text);
 // The text up to its first comment mark.
 std::string_view withoutComment(std::string_view text);
 
