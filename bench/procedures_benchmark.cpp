@@ -4,7 +4,6 @@
 // second-group solution alone; the precision of every point; the results report with its text
 // and CSV.
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 #include <ostream>
 #include <streambuf>
@@ -13,6 +12,7 @@
 
 #include "adjust/normal_equations.h"
 #include "adjust/second_group_solution.h"
+#include "console/heap_warmup.h"
 #include "entry/chain_data_answers.h"
 #include "entry/chain_file_reader.h"
 #include "entry/chain_file_writer.h"
@@ -211,9 +211,7 @@ void registerWholeRuns() {
 int main(int argc, char** argv) {
   // Freed arrays stay in the heap for the next iteration, as chainadj-console keeps them: a
   // chain of 100 000 triangles then costs its work, not fresh pages from the system each time.
-  constexpr int kKeepFreedBytes = 1 << 30;
-  mallopt(M_MMAP_THRESHOLD, kKeepFreedBytes);
-  mallopt(M_TRIM_THRESHOLD, kKeepFreedBytes);
+  chainadj::keepFreedMemoryForReuse();
   chainadj::registerWholeRuns();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

@@ -1,12 +1,15 @@
 // chainadj-console: the chain adjustment driven from a terminal, a script or a data file.
-#include <malloc.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "console/command_line.h"
 #include "console/console_program.h"
+#include "console/heap_warmup.h"
 
 namespace {
 
@@ -17,19 +20,23 @@ constexpr int kUsageError = 2;
 constexpr std::size_t kOutputBufferBytes = std::size_t{1} << 16;
 char outputBuffer[kOutputBufferBytes];
 
-// The arrays of a long chain (some tens of MB) stay in the heap once freed and are reused from
-// there: giving them back to the system and taking fresh pages again costs a page fault per 4 KB.
-constexpr int kKeepFreedBytes = 1 << 30;
-
-void keepFreedMemoryForReuse() {
-  mallopt(M_MMAP_THRESHOLD, kKeepFreedBytes);
-  mallopt(M_TRIM_THRESHOLD, kKeepFreedBytes);
+// The size of what the run will read: the data file, or the typed answers when they come from a
+// file; 0 when it cannot be known beforehand (a terminal, a pipe).
+std::uintmax_t inputBytes(const chainadj::ConsoleOptions& options) {
+  if (options.dataFile) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(*options.dataFile, error);
+    return error ? 0 : size;
+  }
+  struct stat input {};
+  if (fstat(STDIN_FILENO, &input) != 0 || !S_ISREG(input.st_mode)) return 0;
+  return static_cast<std::uintmax_t>(input.st_size);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  keepFreedMemoryForReuse();
+  chainadj::keepFreedMemoryForReuse();
   std::ios::sync_with_stdio(false);
   std::cout.rdbuf()->pubsetbuf(outputBuffer, kOutputBufferBytes);
   const std::vector<std::string> arguments(argv + 1, argv + argc);
@@ -38,5 +45,6 @@ int main(int argc, char** argv) {
     std::cerr << "chainadj-console: " << parsed.error << "（--help 列出所有选项）\n";
     return kUsageError;
   }
+  const chainadj::HeapWarmup warmup(chainadj::warmHeapBytesFor(inputBytes(*parsed.options)));
   return chainadj::runConsoleProgram(*parsed.options, std::cin, std::cout);
 }
