@@ -1,6 +1,7 @@
 #include "state/display_format.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -27,13 +28,20 @@ constexpr std::array<std::uint64_t, kMostExactDecimals + 1> kPowersOfTen = {
     1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
 
 // |value| rounded to `decimals` as a whole number of units of the last decimal, ties to even,
-// worked out exactly: |value| = m 2^e with m below 2^53, so |value| 10^d = m 10^d 2^e, and for
-// e < 0 the part shifted out decides the rounding. Values of 2^53 and more are left to to_chars.
+// worked out exactly: |value| = m 2^(e - 53) with m below 2^53 (read from the bits of the double,
+// a subnormal one unnormalised), so |value| 10^d = m 10^d / 2^(53 - e), and the part shifted out
+// decides the rounding. Values of 2^53 and more (and inf and NaN) are left to to_chars.
 std::optional<std::uint64_t> roundedUnits(double value, int decimals) {
-  int exponent = 0;
-  const double fraction = std::frexp(std::fabs(value), &exponent);  // in [0.5, 1)
+  constexpr int kFractionBits = 52;
+  constexpr std::uint64_t kFractionMask = (std::uint64_t{1} << kFractionBits) - 1;
+  constexpr int kExponentMask = 0x7FF;
+  constexpr int kExponentBias = 1022;  // so that a normal |value| is m 2^(e - 53)
+  const auto bits = std::bit_cast<std::uint64_t>(value);
+  const int biased = static_cast<int>(bits >> kFractionBits) & kExponentMask;
+  std::uint64_t mantissa = bits & kFractionMask;
+  if (biased != 0) mantissa |= std::uint64_t{1} << kFractionBits;
+  const int exponent = (biased == 0 ? 1 : biased) - kExponentBias;
   if (exponent > 53 || decimals > kMostExactDecimals) return std::nullopt;
-  const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
   const Wide scaled =
       static_cast<Wide>(mantissa) * kPowersOfTen[static_cast<std::size_t>(decimals)];
   const int shift = 53 - exponent;  // |value| 10^d = scaled / 2^shift, shift >= 0
@@ -52,19 +60,19 @@ std::optional<std::uint64_t> roundedUnits(double value, int decimals) {
 // exact tie rounded to even, which is the rounding every box uses (and to_chars's).
 void appendFixed(double value, int decimals, std::string& out) {
   if (const std::optional<std::uint64_t> units = roundedUnits(value, decimals)) {
-    const std::uint64_t scale = kPowersOfTen[static_cast<std::size_t>(decimals)];
-    std::array<char, 32> digits;
+    // The digits of the units, the point put in before the last `decimals` of them.
+    std::array<char, 24> digits;
+    char* const end = std::to_chars(digits.data(), digits.data() + digits.size(), *units).ptr;
+    const auto count = static_cast<int>(end - digits.data());
     if (std::signbit(value)) out.push_back('-');
-    const auto whole = std::to_chars(digits.data(), digits.data() + digits.size(), *units / scale);
-    out.append(digits.data(), whole.ptr);
-    if (decimals > 0) {
-      out.push_back('.');
-      const std::size_t start = out.size();
-      out.append(static_cast<std::size_t>(decimals), '0');
-      std::uint64_t rest = *units % scale;
-      for (std::size_t k = out.size(); k > start && rest != 0; rest /= 10) {
-        out[--k] = static_cast<char>('0' + rest % 10);
-      }
+    if (count <= decimals) {
+      out += "0.";
+      out.append(static_cast<std::size_t>(decimals - count), '0');
+      out.append(digits.data(), end);
+    } else {
+      char* const point = end - decimals;
+      out.append(digits.data(), point);
+      if (decimals > 0) out.append(1, '.').append(point, end);
     }
     return;
   }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -200,6 +201,35 @@ TEST(ReadDms, TextThatIsNoNumberGivesNothing) {
   for (const char* text : {"abc", "45.30a", "1,5", "--1", ".", "e5", "inf", "nan"}) {
     EXPECT_FALSE(readDms(text)) << text;
   }
+}
+
+// Degrees and seconds are the doubles nearest their typed digits, as the standard library reads
+// decimal text: short and long fractions of a second, and degrees of many digits.
+TEST(ReadDms, DegreesAndSecondsAreTheNearestDoublesToTheirDigits) {
+  const auto standard = [](const std::string& text) {
+    double value = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+  };
+  std::mt19937_64 random(8122026);
+  std::uniform_int_distribution<int> digit(0, 9);
+  std::uniform_int_distribution<int> length(0, 16);
+  int compared = 0;
+  for (int k = 0; k < 20000; ++k) {
+    std::string degrees(static_cast<std::size_t>(1 + length(random)), '0');
+    std::string seconds = {static_cast<char>('0' + digit(random) % 6),
+                           static_cast<char>('0' + digit(random))};
+    std::string fraction(static_cast<std::size_t>(length(random)), '0');
+    for (char& ch : degrees) ch = static_cast<char>('0' + digit(random));
+    for (char& ch : fraction) ch = static_cast<char>('0' + digit(random));
+    const std::string typed = degrees + ".30" + seconds + fraction;
+    const std::optional<TypedDms> dms = readDms(typed);
+    ASSERT_TRUE(dms) << typed;
+    ASSERT_EQ(dms->degrees, standard(degrees)) << typed;
+    ASSERT_EQ(dms->seconds, standard(seconds + "." + fraction)) << typed;
+    ++compared;
+  }
+  EXPECT_EQ(compared, 20000);
 }
 
 // An exponent too long to hold must not leave the mantissa standing as if unscaled:

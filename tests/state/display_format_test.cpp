@@ -109,6 +109,11 @@ TEST(FormatMask, AgreesWithTheStandardFixedNotationEverywhere) {
   EXPECT_EQ(formatMask(0.125, "0.00"), "0.12");   // an exact tie goes to the even digit
   EXPECT_EQ(formatMask(0.375, "0.00"), "0.38");
   EXPECT_EQ(formatMask(1e300, "0.00").size(), 304u);  // beyond the exact range: the library's
+  // Either side of 2^53, where the exact range ends, and subnormal values.
+  EXPECT_EQ(formatMask(9007199254740991.0, "0.00"), "9007199254740991.00");
+  EXPECT_EQ(formatMask(9007199254740992.0, "0.00"), "9007199254740992.00");
+  EXPECT_EQ(formatMask(4.9e-324, "0.000000"), "0.000000");
+  EXPECT_EQ(formatMask(-2.2e-308, "0.00"), "0.00");
 }
 
 TEST(FormatWithUnit, AppendsTheUnitTextAsGiven) {
