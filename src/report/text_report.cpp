@@ -5,6 +5,7 @@
 #include "entry/whole_file.h"
 #include "report/report_format.h"
 #include "report/report_tables.h"
+#include "report/row_blocks.h"
 
 namespace chainadj {
 namespace {
@@ -23,12 +24,12 @@ void appendCell(const TableColumn& column, const std::string& cell, std::string&
   if (column.align == Align::Left) appendPadding(padding, line);
 }
 
-// Blanks at the end of a line (a left-aligned last column) are left out.
-void endLine(std::string& line, std::ostream& out) {
-  const std::size_t end = line.find_last_not_of(' ');
-  line.erase(end == std::string::npos ? 0 : end + 1);
-  line += '\n';
-  out << line;
+// Ends the line that starts at `start` of `text`. Blanks at its end (a left-aligned last column)
+// are left out.
+void endLine(std::string& text, std::size_t start) {
+  const std::size_t end = text.find_last_not_of(' ');
+  text.erase(end == std::string::npos || end < start ? start : end + 1);
+  text += '\n';
 }
 
 void writeUnderlined(const std::string& text, char rule, std::ostream& out) {
@@ -41,31 +42,43 @@ void writeHeader(const ReportTable& table, std::string& line, std::ostream& out)
     if (c > 0) line += kColumnGap;
     appendCell(table.columns[c], table.columns[c].header, line);
   }
-  endLine(line, out);
+  endLine(line, 0);
+  out << line;
   line.clear();
   for (std::size_t c = 0; c < table.columns.size(); ++c) {
     if (c > 0) line += kColumnGap;
     line.append(static_cast<std::size_t>(table.columns[c].width), '-');
   }
-  endLine(line, out);
+  endLine(line, 0);
+  out << line;
+}
+
+// The lines of rows first..last-1, each ended, appended to `text`.
+void appendRows(const ReportTable& table, std::size_t first, std::size_t last, std::string& text) {
+  std::string cell;
+  for (std::size_t row = first; row < last; ++row) {
+    const std::size_t start = text.size();
+    for (std::size_t c = 0; c < table.columns.size(); ++c) {
+      if (c > 0) text += kColumnGap;
+      cell.clear();
+      table.cell(row, c, cell);
+      appendCell(table.columns[c], cell, text);
+    }
+    endLine(text, start);
+  }
 }
 
 void writeTable(const ReportTable& table, std::ostream& out) {
   writeUnderlined(table.title, '-', out);
-  std::string line;
-  std::string cell;
   if (table.rows > 0) {
+    std::string line;
     writeHeader(table, line, out);
-    for (std::size_t row = 0; row < table.rows; ++row) {
-      line.clear();
-      for (std::size_t c = 0; c < table.columns.size(); ++c) {
-        if (c > 0) line += kColumnGap;
-        cell.clear();
-        table.cell(row, c, cell);
-        appendCell(table.columns[c], cell, line);
-      }
-      endLine(line, out);
-    }
+    writeRowBlocks(
+        table.rows,
+        [&table](std::size_t first, std::size_t last, std::string& text) {
+          appendRows(table, first, last, text);
+        },
+        out);
   }
   if (!table.note.empty()) out << table.note << '\n';
   out << '\n';
