@@ -1,5 +1,9 @@
 // Writing a file whole: the text goes to PATH.part first and replaces the file at PATH only once
 // it is complete, so that a failed write never leaves half a file where a good one was.
+//
+// A PATH that is no plain file (a device such as /dev/null or /dev/stdout, a named pipe, a
+// symbolic link) is written straight through: a file put in its place would destroy the device,
+// the pipe or the link.
 #pragma once
 
 #include <functional>
