@@ -1,4 +1,5 @@
 // chainadj-console: the chain adjustment driven from a terminal, a script or a data file.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,11 +34,23 @@ std::uintmax_t inputBytes(const chainadj::ConsoleOptions& options) {
   return static_cast<std::uintmax_t>(input.st_size);
 }
 
+// A pipe holds 64 KB by default: a long chain's 128 MB of lines would wait for the reader at
+// every 64 KB. The largest pipe an ordinary user may ask for (1 MB unless the system says
+// otherwise) lets this side write on while the other reads.
+constexpr int kOutputPipeBytes = 1 << 20;
+
+void widenOutputPipe() {
+  struct stat output {};
+  if (fstat(STDOUT_FILENO, &output) != 0 || !S_ISFIFO(output.st_mode)) return;
+  fcntl(STDOUT_FILENO, F_SETPIPE_SZ, kOutputPipeBytes);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   chainadj::keepFreedMemoryForReuse();
   std::ios::sync_with_stdio(false);
+  widenOutputPipe();
   std::cout.rdbuf()->pubsetbuf(outputBuffer, kOutputBufferBytes);
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   const chainadj::ParsedCommandLine parsed = chainadj::parseCommandLine(arguments);
