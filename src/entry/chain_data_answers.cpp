@@ -15,9 +15,25 @@ struct PromptMeaning {
   InputItem item = InputItem::Xa;  // for Value
 };
 
+// The prompts are long (a confirmation some 150 bytes) and a run asks six of them a triangle:
+// a few bytes spread over the text tell them apart, and two prompts that hash alike only cost a
+// comparison of their texts.
+struct SampledTextHash {
+  static constexpr std::size_t kSamples = 8;
+  std::size_t operator()(const std::string& text) const {
+    std::size_t hash = text.size();
+    if (text.empty()) return hash;
+    for (std::size_t k = 0; k < kSamples; ++k) {
+      hash = hash * 131 + static_cast<unsigned char>(text[text.size() * k / kSamples]);
+    }
+    return hash;
+  }
+};
+using PromptMeanings = std::unordered_map<std::string, PromptMeaning, SampledTextHash>;
+
 // Every prompt of a run that a data file answers, by its text.
-std::unordered_map<std::string, PromptMeaning> promptMeanings() {
-  std::unordered_map<std::string, PromptMeaning> meanings;
+PromptMeanings promptMeanings() {
+  PromptMeanings meanings;
   meanings[kTriangleCountPrompt] = {PromptRole::TriangleCount};
   meanings[kListingPrompt] = {PromptRole::Listing};
   for (const char* name : {kNamePromptA, kNamePromptB, kNamePromptC, kNamePromptD,
@@ -42,7 +58,7 @@ ChainDataAnswers::ChainDataAnswers(ChainData data, ListingAnswers listing)
     : data_(std::move(data)), listing_(listing) {}
 
 std::optional<std::string> ChainDataAnswers::answer(const std::string& prompt) {
-  static const std::unordered_map<std::string, PromptMeaning> meanings = promptMeanings();
+  static const PromptMeanings meanings = promptMeanings();
   const auto found = meanings.find(prompt);
   if (found == meanings.end()) return std::nullopt;
   const PromptMeaning& meaning = found->second;
