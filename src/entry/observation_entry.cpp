@@ -61,6 +61,10 @@ bool ObservationEntry::takeTriangleCount() {
       platform_.setText(box::kTriangleCount, std::string(kTriangleCountEchoStart) + answer + kTriangleCountEchoEnd);
       chain_.n = static_cast<int>(*value);
       chain_.createArrays(chain_.n);
+      if (record_ != nullptr) {
+        record_->triangles.reserve(static_cast<std::size_t>(chain_.n));
+        record_->names.reserve(static_cast<std::size_t>(chain_.n) + 2);
+      }
       chain_.rho = kRhoRadiansPerDegree;
       return true;
     }
@@ -209,11 +213,15 @@ void ObservationEntry::takeTriangles() {
   for (int i = 1; i <= chain_.n; ++i) takeTriangle(i);
 }
 
+const std::string& ObservationEntry::triangleCaption(std::string_view words, int i) {
+  caption_.assign(words).append(std::to_string(i)).push_back(')');
+  return caption_;
+}
+
 void ObservationEntry::takeTriangle(int i) {
   const auto k = static_cast<std::size_t>(i);
-  const std::string index = std::to_string(i) + ")";
 
-  platform_.setLabel(label::kAngleA, "求距角 A(" + index);
+  platform_.setLabel(label::kAngleA, triangleCaption("求距角 A(", i));
   platform_.setText(box::kAngleA, "");
   const Answer a = take(InputItem::A, [&] {
     platform_.setText(box::kAngleB, "");
@@ -222,12 +230,12 @@ void ObservationEntry::takeTriangle(int i) {
   });
   chain_.A[k] = typedAngleDegrees(a);
   platform_.setText(box::kAngleB, "");
-  platform_.setLabel12(label::kAngleBElement, "前进角 B(" + index);
+  platform_.setLabel12(label::kAngleBElement, triangleCaption("前进角 B(", i));
 
   const Answer b = take(InputItem::B);
   chain_.B[k] = typedAngleDegrees(b);
   platform_.setText(box::kAngleC, "");
-  platform_.setLabel12(label::kAngleCElement, "间隔角 C(" + index);
+  platform_.setLabel12(label::kAngleCElement, triangleCaption("间隔角 C(", i));
 
   const Answer c = take(InputItem::C);
   chain_.C[k] = signedAngle(c, chain_.Sg[k]);
@@ -239,7 +247,7 @@ void ObservationEntry::distributeClosure(int i) {
   const auto k = static_cast<std::size_t>(i);
   const double w = chain_.A[k] + chain_.B[k] + chain_.C[k] - 180.0;  // degrees
   const bool usable = closureLeavesAnglesUsable(chain_.A[k], chain_.B[k], chain_.C[k]);
-  platform_.setLabel(label::kTriangleClosure, "三角形闭合差 w(" + std::to_string(i) + ")");
+  platform_.setLabel(label::kTriangleClosure, triangleCaption("三角形闭合差 w(", i));
   chain_.w[k] = kSecondsPerDegree * w;
   showValue(platform_, box::kTriangleClosure, chain_.w[k], kSecondsFormat);
   chain_.WW += w * w / 3.0;

@@ -4,6 +4,9 @@
 // the side-condition coefficients).
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "entry/chain_data.h"
 #include "entry/prompt_confirm.h"
 #include "state/chain_state.h"
@@ -44,11 +47,15 @@ class ObservationEntry {
   // Prompt-and-confirm for one value, the accepted answer recorded.
   Answer take(InputItem item, const std::function<void()>& afterFirstEcho = {});
   double number(InputItem item) { return take(item).value; }
+  // The caption of an element of triangle i: its words, then i and ")".
+  const std::string& triangleCaption(std::string_view words, int i);
 
   ChainState& chain_;
   RunFlags& flags_;
   Platform& platform_;
   ChainData* record_;
+  // A long chain shows four captions a triangle: they are made in this one buffer.
+  std::string caption_;
 };
 
 }  // namespace chainadj
