@@ -35,8 +35,11 @@ void keepFreedMemoryForReuse() {
   mallopt(M_TRIM_THRESHOLD, kKeepFreedBytes);
 }
 
-std::size_t warmHeapBytesFor(std::uintmax_t inputBytes) {
-  const std::uintmax_t bytes = inputBytes * kHeapBytesPerInputByte;
+std::size_t warmHeapBytesFor(std::uintmax_t inputBytes, bool withResults) {
+  const std::uintmax_t perInputByte =
+      kRunHeapBytesPerInputByte + (withResults ? kResultsHeapBytesPerInputByte : 0);
+  const std::uintmax_t bytes = std::min(inputBytes, std::uintmax_t{kLargestWarmHeapBytes}) *
+                               perInputByte;
   if (bytes < kSmallestWarmHeapBytes) return 0;
   return static_cast<std::size_t>(std::min<std::uintmax_t>(bytes, kLargestWarmHeapBytes));
 }

@@ -20,17 +20,19 @@ namespace chainadj {
 // Called once, before anything is allocated; the warm-up relies on it.
 void keepFreedMemoryForReuse();
 
-// Heap bytes a run needs per byte of its input (a data file, or the typed answers): a chain of
-// 100 000 triangles is a data file of 6 MB and its run with the report takes some 80 MB.
-inline constexpr std::size_t kHeapBytesPerInputByte = 12;
+// Heap bytes a run needs per byte of its input (a data file, or the typed answers), and the more
+// its results files need: a chain of 100 000 triangles is some 6 MB of input, its run takes some
+// 48 MB of heap and the report and CSV another 24 MB.
+inline constexpr std::size_t kRunHeapBytesPerInputByte = 8;
+inline constexpr std::size_t kResultsHeapBytesPerInputByte = 4;
 // Below this a run is over before a warm-up would pay (a chain of some 20 000 triangles).
 inline constexpr std::size_t kSmallestWarmHeapBytes = std::size_t{16} << 20;
 // The largest chain needs no more.
 inline constexpr std::size_t kLargestWarmHeapBytes = std::size_t{96} << 20;
 
-// The heap expected for an input of `inputBytes`: 0 when it is too small to warm, at most
-// kLargestWarmHeapBytes.
-std::size_t warmHeapBytesFor(std::uintmax_t inputBytes);
+// The heap expected for an input of `inputBytes`, with results files or without: 0 when it is too
+// small to warm, at most kLargestWarmHeapBytes.
+std::size_t warmHeapBytesFor(std::uintmax_t inputBytes, bool withResults);
 
 class HeapWarmup {
  public:

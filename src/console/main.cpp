@@ -58,6 +58,8 @@ int main(int argc, char** argv) {
     std::cerr << "chainadj-console: " << parsed.error << "（--help 列出所有选项）\n";
     return kUsageError;
   }
-  const chainadj::HeapWarmup warmup(chainadj::warmHeapBytesFor(inputBytes(*parsed.options)));
-  return chainadj::runConsoleProgram(*parsed.options, std::cin, std::cout);
+  const chainadj::ConsoleOptions& options = *parsed.options;
+  const bool withResults = options.reportFile || options.csvFile || options.pdfFile;
+  const chainadj::HeapWarmup warmup(chainadj::warmHeapBytesFor(inputBytes(options), withResults));
+  return chainadj::runConsoleProgram(options, std::cin, std::cout);
 }

@@ -12,14 +12,16 @@ namespace {
 constexpr std::uintmax_t kMegabyte = 1 << 20;
 
 TEST(HeapWarmup, TheHeapWarmedGrowsWithTheInputBetweenItsBounds) {
-  EXPECT_EQ(warmHeapBytesFor(0), 0u);
+  EXPECT_EQ(warmHeapBytesFor(0, true), 0u);
   // A chain of a few thousand triangles is over before a warm-up would pay.
-  EXPECT_EQ(warmHeapBytesFor(kMegabyte), 0u);
-  EXPECT_EQ(warmHeapBytesFor(2 * kMegabyte), 24 * kMegabyte);
-  // The data file of 100 000 triangles (6 MB) and anything larger.
-  EXPECT_EQ(warmHeapBytesFor(6 * kMegabyte), 72 * kMegabyte);
-  EXPECT_EQ(warmHeapBytesFor(32 * kMegabyte), kLargestWarmHeapBytes);
-  EXPECT_EQ(warmHeapBytesFor(UINTMAX_MAX / 2), kLargestWarmHeapBytes);
+  EXPECT_EQ(warmHeapBytesFor(kMegabyte, true), 0u);
+  EXPECT_EQ(warmHeapBytesFor(2 * kMegabyte, false), 16 * kMegabyte);
+  EXPECT_EQ(warmHeapBytesFor(2 * kMegabyte, true), 24 * kMegabyte);
+  // The input of 100 000 triangles (6 MB), and anything larger, however large.
+  EXPECT_EQ(warmHeapBytesFor(6 * kMegabyte, false), 48 * kMegabyte);
+  EXPECT_EQ(warmHeapBytesFor(6 * kMegabyte, true), 72 * kMegabyte);
+  EXPECT_EQ(warmHeapBytesFor(32 * kMegabyte, false), kLargestWarmHeapBytes);
+  EXPECT_EQ(warmHeapBytesFor(UINTMAX_MAX, true), kLargestWarmHeapBytes);
 }
 
 // The run writes its arrays into the block while the other core still maps its pages: what it
