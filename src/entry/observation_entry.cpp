@@ -239,6 +239,7 @@ void ObservationEntry::takeTriangle(int i) {
 
   const Answer c = take(InputItem::C);
   chain_.C[k] = signedAngle(c, chain_.Sg[k]);
+  chain_.typed[k] = {typedAngleDegrees(a), typedAngleDegrees(b), typedAngleDegrees(c)};
   if (record_ != nullptr) record_->triangles.push_back({a.text, b.text, c.text});
   distributeClosure(i);
 }

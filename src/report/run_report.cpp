@@ -27,26 +27,20 @@ int distanceAngleVertex(const ChainPass& pass, int i) {
   return i == 1 ? 0 : pass.route[at(i - 1)];
 }
 
-ReportTriangle triangleOf(const ChainState& chain, const ChainPass& pass,
-                          const std::array<std::string, 3>& typed, int i) {
+ReportTriangle triangleOf(const ChainState& chain, const ChainPass& pass, int i) {
   ReportTriangle triangle;
   triangle.vertex = {distanceAngleVertex(pass, i), i + 1, pass.route[at(i)]};
-  for (int k = 0; k < kAnglesPerTriangle; ++k) {
-    triangle.observed[at(k)] = typedDegrees(typed[at(k)]);
-  }
+  triangle.observed = chain.typed[at(i)];
   triangle.adjusted = {chain.A[at(i)], chain.B[at(i)],
                        chain.C[at(i)] * static_cast<double>(chain.Sg[at(i)])};
   triangle.closure = chain.w[at(i)];
   return triangle;
 }
 
-std::vector<ReportTriangle> trianglesOf(const ChainState& chain, const ChainData& typed,
-                                        const ChainPass& pass) {
+std::vector<ReportTriangle> trianglesOf(const ChainState& chain, const ChainPass& pass) {
   std::vector<ReportTriangle> triangles;
   triangles.reserve(at(chain.n));
-  for (int i = 1; i <= chain.n; ++i) {
-    triangles.push_back(triangleOf(chain, pass, typed.triangles[at(i - 1)], i));
-  }
+  for (int i = 1; i <= chain.n; ++i) triangles.push_back(triangleOf(chain, pass, i));
   return triangles;
 }
 
@@ -151,7 +145,7 @@ RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, const Ch
     report.X[0] = chain.Xa;
     report.Y[0] = chain.Ya;
   }
-  report.triangles = trianglesOf(chain, typed, result.points);
+  report.triangles = trianglesOf(chain, result.points);
   report.conditions = conditionsOf(result);
   report.precision = precisionOf(result);
   report.firstListedPoint = result.firstListedPoint;

@@ -7,6 +7,7 @@
 // are 0; a pair with exactly one 0 is neither.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ struct ChainState {
   double Qa = 0, Qb = 0;  // orientation angles at A and B, signed decimal degrees
   double WW = 0;          // sum of w(i)^2 / 3 over the triangles, square degrees
 
+  // Triangle angles as typed, A(i), B(i) and C(i) (signed), decimal degrees, index 0..n (0
+  // unused): the observations the results report shows.
+  std::vector<std::array<double, 3>> typed;
   // Triangle angles after the closure pre-correction, decimal degrees, index 0..n (0 unused).
   // C(i) holds the absolute value; its sign is in Sg(i).
   std::vector<double> A, B, C;
