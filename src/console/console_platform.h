@@ -59,7 +59,7 @@ class ConsolePlatform : public Platform {
   void writeLine(std::string_view kind, int number, std::string_view close, std::string_view text);
 
   // Lines gather here and go to the output stream in blocks of this size.
-  static constexpr std::size_t kPendingBytes = std::size_t{1} << 16;
+  static constexpr std::size_t kPendingBytes = std::size_t{1} << 18;
   void writePending();
 
   std::istream& in_;
