@@ -1,11 +1,14 @@
 #include "console/console_program.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <future>
 #include <istream>
 #include <ostream>
+#include <set>
 #include <sstream>
+#include <vector>
 
 #include "console/console_platform.h"
 #include "entry/chain_data_answers.h"
@@ -58,13 +61,37 @@ WriteFailure writeOneResult(ResultWriter writer, const RunReport& report,
   return std::nullopt;
 }
 
-// The text report and the CSV file of a long chain take about equally long and share nothing:
-// each is written on a thread of its own.
+// The results files asked for, in the order of the options.
+std::vector<std::string> askedResultFiles(const ConsoleOptions& options) {
+  std::vector<std::string> files;
+  for (const std::optional<std::string>& file :
+       {options.reportFile, options.csvFile, options.pdfFile}) {
+    if (file) files.push_back(*file);
+  }
+  return files;
+}
+
+// Results files are written side by side only when they cannot meet: each a plain file (or none
+// yet), each at a place of its own. The same file named twice, or a device or a pipe such as
+// /dev/stdout, is written in turn.
+bool writableSideBySide(const std::vector<std::string>& files) {
+  std::set<std::filesystem::path> places;
+  for (const std::string& file : files) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::symlink_status(file, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return false;
+    const std::filesystem::path place = std::filesystem::weakly_canonical(file, error);
+    if (error || !places.insert(place).second) return false;
+  }
+  return true;
+}
+
+// A results file written on a thread of its own (std::launch::async), or when its failure is
+// asked for (std::launch::deferred).
 std::future<WriteFailure> startWriting(const std::optional<std::string>& path, ResultWriter writer,
-                                       const RunReport& report) {
+                                       const RunReport& report, std::launch policy) {
   if (!path) return {};
-  return std::async(std::launch::async, writeOneResult, writer, std::cref(report),
-                    std::cref(*path));
+  return std::async(policy, writeOneResult, writer, std::cref(report), std::cref(*path));
 }
 
 WriteFailure failureOf(std::future<WriteFailure>& writing) {
@@ -73,6 +100,9 @@ WriteFailure failureOf(std::future<WriteFailure>& writing) {
 
 // Writes the results files asked for from the report of the last completed run; returns the exit
 // status of the writing. What could not be written is said in the order of the options' files.
+// The text report and the CSV file of a long chain take about equally long and share nothing:
+// each is written on a thread of its own where they cannot meet. The PDF is drawn by the window's
+// library, on this thread, last.
 int writeResults(const ConsoleOptions& options, const std::optional<RunReport>& report,
                  ConsolePlatform& console) {
   if (!wantsResults(options)) return 0;
@@ -80,13 +110,20 @@ int writeResults(const ConsoleOptions& options, const std::optional<RunReport>& 
     console.showMessage(kNoCompletedRunMessage);
     return 1;
   }
-  std::future<WriteFailure> text = startWriting(options.reportFile, &writeTextReportFile, *report);
-  std::future<WriteFailure> csv = startWriting(options.csvFile, &writeCoordinateCsvFile, *report);
-  // The PDF is drawn by the window's library, on this thread.
-  const WriteFailure pdf =
-      options.pdfFile ? writeOneResult(&writeReportPdf, *report, *options.pdfFile) : std::nullopt;
+  // What the run wrote comes first where a results file is the same stream (/dev/stdout).
+  console.flush();
+  const std::launch policy = writableSideBySide(askedResultFiles(options))
+                                 ? std::launch::async
+                                 : std::launch::deferred;
+  std::future<WriteFailure> text =
+      startWriting(options.reportFile, &writeTextReportFile, *report, policy);
+  std::future<WriteFailure> csv =
+      startWriting(options.csvFile, &writeCoordinateCsvFile, *report, policy);
+  std::future<WriteFailure> pdf =
+      startWriting(options.pdfFile, &writeReportPdf, *report, std::launch::deferred);
   int status = 0;
-  for (const WriteFailure& failure : {failureOf(text), failureOf(csv), pdf}) {
+  for (std::future<WriteFailure>* writing : {&text, &csv, &pdf}) {
+    const WriteFailure failure = failureOf(*writing);
     if (!failure) continue;
     console.showMessage(*failure);
     status = 1;

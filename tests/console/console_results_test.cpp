@@ -113,6 +113,23 @@ TEST(ConsoleResults, AResultsFileThatCannotBeWrittenIsReported) {
   EXPECT_EQ(contents(csv.path()), kExampleCsv);
 }
 
+// Files that would meet are written in turn: the same file named twice, directly or through a
+// symbolic link, ends up holding the CSV (written after the report) whole, never the two mixed.
+TEST(ConsoleResults, TheSameFileNamedTwiceHoldsTheLastOfThemWhole) {
+  const TemporaryFile shared("", ".txt");
+  const std::string link = shared.path() + ".link";
+  std::filesystem::create_symlink(shared.path(), link);
+  for (const std::string& path : {shared.path(), link}) {
+    ConsoleOptions options = exampleRun();
+    options.reportFile = path;
+    options.csvFile = path;
+    EXPECT_EQ(runProgram(options).status, 0) << path;
+    EXPECT_EQ(contents(shared.path()), kExampleCsv) << path;
+  }
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  std::filesystem::remove(link);
+}
+
 // The settings line of the report for the settings the run is checked with.
 std::string settingsLine(const char* grade, const char* mBeta, const char* limit,
                          const char* mAlpha, const char* mBase) {
