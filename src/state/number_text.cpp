@@ -78,8 +78,9 @@ bool isNumberGrammar(std::string_view text) {
 
 std::optional<std::string> normalizedNumberText(std::string_view answer) {
   // Answers are nearly always plain ASCII already: only the others are copied twice.
-  const std::string converted = plainAscii(answer) ? std::string() : toAsciiForms(answer);
-  const std::string_view text = trimBlanks(plainAscii(answer) ? answer : converted);
+  const bool ascii = plainAscii(answer);
+  const std::string converted = ascii ? std::string() : toAsciiForms(answer);
+  const std::string_view text = trimBlanks(ascii ? answer : std::string_view(converted));
   if (!text.empty() && !isNumberGrammar(text)) return std::nullopt;
   return std::string(text);
 }
