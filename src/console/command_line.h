@@ -21,6 +21,9 @@ struct ConsoleOptions {
   // over the data file's lines grade and m_beta, which are over the defaults.
   QualitySettingsLayer quality;
   bool help = false;                        // --help, -h
+
+  // Whether any results file is asked for.
+  bool wantsResults() const { return reportFile || csvFile || pdfFile; }
 };
 
 // The options, or the Chinese message that says what is wrong with the command line.

@@ -43,10 +43,6 @@ int saveLastRun(const RunDriver& driver, ConsolePlatform& console, const std::st
   return 0;
 }
 
-bool wantsResults(const ConsoleOptions& options) {
-  return options.reportFile || options.csvFile || options.pdfFile;
-}
-
 using ResultWriter = void (*)(const RunReport& report, const std::string& path);
 // What writing one results file has to say: why it could not be written, or nothing.
 using WriteFailure = std::optional<std::string>;
@@ -105,7 +101,7 @@ WriteFailure failureOf(std::future<WriteFailure>& writing) {
 // library, on this thread, last.
 int writeResults(const ConsoleOptions& options, const std::optional<RunReport>& report,
                  ConsolePlatform& console) {
-  if (!wantsResults(options)) return 0;
+  if (!options.wantsResults()) return 0;
   if (!report) {
     console.showMessage(kNoCompletedRunMessage);
     return 1;
@@ -166,7 +162,7 @@ int runDataFile(const ConsoleOptions& options, std::ostream& out) {
   const QualitySettings settings = overlaid(overlaid(QualitySettings{}, qualityLayerOf(reserved)),
                                             options.quality);
   std::optional<RunReport> report;
-  if (wantsResults(options) && driver.lastRunCompleted()) report = makeRunReport(driver, settings);
+  if (options.wantsResults() && driver.lastRunCompleted()) report = makeRunReport(driver, settings);
   return std::max(status, writeResults(options, report, console));
 }
 
@@ -177,7 +173,7 @@ int runTypedSession(const ConsoleOptions& options, std::istream& in, std::ostrea
   std::optional<RunReport> lastCompleted;
   const QualitySettings settings = overlaid(QualitySettings{}, options.quality);
   const auto keepReport = [&](const RunDriver& completed) {
-    if (wantsResults(options)) lastCompleted = makeRunReport(completed, settings);
+    if (options.wantsResults()) lastCompleted = makeRunReport(completed, settings);
   };
   int status = runSession(console, driver, keepReport);
   if (options.saveDataFile) {

@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     return kUsageError;
   }
   const chainadj::ConsoleOptions& options = *parsed.options;
-  const bool withResults = options.reportFile || options.csvFile || options.pdfFile;
-  const chainadj::HeapWarmup warmup(chainadj::warmHeapBytesFor(inputBytes(options), withResults));
+  const chainadj::HeapWarmup warmup(
+      chainadj::warmHeapBytesFor(inputBytes(options), options.wantsResults()));
   return chainadj::runConsoleProgram(options, std::cin, std::cout);
 }
