@@ -12,16 +12,16 @@ namespace {
 
 constexpr const char* kColumnGap = "  ";
 
-void appendPadding(int columns, std::string& line) {
-  if (columns > 0) line.append(static_cast<std::size_t>(columns), ' ');
-}
-
-// The cell in its column: padded to the column's width on the side away from its alignment.
-void appendCell(const TableColumn& column, const std::string& cell, std::string& line) {
-  const int padding = column.width - displayWidth(cell);
-  if (column.align == Align::Right) appendPadding(padding, line);
-  line += cell;
-  if (column.align == Align::Left) appendPadding(padding, line);
+// Pads the cell that starts at `cellStart` of `line` (its end) to its column's width, on the
+// side away from its alignment.
+void padCell(const TableColumn& column, std::size_t cellStart, std::string& line) {
+  const int padding = column.width - displayWidth(std::string_view(line).substr(cellStart));
+  if (padding <= 0) return;
+  if (column.align == Align::Right) {
+    line.insert(cellStart, static_cast<std::size_t>(padding), ' ');
+  } else {
+    line.append(static_cast<std::size_t>(padding), ' ');
+  }
 }
 
 // Ends the line that starts at `start` of `text`. Blanks at its end (a left-aligned last column)
@@ -40,7 +40,9 @@ void writeHeader(const ReportTable& table, std::string& line, std::ostream& out)
   line.clear();
   for (std::size_t c = 0; c < table.columns.size(); ++c) {
     if (c > 0) line += kColumnGap;
-    appendCell(table.columns[c], table.columns[c].header, line);
+    const std::size_t cellStart = line.size();
+    line += table.columns[c].header;
+    padCell(table.columns[c], cellStart, line);
   }
   endLine(line, 0);
   out << line;
@@ -53,16 +55,16 @@ void writeHeader(const ReportTable& table, std::string& line, std::ostream& out)
   out << line;
 }
 
-// The lines of rows first..last-1, each ended, appended to `text`.
+// The lines of rows first..last-1, each ended, appended to `text`. A cell is written in place,
+// then padded.
 void appendRows(const ReportTable& table, std::size_t first, std::size_t last, std::string& text) {
-  std::string cell;
   for (std::size_t row = first; row < last; ++row) {
     const std::size_t start = text.size();
     for (std::size_t c = 0; c < table.columns.size(); ++c) {
       if (c > 0) text += kColumnGap;
-      cell.clear();
-      table.cell(row, c, cell);
-      appendCell(table.columns[c], cell, text);
+      const std::size_t cellStart = text.size();
+      table.cell(row, c, text);
+      padCell(table.columns[c], cellStart, text);
     }
     endLine(text, start);
   }
