@@ -17,12 +17,6 @@ void removeQuietly(const std::string& path) {
   std::filesystem::remove(path, ignored);
 }
 
-bool isNoPlainFile(const std::string& path) {
-  std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::symlink_status(path, error);
-  return !error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status);
-}
-
 // Writes `path` through `write`; false when it could not be opened or written.
 bool writeFile(const std::string& path, const std::function<void(std::ostream&)>& write) {
   std::vector<char> buffer(kFileBufferBytes);
@@ -36,9 +30,15 @@ bool writeFile(const std::string& path, const std::function<void(std::ostream&)>
 
 }  // namespace
 
+bool isWrittenStraightThrough(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::symlink_status(path, error);
+  return !error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status);
+}
+
 void writeWholeFile(const std::string& path, const std::string& cannotWrite,
                     const std::function<void(std::ostream&)>& write) {
-  if (isNoPlainFile(path)) {
+  if (isWrittenStraightThrough(path)) {
     if (!writeFile(path, write)) throw ChainError(cannotWrite);
     return;
   }

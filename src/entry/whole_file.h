@@ -12,6 +12,10 @@
 
 namespace chainadj {
 
+// True for a PATH that is there and is no plain file (a device, a named pipe, a symbolic link):
+// it is written straight through. Every writer of a results file asks this.
+bool isWrittenStraightThrough(const std::string& path);
+
 // Writes the file through `write`, in large blocks; throws ChainError with `cannotWrite` when it
 // cannot be written (the partial file is removed and a file already at `path` is kept).
 void writeWholeFile(const std::string& path, const std::string& cannotWrite,

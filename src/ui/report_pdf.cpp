@@ -1,12 +1,14 @@
 #include "ui/report_pdf.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <cstdio>
 #include <memory>
 
+#include "entry/whole_file.h"
 #include "report/report_tables.h"
 #include "state/chain_error.h"
 #include "ui/report_pages.h"
@@ -44,18 +46,26 @@ void writeReportPdf(const RunReport& report, const std::string& path) {
   if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
     throw ChainError(cannotWrite);
   }
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) throw ChainError(cannotWrite);
+  // A plain file is replaced only once the PDF is complete; a device, a named pipe or a link is
+  // written straight through, so that it stays what it is.
+  const QString name = QString::fromStdString(path);
+  const bool straightThrough = isWrittenStraightThrough(path);
+  const std::unique_ptr<QFileDevice> file =
+      straightThrough ? std::unique_ptr<QFileDevice>(std::make_unique<QFile>(name))
+                      : std::unique_ptr<QFileDevice>(std::make_unique<QSaveFile>(name));
+  if (!file->open(QIODevice::WriteOnly)) throw ChainError(cannotWrite);
   bool painted = false;
   {
-    QPdfWriter writer(&file);
+    QPdfWriter writer(file.get());
     writer.setResolution(kPdfResolution);
     writer.setTitle(QString::fromUtf8(kReportTitle));
     writer.setCreator(QStringLiteral("chainadj"));
     ui::useReportPageLayout(writer);
     painted = ui::paintReport(report, writer);
   }
-  if (!painted || !file.commit()) throw ChainError(cannotWrite);
+  const bool written = straightThrough ? file->flush() && file->error() == QFileDevice::NoError
+                                       : static_cast<QSaveFile&>(*file).commit();
+  if (!painted || !written) throw ChainError(cannotWrite);
 }
 
 }  // namespace chainadj

@@ -2,11 +2,13 @@
 // of the last completed run of a typed session, and the messages when there is none or a file
 // cannot be written.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 
 #include "console_run.h"
 
@@ -129,6 +131,27 @@ TEST(ConsoleResults, TheSameFileNamedTwiceHoldsTheLastOfThemWhole) {
   EXPECT_TRUE(std::filesystem::is_symlink(link));
   std::filesystem::remove(link);
 }
+
+#ifdef CHAINADJ_HAS_PDF
+// A PDF asked into a named pipe goes through it and the pipe stays a pipe (a PDF put in its place
+// would have replaced it, and /dev/null with it for root).
+TEST(ConsoleResults, APdfGoesThroughANamedPipeAndKeepsIt) {
+  const TemporaryFile pipe("", ".pipe");
+  std::filesystem::remove(pipe.path());
+  ASSERT_EQ(mkfifo(pipe.path().c_str(), 0600), 0);
+  std::string received;
+  std::thread reader([&] { received = contents(pipe.path()); });
+  ConsoleOptions options = exampleRun();
+  options.pdfFile = pipe.path();
+  EXPECT_EQ(runProgram(options).status, 0);
+  if (!std::filesystem::is_fifo(std::filesystem::symlink_status(pipe.path()))) {
+    reader.detach();  // it waits on the pipe that is gone
+    FAIL() << "the named pipe was replaced by a file";
+  }
+  reader.join();
+  EXPECT_EQ(received.rfind("%PDF-", 0), 0u);
+}
+#endif
 
 // The settings line of the report for the settings the run is checked with.
 std::string settingsLine(const char* grade, const char* mBeta, const char* limit,
