@@ -30,11 +30,18 @@ std::unique_ptr<QGuiApplication> offscreenApplicationIfNone() {
       std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
     }
   });
-  static int argc = 3;
+  // The application keeps argc and argv and takes the options it reads out of them: they are set
+  // again for every application, or the second one would look for a display.
   static char program[] = "chainadj";
   static char platformOption[] = "-platform";
   static char offscreen[] = "offscreen";
-  static char* argv[] = {program, platformOption, offscreen, nullptr};
+  static int argc;
+  static char* argv[4];
+  argc = 3;
+  argv[0] = program;
+  argv[1] = platformOption;
+  argv[2] = offscreen;
+  argv[3] = nullptr;
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
