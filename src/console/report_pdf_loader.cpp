@@ -14,7 +14,7 @@ namespace {
 
 struct LoadedEntry {
   PdfModuleEntry entry = nullptr;
-  std::string failure;  // what the loader said of the last place tried
+  std::string failure;  // what the loader said of each place tried, "；" between them
 };
 
 std::vector<std::filesystem::path> modulePlaces() {
@@ -22,8 +22,9 @@ std::vector<std::filesystem::path> modulePlaces() {
   std::error_code error;
   const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
   if (!error) {
-    places.push_back(
-        (program.parent_path() / CHAINADJ_PDF_MODULE_FROM_BINDIR / kPdfModuleFile).lexically_normal());
+    const std::filesystem::path installed =
+        program.parent_path() / CHAINADJ_PDF_MODULE_FROM_BINDIR / kPdfModuleFile;
+    places.push_back(installed.lexically_normal());
   }
   places.emplace_back(CHAINADJ_PDF_MODULE_BUILT);
   return places;
@@ -40,7 +41,8 @@ LoadedEntry loadEntry() {
       return loaded;
     }
     const char* failure = dlerror();
-    loaded.failure = failure != nullptr ? failure : place.string();
+    if (!loaded.failure.empty()) loaded.failure += "；";
+    loaded.failure += failure != nullptr ? failure : place.string();
   }
   return loaded;
 }
