@@ -15,6 +15,7 @@
 #include "entry/chain_file_reader.h"
 #include "entry/chain_file_writer.h"
 #include "entry/run_driver.h"
+#include "entry/whole_file.h"
 #include "report/coordinate_csv.h"
 #include "report/run_report.h"
 #include "report/text_report.h"
@@ -73,9 +74,8 @@ std::vector<std::string> askedResultFiles(const ConsoleOptions& options) {
 bool writableSideBySide(const std::vector<std::string>& files) {
   std::set<std::filesystem::path> places;
   for (const std::string& file : files) {
+    if (isWrittenStraightThrough(file)) return false;
     std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::symlink_status(file, error);
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) return false;
     const std::filesystem::path place = std::filesystem::weakly_canonical(file, error);
     if (error || !places.insert(place).second) return false;
   }
