@@ -33,7 +33,7 @@ int writeConsoleInput(const testing::ChainAnswers& answers) {
     if (answer) std::cout << *answer << '\n';
     return answer;
   });
-  if (RunDriver(recorder).Command1_Click() != RunOutcome::Adjusted) return 1;
+  if (RunDriver(recorder).runOnce() != RunOutcome::Adjusted) return 1;
   std::cout << "2\n";
   return 0;
 }

@@ -43,7 +43,7 @@ class SilentPlatform : public Platform {
 class ReplayPlatform : public SilentPlatform {
  public:
   explicit ReplayPlatform(const std::vector<std::string>& answers) : answers_(answers) {}
-  std::optional<std::string> ask(const std::string&) override {
+  std::optional<std::string> ask(const std::string&, const PromptKey&) override {
     if (next_ == answers_.size()) return std::nullopt;
     return answers_[next_++];
   }
@@ -66,7 +66,7 @@ std::vector<std::string> typedAnswers(KnownKind kind, int triangles) {
     if (answer) answers.push_back(*answer);
     return answer;
   });
-  RunDriver(recorder).Command1_Click();
+  RunDriver(recorder).runOnce();
   return answers;
 }
 
@@ -76,7 +76,7 @@ void BM_WholeRun(benchmark::State& state, KnownKind kind) {
   for (auto _ : state) {
     ReplayPlatform platform(answers);
     RunDriver driver(platform);
-    if (driver.Command1_Click() != RunOutcome::Adjusted) state.SkipWithError("not adjusted");
+    if (driver.runOnce() != RunOutcome::Adjusted) state.SkipWithError("not adjusted");
     benchmark::DoNotOptimize(driver.chain().S.data());
   }
   state.counters["per_triangle"] = benchmark::Counter(
@@ -87,8 +87,8 @@ void BM_WholeRun(benchmark::State& state, KnownKind kind) {
 class FileAnsweredPlatform : public SilentPlatform {
  public:
   explicit FileAnsweredPlatform(AnswerSource& file) : file_(file) {}
-  std::optional<std::string> ask(const std::string& prompt) override {
-    return file_.answer(prompt);
+  std::optional<std::string> ask(const std::string&, const PromptKey& key) override {
+    return file_.answer(key);
   }
 
  private:
@@ -112,7 +112,7 @@ void BM_DataFileRun(benchmark::State& state) {
     ChainDataAnswers answers(parseChainData(text), ListingAnswers::Answered);
     FileAnsweredPlatform platform(answers);
     RunDriver driver(platform);
-    if (driver.Command1_Click() != RunOutcome::Adjusted) state.SkipWithError("not adjusted");
+    if (driver.runOnce() != RunOutcome::Adjusted) state.SkipWithError("not adjusted");
   }
   state.counters["per_triangle"] = benchmark::Counter(
       triangles, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
@@ -125,7 +125,7 @@ void BM_PointPrecision(benchmark::State& state) {
   const std::vector<std::string> answers = typedAnswers(KnownKind::FullFromA, triangles);
   ReplayPlatform platform(answers);
   RunDriver driver(platform);
-  if (driver.Command1_Click() != RunOutcome::Adjusted) state.SkipWithError("not adjusted");
+  if (driver.runOnce() != RunOutcome::Adjusted) state.SkipWithError("not adjusted");
   for (auto _ : state) {
     benchmark::DoNotOptimize(pointPrecisions(driver.chain(), driver.lastResult()).data());
   }
@@ -159,7 +159,7 @@ void BM_ResultsReport(benchmark::State& state) {
   const std::vector<std::string> answers = typedAnswers(KnownKind::FullFromA, triangles);
   ReplayPlatform platform(answers);
   RunDriver driver(platform);
-  if (driver.Command1_Click() != RunOutcome::Adjusted) state.SkipWithError("not adjusted");
+  if (driver.runOnce() != RunOutcome::Adjusted) state.SkipWithError("not adjusted");
   CountingBuffer buffer;
   std::ostream out(&buffer);
   for (auto _ : state) {

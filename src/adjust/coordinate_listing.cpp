@@ -23,7 +23,7 @@ void listCoordinates(Platform& platform, const std::vector<std::string>& names,
   const std::string prompt = kListingPrompt;
   for (int j = first; j <= last; ++j) {
     const auto k = static_cast<std::size_t>(j);
-    askOrEnd(platform, prompt);
+    askOrEnd(platform, prompt, PromptKey::listing(j));
     showPoint(platform, names[k], points.X[k], points.Y[k], j, namePrefix);
   }
 }

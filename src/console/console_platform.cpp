@@ -60,10 +60,10 @@ void ConsolePlatform::setLabel12(int element, const std::string& caption) {
   writeLine("Label12(", element, "): ", caption);
 }
 
-std::optional<std::string> ConsolePlatform::ask(const std::string& prompt) {
+std::optional<std::string> ConsolePlatform::ask(const std::string& prompt, const PromptKey& key) {
   writeLine("? ", prompt);
   if (source_ != nullptr) {
-    if (std::optional<std::string> answer = source_->answer(prompt)) return answer;
+    if (std::optional<std::string> answer = source_->answer(key)) return answer;
   }
   std::optional<std::string> answer = readLine();
   if (answer == kStopLine) throw RunStopped();
@@ -94,14 +94,14 @@ int runSession(ConsolePlatform& console, RunDriver& driver,
                const std::function<void(const RunDriver&)>& completed) {
   while (std::optional<std::string> command = console.readLine()) {
     if (*command == "1") {
-      const RunOutcome outcome = driver.Command1_Click();
+      const RunOutcome outcome = driver.runOnce();
       if (outcome == RunOutcome::ProgramEnding) {
         console.showMessage(kInputEndedMessage);
         return 1;
       }
       if (outcome == RunOutcome::Adjusted && completed) completed(driver);
     } else if (*command == "2") {
-      driver.Command2_Click();
+      driver.endProgram();
     }
     if (console.ended()) break;
   }

@@ -37,12 +37,12 @@ class ConsolePlatform : public Platform {
   void setText(int box, const std::string& text) override;
   void setLabel(int label, const std::string& caption) override;
   void setLabel12(int element, const std::string& caption) override;
-  std::optional<std::string> ask(const std::string& prompt) override;
+  std::optional<std::string> ask(const std::string& prompt, const PromptKey& key) override;
   void showMessage(const std::string& message) override;
   void endProgram() override { ended_ = true; }
 
-  // Prompts are offered to `source` first (nullptr: none); what it leaves unanswered is read
-  // from the input. The "? " line is written either way.
+  // Prompts are offered to `source` first, by their keys (nullptr: none); what it leaves
+  // unanswered is read from the input. The "? " line is written either way.
   void answerFrom(AnswerSource* source) { source_ = source; }
 
   // Everything written so far, out to the output and flushed.

@@ -141,7 +141,7 @@ std::optional<RunOutcome> runFile(const std::string& path, ConsolePlatform& cons
   keepReservedLines(reserved, data);
   ChainDataAnswers answers(std::move(data), ListingAnswers::Answered);
   console.answerFrom(&answers);
-  const RunOutcome outcome = driver.Command1_Click();
+  const RunOutcome outcome = driver.runOnce();
   console.answerFrom(nullptr);
   return outcome;
 }

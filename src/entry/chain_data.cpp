@@ -15,12 +15,10 @@ double ChainData::number(InputItem item) const { return parseNumber(value(item))
 std::optional<InputItem> knownValueNamed(std::string_view name) {
   for (int k = 0; k <= static_cast<int>(kLastKnownValue); ++k) {
     const auto item = static_cast<InputItem>(k);
-    if (name == promptTexts(item).item) return item;
+    if (name == inputItemName(item)) return item;
   }
   return std::nullopt;
 }
-
-const char* knownValueName(InputItem item) { return promptTexts(item).item; }
 
 int pointNamesAsked(const ChainData& data) {
   const double xc = data.number(InputItem::Xc), yc = data.number(InputItem::Yc);

@@ -17,9 +17,6 @@
 
 namespace chainadj {
 
-// The known values are the items Xa .. Qb; the triangle angles A, B, C come after them.
-inline constexpr InputItem kLastKnownValue = InputItem::Qb;
-
 struct ChainData {
   // Typed text of each known value given; a value not given answers its prompt with empty text.
   std::map<InputItem, std::string> values;
@@ -42,8 +39,6 @@ struct ChainData {
 
 // The known value called `name` in the prompts ("Xa", "TbG", ...), if there is one.
 std::optional<InputItem> knownValueNamed(std::string_view name);
-// The name of a known value as the prompts use it.
-const char* knownValueName(InputItem item);
 
 // How many point names a run of this data asks: with C and D both known, the names of points
 // 1 .. n (two prompts when n is 1); with C known and D absent, points 1 .. n + 1; with both

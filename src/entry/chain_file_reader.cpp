@@ -121,7 +121,7 @@ class ChainFileReader {
   }
 
   void readKnownValue(InputItem item, std::string_view rest) {
-    const std::string name = knownValueName(item);
+    const std::string name = inputItemName(item);
     refuseRepeat(name, valueLines_[item]);
     std::string typed = valueText(rest);
     if (const std::optional<Refusal> refusal = refusalReason(inputRule(item).kind, typed)) {

@@ -25,7 +25,7 @@ std::string angleForFile(const std::string& typed) {
 
 std::string chainDataText(const ChainData& data) {
   std::string text = kHeader;
-  for (const auto& [item, typed] : data.values) writeValue(text, knownValueName(item), typed);
+  for (const auto& [item, typed] : data.values) writeValue(text, inputItemName(item), typed);
   if (data.grade) text += "grade " + valueForFile(*data.grade) + "\n";
   if (data.mBeta) text += "m_beta " + valueForFile(*data.mBeta) + "\n";
   for (const std::string& name : data.names) {

@@ -45,15 +45,17 @@ bool closureLeavesAnglesUsable(double a, double b, double c) {
   return correctedA > 0.0 && correctedA < 180.0 && correctedB > 0.0 && correctedB < 180.0;
 }
 
-Answer ObservationEntry::take(InputItem item, const std::function<void()>& afterFirstEcho) {
-  Answer answer = promptConfirm(platform_, item, afterFirstEcho);
+Answer ObservationEntry::take(InputItem item, int triangle,
+                              const std::function<void()>& afterFirstEcho) {
+  Answer answer = promptConfirm(platform_, item, triangle, afterFirstEcho);
   if (record_ != nullptr && item <= kLastKnownValue) record_->values[item] = answer.text;
   return answer;
 }
 
 bool ObservationEntry::takeTriangleCount() {
   for (;;) {
-    const std::string answer = askOrEnd(platform_, kTriangleCountPrompt);
+    const std::string answer =
+        askOrEnd(platform_, kTriangleCountPrompt, PromptKey::triangleCount());
     const std::optional<std::string> text = normalizedNumberText(answer);
     if (text && text->empty()) return false;
     const std::optional<double> value = parseNumber(answer);
@@ -171,6 +173,7 @@ void ObservationEntry::takeOrientationAngles() {
   if (flags_.tagYes() && chain_.noC()) {
     chain_.Qa = signedAngle(take(InputItem::Qa), chain_.Sg[0]);
     chain_.Qa *= chain_.Sg[0];
+    chain_.typedQa = chain_.Qa;
   } else if (chain_.hasC()) {
     chain_.Qa = 0.0;
   }
@@ -182,14 +185,16 @@ void ObservationEntry::takeOrientationAngles() {
     } else if (flags_.tbgYes()) {
       chain_.Qb = signedAngle(take(InputItem::Qb), chain_.Sg[closing]);
       chain_.Qb *= chain_.Sg[closing];
+      chain_.typedQb = chain_.Qb;
     }
   }
 }
 
 void ObservationEntry::takePointNames() {
   const int n = chain_.n;
+  int order = 0;  // the place of the name in the order asked
   const auto name = [&](int index, const char* prompt) {
-    std::string answer = askOrEnd(platform_, prompt);
+    std::string answer = askOrEnd(platform_, prompt, PromptKey::pointName(order++));
     platform_.setText(box::kPointName, " " + answer);
     if (record_ != nullptr) record_->names.push_back(answer);
     chain_.na[static_cast<std::size_t>(index)] = std::move(answer);
@@ -223,7 +228,7 @@ void ObservationEntry::takeTriangle(int i) {
 
   platform_.setLabel(label::kAngleA, triangleCaption("求距角 A(", i));
   platform_.setText(box::kAngleA, "");
-  const Answer a = take(InputItem::A, [&] {
+  const Answer a = take(InputItem::A, i, [&] {
     platform_.setText(box::kAngleB, "");
     platform_.setText(box::kAngleC, "");
     platform_.setText(box::kTriangleClosure, "");
@@ -232,12 +237,12 @@ void ObservationEntry::takeTriangle(int i) {
   platform_.setText(box::kAngleB, "");
   platform_.setLabel12(label::kAngleBElement, triangleCaption("前进角 B(", i));
 
-  const Answer b = take(InputItem::B);
+  const Answer b = take(InputItem::B, i);
   chain_.B[k] = typedAngleDegrees(b);
   platform_.setText(box::kAngleC, "");
   platform_.setLabel12(label::kAngleCElement, triangleCaption("间隔角 C(", i));
 
-  const Answer c = take(InputItem::C);
+  const Answer c = take(InputItem::C, i);
   chain_.C[k] = signedAngle(c, chain_.Sg[k]);
   chain_.typed[k] = {typedAngleDegrees(a), typedAngleDegrees(b), typedAngleDegrees(c)};
   if (record_ != nullptr) record_->triangles.push_back({a.text, b.text, c.text});

@@ -44,8 +44,8 @@ class ObservationEntry {
   void takeOrientationAngles();
   void takeTriangle(int i);
   void distributeClosure(int i);
-  // Prompt-and-confirm for one value, the accepted answer recorded.
-  Answer take(InputItem item, const std::function<void()>& afterFirstEcho = {});
+  // Prompt-and-confirm for one value (of triangle i for A, B, C), the accepted answer recorded.
+  Answer take(InputItem item, int triangle = 0, const std::function<void()>& afterFirstEcho = {});
   double number(InputItem item) { return take(item).value; }
   // The caption of an element of triangle i: its words, then i and ")".
   const std::string& triangleCaption(std::string_view words, int i);

@@ -73,9 +73,10 @@ std::optional<Refusal> refusalOfDegrees(ValueKind kind, double degrees) {
 }
 
 // Asks until the answer is one the item takes; a refused answer is not echoed.
-Answer askValue(Platform& platform, const InputRule& rule, const std::string& prompt) {
+Answer askValue(Platform& platform, const InputRule& rule, const std::string& prompt,
+               const PromptKey& key) {
   for (;;) {
-    std::string text = askOrEnd(platform, prompt);
+    std::string text = askOrEnd(platform, prompt, key);
     const ReadAnswer read = readAnswer(rule.kind, text);
     if (read.refusal) {
       platform.showMessage(promptMessage(*read.refusal));
@@ -127,25 +128,26 @@ std::optional<std::string> refusalOf(ValueKind kind, const std::string& answer) 
   return promptMessage(*refusal);
 }
 
-Answer promptConfirm(Platform& platform, InputItem item,
+Answer promptConfirm(Platform& platform, InputItem item, int triangle,
                      const std::function<void()>& afterFirstEcho) {
   const InputRule& rule = inputRule(item);
   const PromptStrings& texts = promptStrings(item);
+  const PromptKey confirmation = PromptKey::confirmation(item, triangle);
 
-  Answer answer = askValue(platform, rule, texts.enter);
+  Answer answer = askValue(platform, rule, texts.enter, PromptKey::value(item, triangle));
   std::string echo = echoText(answer, rule.mask);
   platform.setText(rule.box, echo);
   if (afterFirstEcho) afterFirstEcho();
 
-  std::string confirmation = askOrEnd(platform, texts.confirm);
-  while (meansWrong(confirmation)) {
+  std::string confirmed = askOrEnd(platform, texts.confirm, confirmation);
+  while (meansWrong(confirmed)) {
     // Qb's box is emptied; every other box keeps a single space.
     platform.setText(rule.box, item == InputItem::Qb ? "" : " ");
-    answer = askValue(platform, rule, texts.reenter);
+    answer = askValue(platform, rule, texts.reenter, PromptKey::reentry(item, triangle));
     const char* reenteredMask = item == InputItem::Ta ? kMaskAngleReentered : rule.mask;
     platform.setText(rule.box, echoText(answer, reenteredMask));
     echo = echoText(answer, rule.mask);
-    confirmation = askOrEnd(platform, texts.confirmAgain);
+    confirmed = askOrEnd(platform, texts.confirmAgain, confirmation);
   }
   platform.setText(rule.box, echo);
   return answer;

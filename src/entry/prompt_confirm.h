@@ -61,9 +61,10 @@ ReadAnswer readAnswer(ValueKind kind, const std::string& answer);
 // The message for an answer that the item refuses, or nullopt when it is taken.
 std::optional<std::string> refusalOf(ValueKind kind, const std::string& answer);
 
-// Runs the protocol for one item and returns the accepted answer. afterFirstEcho, when given,
-// runs once right after the first echo.
-Answer promptConfirm(Platform& platform, InputItem item,
+// Runs the protocol for one item and returns the accepted answer; `triangle` is the triangle
+// 1..n of an angle A, B or C (its prompts' keys carry it). afterFirstEcho, when given, runs once
+// right after the first echo.
+Answer promptConfirm(Platform& platform, InputItem item, int triangle = 0,
                      const std::function<void()>& afterFirstEcho = {});
 
 // Decimal degrees of an accepted angle answer, sign included.

@@ -3,17 +3,11 @@
 
 #include <string>
 
+#include "state/prompt_key.h"
+
 namespace chainadj {
 
-// The values taken through prompt-and-confirm, in the order of a run.
-enum class InputItem {
-  Xa, Ya, Xb, Yb, Xc, Yc, Xd, Yd, Xe, Ye, Xf, Yf,
-  Sa, Sb, Tag, Ta, TbG, Tb, Qa, Qb,
-  A, B, C
-};
-
 struct PromptTexts {
-  const char* item;
   const char* enter;
   const char* confirm;
   const char* reenter;

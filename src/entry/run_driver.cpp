@@ -9,7 +9,7 @@ namespace chainadj {
 RunDriver::RunDriver(Platform& platform, ProcedureTable procedures)
     : platform_(platform), procedures_(procedures) {}
 
-RunOutcome RunDriver::Command1_Click() {
+RunOutcome RunDriver::runOnce() {
   lastOutcome_.reset();  // an exception that escapes leaves no outcome
   lastOutcome_ = runCatching();
   return *lastOutcome_;
@@ -28,7 +28,7 @@ RunOutcome RunDriver::runCatching() {
   }
 }
 
-void RunDriver::Command2_Click() { platform_.endProgram(); }
+void RunDriver::endProgram() { platform_.endProgram(); }
 
 RunOutcome RunDriver::run() {
   chain_.clear();

@@ -25,8 +25,8 @@ class RunDriver {
  public:
   explicit RunDriver(Platform& platform, ProcedureTable procedures = selectedProcedures());
 
-  RunOutcome Command1_Click();
-  void Command2_Click();
+  RunOutcome runOnce();
+  void endProgram();
 
   const ChainState& chain() const { return chain_; }
   const RunFlags& flags() const { return flags_; }

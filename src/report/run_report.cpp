@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "entry/prompt_confirm.h"
 #include "entry/run_driver.h"
 #include "report/adjustment_kind.h"
 #include "state/chain_error.h"
@@ -12,11 +11,6 @@ namespace chainadj {
 namespace {
 
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
-
-// A typed angle in signed decimal degrees, read as the run read it.
-double typedDegrees(const std::string& typed) {
-  return readAnswer(ValueKind::Angle, typed).degrees;
-}
 
 // The vertex of the distance angle A(i): the other end of side S(i) from the route point. A
 // triangle that moves the route on turns at point i, and S(i) started at the previous route
@@ -52,9 +46,8 @@ bool observedInGroup(const AdjustmentResult& result, int column) {
   return false;
 }
 
-std::optional<OrientationAngle> orientationAngle(const ChainData& typed, InputItem item,
-                                                 const AdjustmentResult& result, int column) {
-  const double observed = typedDegrees(typed.value(item));
+std::optional<OrientationAngle> orientationAngle(double observed, const AdjustmentResult& result,
+                                                 int column) {
   if (observed == 0.0) return std::nullopt;
   OrientationAngle angle{observed, std::nullopt};
   if (!result.corrections.empty() && observedInGroup(result, column)) {
@@ -63,7 +56,7 @@ std::optional<OrientationAngle> orientationAngle(const ChainData& typed, InputIt
   return angle;
 }
 
-KnownData knownDataOf(const ChainState& chain, const RunFlags& flags, const ChainData& typed,
+KnownData knownDataOf(const ChainState& chain, const RunFlags& flags,
                       const AdjustmentResult& result) {
   const int n = chain.n;
   KnownData known;
@@ -77,8 +70,8 @@ KnownData knownDataOf(const ChainState& chain, const RunFlags& flags, const Chai
   if (chain.Sb != 0.0) known.Sb = chain.Sb;
   if (chain.Ta != 0.0 || flags.tagYes()) known.Ta = chain.Ta;
   if (flags.tbgYes()) known.Tb = chain.Tb;
-  known.Qa = orientationAngle(typed, InputItem::Qa, result, kColumnOfQa);
-  known.Qb = orientationAngle(typed, InputItem::Qb, result, columnOfQb(n));
+  known.Qa = orientationAngle(chain.typedQa, result, kColumnOfQa);
+  known.Qb = orientationAngle(chain.typedQb, result, columnOfQb(n));
   return known;
 }
 
@@ -132,11 +125,11 @@ std::string RunReport::pointLabel(int j) const {
   return label;
 }
 
-RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, const ChainData& typed,
-                        int row, const AdjustmentResult& result, const QualitySettings& settings) {
+RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, int row,
+                        const AdjustmentResult& result, const QualitySettings& settings) {
   RunReport report;
   report.kind = {row, adjustmentKindText(row), result.fitted};
-  report.known = knownDataOf(chain, flags, typed, result);
+  report.known = knownDataOf(chain, flags, result);
   report.names = chain.na;
   report.X = result.points.X;
   report.Y = result.points.Y;
@@ -155,11 +148,11 @@ RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, const Ch
 }
 
 RunReport makeRunReport(const RunDriver& driver, const QualitySettings& settings) {
-  if (!driver.lastRunCompleted() || !driver.lastRunData() || !driver.lastSelection()) {
+  if (!driver.lastRunCompleted() || !driver.lastSelection()) {
     throw ChainError(kNoCompletedRunMessage);
   }
-  return makeRunReport(driver.chain(), driver.flags(), *driver.lastRunData(),
-                       *driver.lastSelection(), driver.lastResult(), settings);
+  return makeRunReport(driver.chain(), driver.flags(), *driver.lastSelection(),
+                       driver.lastResult(), settings);
 }
 
 }  // namespace chainadj

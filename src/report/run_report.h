@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "adjust/adjustment_result.h"
-#include "entry/chain_data.h"
 #include "quality/closure_checks.h"
 #include "quality/point_precision.h"
 #include "quality/survey_grade.h"
@@ -110,11 +109,11 @@ struct RunReport {
   std::string pointLabel(int j) const;
 };
 
-// The report of a run from its parts: the chain as the procedure left it (adjusted angles), the
-// run's flags, its data as typed, its selection row, what the procedure kept and the settings of
-// the quality check.
-RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, const ChainData& typed,
-                        int row, const AdjustmentResult& result, const QualitySettings& settings);
+// The report of a run from its parts: the chain as the procedure left it (adjusted angles, the
+// observations as typed), the run's flags, its selection row, what the procedure kept and the
+// settings of the quality check.
+RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, int row,
+                        const AdjustmentResult& result, const QualitySettings& settings);
 
 // The report of the driver's last run, checked with `settings`; throws ChainError
 // (kNoCompletedRunMessage) when that run did not run to the end of its adjustment.

@@ -1,10 +1,12 @@
-// Answers that come from somewhere else than the person at the keyboard, for instance a chain
-// data file. A platform that is given a source asks it first and only asks the user for what it
-// leaves unanswered; the prompt is still shown (or written) as in a typed run.
+// Answers that come from somewhere else than the person at the keyboard: a chain data file, the
+// window's data editor. A platform that is given a source asks it first, by the prompt's key, and
+// only asks the user for what it leaves unanswered; the console still writes the prompt's line.
 #pragma once
 
 #include <optional>
 #include <string>
+
+#include "state/prompt_key.h"
 
 namespace chainadj {
 
@@ -12,8 +14,8 @@ class AnswerSource {
  public:
   virtual ~AnswerSource() = default;
 
-  // The answer to the prompt, or nullopt when this source leaves the prompt to the user.
-  virtual std::optional<std::string> answer(const std::string& prompt) = 0;
+  // The answer to the prompt with this key, or nullopt when this source leaves it to the user.
+  virtual std::optional<std::string> answer(const PromptKey& key) = 0;
 };
 
 }  // namespace chainadj

@@ -28,6 +28,9 @@ struct ChainState {
   double Sa = 0, Sb = 0;  // start side A-C and closing side B-D, metres; 0 = none
   double Ta = 0, Tb = 0;  // start and closing azimuths, decimal degrees
   double Qa = 0, Qb = 0;  // orientation angles at A and B, signed decimal degrees
+  // Qa and Qb as typed, signed decimal degrees (0 when not asked): the observations a report
+  // shows, kept apart from Qa, which a procedure may correct.
+  double typedQa = 0, typedQb = 0;
   double WW = 0;          // sum of w(i)^2 / 3 over the triangles, square degrees
 
   // Triangle angles as typed, A(i), B(i) and C(i) (signed), decimal degrees, index 0..n (0

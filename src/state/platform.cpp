@@ -4,8 +4,8 @@
 
 namespace chainadj {
 
-std::string askOrEnd(Platform& platform, const std::string& prompt) {
-  std::optional<std::string> answer = platform.ask(prompt);
+std::string askOrEnd(Platform& platform, const std::string& prompt, const PromptKey& key) {
+  std::optional<std::string> answer = platform.ask(prompt, key);
   if (!answer) throw ProgramEnding();
   return *answer;
 }

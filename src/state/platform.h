@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "state/prompt_key.h"
+
 namespace chainadj {
 
 class Platform {
@@ -22,10 +24,12 @@ class Platform {
   virtual void setLabel12(int element, const std::string& caption) = 0;
 
   // Shows the modal input box with the prompt and returns the typed text; OK or Enter on an
-  // empty field and Cancel give empty text. std::nullopt means the program is ending while the
+  // empty field and Cancel give empty text. `key` says what the prompt asks for, so that a
+  // platform that has answers of its own (a chain data file, see answer_source.h) gives them by
+  // item; the words shown are always `prompt`. std::nullopt means the program is ending while the
   // box waits (window closed, input ended): the run must stop at once. Throws RunStopped
   // (state/chain_error.h) when the user stops the run at this prompt; the run driver catches it.
-  virtual std::optional<std::string> ask(const std::string& prompt) = 0;
+  virtual std::optional<std::string> ask(const std::string& prompt, const PromptKey& key) = 0;
 
   // Shows a message to the user (bad input, a run stopped on its data).
   virtual void showMessage(const std::string& message) = 0;
@@ -36,6 +40,6 @@ class Platform {
 
 // Asks through the platform; throws ProgramEnding when the program is being closed (and lets
 // the platform's RunStopped through).
-std::string askOrEnd(Platform& platform, const std::string& prompt);
+std::string askOrEnd(Platform& platform, const std::string& prompt, const PromptKey& key);
 
 }  // namespace chainadj

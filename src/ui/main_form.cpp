@@ -188,7 +188,7 @@ void MainForm::runOnce() {
   RunningFlag running(running_);
   emit runStarted();
   try {
-    lastOutcome_ = driver_.Command1_Click();
+    lastOutcome_ = driver_.runOnce();
   } catch (const std::exception& error) {
     // Not a fault of the data: the run stops, the window stays.
     lastOutcome_ = RunOutcome::Stopped;
@@ -196,7 +196,7 @@ void MainForm::runOnce() {
   }
 }
 
-void MainForm::Command2_Click() { driver_.Command2_Click(); }
+void MainForm::Command2_Click() { driver_.endProgram(); }
 
 void MainForm::closeEvent(QCloseEvent* event) {
   platform_.beginEnding();

@@ -57,10 +57,10 @@ void WindowPlatform::setLabel12(int element, const std::string& caption) {
 
 // The box has closed before RunStopped is thrown: the exception never passes through an event
 // loop of Qt, only through the core back to the run driver.
-std::optional<std::string> WindowPlatform::ask(const std::string& prompt) {
+std::optional<std::string> WindowPlatform::ask(const std::string& prompt, const PromptKey& key) {
   if (ending_) return std::nullopt;
   if (source_ != nullptr) {
-    if (std::optional<std::string> answered = source_->answer(prompt)) return answered;
+    if (std::optional<std::string> answered = source_->answer(key)) return answered;
   }
   const InputBoxAnswer answer = inputBox_(fromUtf8(prompt));
   if (ending_) return std::nullopt;

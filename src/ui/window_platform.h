@@ -29,14 +29,14 @@ class WindowPlatform : public Platform {
   void setInputBox(InputBoxFunction inputBox) { inputBox_ = std::move(inputBox); }
   void setMessageBox(MessageBoxFunction messageBox) { messageBox_ = std::move(messageBox); }
 
-  // Prompts are offered to `source` first (nullptr: none), a chain data file for instance; what
-  // it leaves unanswered goes to the input box.
+  // Prompts are offered to `source` first, by their keys (nullptr: none), a chain data file for
+  // instance; what it leaves unanswered goes to the input box.
   void answerFrom(AnswerSource* source) { source_ = source; }
 
   void setText(int box, const std::string& text) override;
   void setLabel(int label, const std::string& caption) override;
   void setLabel12(int element, const std::string& caption) override;
-  std::optional<std::string> ask(const std::string& prompt) override;
+  std::optional<std::string> ask(const std::string& prompt, const PromptKey& key) override;
   void showMessage(const std::string& message) override;
   void endProgram() override;
 

@@ -17,7 +17,7 @@ std::string after(const std::string& text, const std::string& prefix) {
 
 AdjustmentRun::AdjustmentRun(const ChainAnswers& answers) {
   platform.setResponder(respondWith(answers));
-  outcome = driver.Command1_Click();
+  outcome = driver.runOnce();
 }
 
 std::vector<ListedPoint> AdjustmentRun::listing() const {

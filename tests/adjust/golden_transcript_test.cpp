@@ -66,7 +66,7 @@ std::vector<std::string> typedLines(const ChainAnswers& answers) {
     return answer;
   });
   RunDriver driver(platform);
-  driver.Command1_Click();
+  driver.runOnce();
   return lines;
 }
 

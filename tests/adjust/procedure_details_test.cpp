@@ -151,10 +151,10 @@ TEST(Cm1, TheListingIgnoresWhatIsTypedAndASecondRunRepeatsTheFirst) {
     return answers(prompt);
   });
   RunDriver driver(platform);
-  ASSERT_EQ(driver.Command1_Click(), RunOutcome::Adjusted);
+  ASSERT_EQ(driver.runOnce(), RunOutcome::Adjusted);
   platform.setResponder(respondWith(noisy.answers()));
   platform.clearEvents();
-  ASSERT_EQ(driver.Command1_Click(), RunOutcome::Adjusted);
+  ASSERT_EQ(driver.runOnce(), RunOutcome::Adjusted);
   for (int box : {13, 14, 15, 16, 17, 18, 19, 20, 28, 21, 22, 23}) {
     EXPECT_EQ(platform.text(box), first.platform.text(box)) << "Text" << box;
   }
@@ -172,7 +172,7 @@ TEST(Cm1, ClosingTheProgramDuringTheListingEndsTheRunQuietly) {
     return answers(prompt);
   });
   RunDriver driver(platform);
-  EXPECT_EQ(driver.Command1_Click(), RunOutcome::ProgramEnding);
+  EXPECT_EQ(driver.runOnce(), RunOutcome::ProgramEnding);
   EXPECT_EQ(platform.label(35), " N(2)");
   EXPECT_TRUE(platform.messages().empty());
 }
@@ -234,7 +234,7 @@ TEST(ChainsFromC, QaHasNoEffect) {
         [](ChainState& c, Platform&, AdjustmentResult&) { *capture = c; };
     ScriptedPlatform entry;
     entry.setResponder(respondWith(answersFor(chain, withErrors(chain.truth.angles, 2.0))));
-    RunDriver(entry, keep).Command1_Click();
+    RunDriver(entry, keep).runOnce();
 
     std::vector<std::string> shown[2];
     for (int k = 0; k < 2; ++k) {

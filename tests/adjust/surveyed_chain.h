@@ -28,6 +28,13 @@ enum class KnownKind {
   FromCWithSide,     // row 10: C known, closing side typed, TbG "n"
 };
 
+inline constexpr KnownKind kAllKnownKinds[] = {
+    KnownKind::FullFromA,    KnownKind::NoClosingBase,    KnownKind::StartSideOnly,
+    KnownKind::AzimuthsOnly, KnownKind::Unoriented,       KnownKind::BetweenCAndD,
+    KnownKind::ByEAndF,      KnownKind::ByEWithTb,        KnownKind::ByEWithD,
+    KnownKind::FromCWithAzimuth, KnownKind::FromCWithSide,
+};
+
 // The selection row that such a chain selects, 1..10.
 int selectionRow(KnownKind kind);
 const char* nameOf(KnownKind kind);

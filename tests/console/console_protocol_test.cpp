@@ -40,7 +40,7 @@ TEST(ConsoleProtocol, EachWriteIsOneLineInItsOwnFormat) {
   console.setLabel(35, " N(3)");
   console.setLabel12(2, "间隔角 C(1)");
   console.showMessage("数据有误");
-  const std::optional<std::string> answer = console.ask("请输入三角形的个数");
+  const std::optional<std::string> answer = console.ask("请输入三角形的个数", PromptKey::triangleCount());
   ASSERT_TRUE(answer.has_value());
   EXPECT_EQ(*answer, "  7 ");  // only the line ending and a trailing CR are stripped
   console.flush();  // the input held its line: nothing had to go out before reading it
@@ -51,7 +51,7 @@ TEST(ConsoleProtocol, EachWriteIsOneLineInItsOwnFormat) {
             "Label12(2): 间隔角 C(1)\n"
             "! 数据有误\n"
             "? 请输入三角形的个数\n");
-  EXPECT_FALSE(console.ask("again").has_value());  // end of input
+  EXPECT_FALSE(console.ask("again", PromptKey::triangleCount()).has_value());  // end of input
 }
 
 TEST(ConsoleProtocol, EndOfInputWhileAPromptWaitsIsAFailure) {

@@ -33,11 +33,11 @@ struct WholeRun {
 
   explicit WholeRun(const ChainAnswers& typed) {
     platform.setResponder(respondWith(typed));
-    outcome = driver.Command1_Click();
+    outcome = driver.runOnce();
   }
   explicit WholeRun(ChainDataAnswers& file) {
-    platform.setResponder([&file](const std::string& prompt) { return file.answer(prompt); });
-    outcome = driver.Command1_Click();
+    platform.answerFrom(&file);
+    outcome = driver.runOnce();
   }
   std::string savedFile() const { return chainDataText(driver.lastRunData().value()); }
 };

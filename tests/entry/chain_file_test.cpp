@@ -111,8 +111,8 @@ TEST_P(NamesAsked, AreCountedAsTheRunAsksThem) {
 
   ScriptedPlatform platform;
   ChainDataAnswers answers(data, ListingAnswers::Answered);
-  platform.setResponder([&](const std::string& prompt) { return answers.answer(prompt); });
-  RunDriver(platform).Command1_Click();
+  platform.answerFrom(&answers);
+  RunDriver(platform).runOnce();
   int namePrompts = 0;
   for (const std::string& prompt : platform.prompts()) {
     namePrompts += prompt.find("点名") != std::string::npos;
@@ -128,21 +128,73 @@ TEST(ChainDataAnswers, AnswerAsTypingWouldAndNeverLoop) {
   data.names = {"A"};
   data.triangles = {{"60", "61", "-59"}};
   ChainDataAnswers answers(data, ListingAnswers::LeftToUser);
-  const auto answer = [&](InputItem item) { return answers.answer(promptTexts(item).enter); };
+  const auto answer = [&](InputItem item, int triangle = 0) {
+    return answers.answer(PromptKey::value(item, triangle));
+  };
 
-  EXPECT_EQ(answers.answer(kTriangleCountPrompt), "1");
+  EXPECT_EQ(answers.answer(PromptKey::triangleCount()), "1");
+  EXPECT_EQ(answers.answer(PromptKey::triangleCount()), std::nullopt);  // only after a refusal
   EXPECT_EQ(answer(InputItem::Xa), "5");
   EXPECT_EQ(answer(InputItem::Xa), std::nullopt);  // asked again only after a refusal
   EXPECT_EQ(answer(InputItem::Sa), "");            // not in the file: Enter
-  EXPECT_EQ(answers.answer(promptTexts(InputItem::Sa).confirm), "");
-  EXPECT_EQ(answers.answer(promptTexts(InputItem::Sa).reenter), std::nullopt);
-  EXPECT_EQ(answers.answer(kNamePromptA), "A");
-  EXPECT_EQ(answers.answer(kNamePromptNewPoint), "");  // names not in the file are empty
-  EXPECT_EQ(answer(InputItem::C), "-59");
-  EXPECT_EQ(answer(InputItem::C), std::nullopt);  // no second triangle
-  EXPECT_EQ(answers.answer(kListingPrompt), std::nullopt);  // the user reads each point
-  EXPECT_EQ(ChainDataAnswers(data, ListingAnswers::Answered).answer(kListingPrompt), "");
-  EXPECT_EQ(answers.answer("请输入别的"), std::nullopt);
+  EXPECT_EQ(answers.answer(PromptKey::confirmation(InputItem::Sa)), "");
+  EXPECT_EQ(answers.answer(PromptKey::reentry(InputItem::Sa)), std::nullopt);
+  EXPECT_EQ(answers.answer(PromptKey::pointName(0)), "A");
+  EXPECT_EQ(answers.answer(PromptKey::pointName(1)), "");  // names not in the file are empty
+  EXPECT_EQ(answer(InputItem::C, 1), "-59");
+  EXPECT_EQ(answer(InputItem::C, 1), std::nullopt);  // asked again only after a refusal
+  EXPECT_EQ(answer(InputItem::B, 2), std::nullopt);  // no second triangle
+  EXPECT_EQ(answers.answer(PromptKey::listing(1)), std::nullopt);  // the user reads each point
+  EXPECT_EQ(ChainDataAnswers(data, ListingAnswers::Answered).answer(PromptKey::listing(1)), "");
+}
+
+// The words a prompt with this key shows; a confirmation may be the first or the second, and a
+// point name one of the name prompts.
+bool keyFitsPrompt(const PromptKey& key, const std::string& prompt) {
+  const PromptTexts& texts = promptTexts(key.item);
+  switch (key.kind) {
+    case PromptKind::TriangleCount: return prompt == kTriangleCountPrompt;
+    case PromptKind::Value: return prompt == texts.enter;
+    case PromptKind::Confirmation: return prompt == texts.confirm || prompt == texts.confirmAgain;
+    case PromptKind::Reentry: return prompt == texts.reenter;
+    case PromptKind::PointName: return prompt.find("点名") != std::string::npos;
+    case PromptKind::Listing: return prompt == kListingPrompt;
+  }
+  return false;
+}
+
+TEST(PromptKeys, NameWhatEveryPromptOfEveryKindOfChainAsks) {
+  for (KnownKind kind : kAllKnownKinds) {
+    SCOPED_TRACE(nameOf(kind));
+    const SurveyedChain surveyed = surveyChain(zigZagChain(4), kind, 0.0, 0.0);
+    ScriptedPlatform platform;
+    ScriptedPlatform::Responder typed = respondWith(answersFor(surveyed, surveyed.truth.angles));
+    bool wrongOnce = false;  // the first confirmation says "wrong": the value is asked again
+    platform.setResponder([&](const std::string& prompt) -> std::optional<std::string> {
+      if (!wrongOnce && prompt == promptTexts(InputItem::Xa).confirm) {
+        wrongOnce = true;
+        return "0";
+      }
+      if (prompt == promptTexts(InputItem::Xa).reenter) return typed(promptTexts(InputItem::Xa).enter);
+      return typed(prompt);
+    });
+    ASSERT_EQ(RunDriver(platform).runOnce(), RunOutcome::Adjusted);
+    const std::vector<std::string> prompts = platform.prompts();
+    ASSERT_EQ(prompts.size(), platform.keys().size());
+    std::array<int, 3> triangle{};
+    int nextName = 0;
+    for (std::size_t k = 0; k < prompts.size(); ++k) {
+      const PromptKey& key = platform.keys()[k];
+      EXPECT_TRUE(keyFitsPrompt(key, prompts[k])) << keyName(key) << ": " << prompts[k];
+      if (key.kind == PromptKind::PointName) EXPECT_EQ(key.index, nextName++);
+      if (key.kind == PromptKind::Value && isTriangleAngle(key.item)) {
+        const auto column = static_cast<std::size_t>(key.item) - static_cast<std::size_t>(InputItem::A);
+        EXPECT_EQ(key.index, ++triangle[column]) << keyName(key);
+      }
+    }
+    EXPECT_EQ(triangle, (std::array<int, 3>{4, 4, 4}));
+    EXPECT_EQ(keyName(platform.keys()[3]), "重输 Xa");  // after n, Xa and its confirmation
+  }
 }
 
 TEST(ChainDataAnswers, AValueTheRunDoesNotAskIsIgnored) {
@@ -151,7 +203,7 @@ TEST(ChainDataAnswers, AValueTheRunDoesNotAskIsIgnored) {
   ScriptedPlatform typist;
   typist.setResponder(respondWith(answersFor(surveyed, surveyed.truth.angles)));
   RunDriver typed(typist);
-  typed.Command1_Click();
+  typed.runOnce();
   const std::string chain = chainDataText(typed.lastRunData().value());  // what the run asked
   const std::string extra = "Xe 1\nYe 1\nXf 2\nYf 2\nSa 9\nSb 9\nTag N\nTa 1\nTbG n\nTb 1\nQa 1\nQb 1\n";
   std::vector<std::string> events[2];
@@ -159,9 +211,9 @@ TEST(ChainDataAnswers, AValueTheRunDoesNotAskIsIgnored) {
     ScriptedPlatform platform;
     ChainDataAnswers answers(parseChainData(k == 0 ? chain : extra + chain),
                              ListingAnswers::Answered);
-    platform.setResponder([&](const std::string& prompt) { return answers.answer(prompt); });
+    platform.answerFrom(&answers);
     RunDriver driver(platform);
-    EXPECT_EQ(driver.Command1_Click(), RunOutcome::Adjusted) << ::testing::PrintToString(platform.messages());
+    EXPECT_EQ(driver.runOnce(), RunOutcome::Adjusted) << ::testing::PrintToString(platform.messages());
     events[k] = platform.events();
   }
   EXPECT_EQ(events[0], events[1]);

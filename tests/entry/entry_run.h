@@ -56,11 +56,11 @@ class EntryRun : public ::testing::Test {
  protected:
   RunOutcome run(const ChainAnswers& answers) {
     platform.setResponder(respondWith(answers));
-    return driver.Command1_Click();
+    return driver.runOnce();
   }
   RunOutcome run(const RunScript& script) {
     platform.addAnswers(script.answers());
-    return driver.Command1_Click();
+    return driver.runOnce();
   }
   const ChainState& chain() const { return driver.chain(); }
   const RunFlags& flags() const { return driver.flags(); }

@@ -102,7 +102,7 @@ using TriangleCount = EntryRun;
 TEST_F(TriangleCount, AnEmptyAnswerEndsTheRunQuietly) {
   for (const char* empty : {"", "   "}) {
     platform.addAnswers({empty});
-    EXPECT_EQ(driver.Command1_Click(), RunOutcome::Abandoned);
+    EXPECT_EQ(driver.runOnce(), RunOutcome::Abandoned);
     EXPECT_EQ(platform.prompts(), (Events{kLiteralCountPrompt}));
     EXPECT_TRUE(platform.messages().empty());
     EXPECT_FALSE(platform.written(27));
@@ -116,7 +116,7 @@ class TriangleCountRefused : public EntryRun, public ::testing::WithParamInterfa
 
 TEST_P(TriangleCountRefused, WithAMessageAndTheSamePromptAgain) {
   platform.addAnswers({GetParam(), ""});
-  EXPECT_EQ(driver.Command1_Click(), RunOutcome::Abandoned);
+  EXPECT_EQ(driver.runOnce(), RunOutcome::Abandoned);
   EXPECT_EQ(platform.prompts(), (Events{kLiteralCountPrompt, kLiteralCountPrompt}));
   ASSERT_EQ(platform.messages().size(), 1u);
   EXPECT_TRUE(looksChinese(platform.messages()[0]));
@@ -138,7 +138,7 @@ class TriangleCountTaken : public EntryRun, public ::testing::WithParamInterface
 
 TEST_P(TriangleCountTaken, CreatesTheArraysAndEchoesTheAnswerAsTyped) {
   platform.addAnswers({GetParam().typed});  // the run then ends at the first coordinate
-  EXPECT_EQ(driver.Command1_Click(), RunOutcome::ProgramEnding);
+  EXPECT_EQ(driver.runOnce(), RunOutcome::ProgramEnding);
   EXPECT_TRUE(platform.messages().empty());
   EXPECT_EQ(chain().n, GetParam().n);
   EXPECT_EQ(chain().A.size(), static_cast<std::size_t>(GetParam().n) + 1);
@@ -155,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, TriangleCountTaken,
 
 TEST_F(TriangleCount, OneTriangleCreatesEveryArrayWithItsRange) {
   platform.addAnswers({"1"});
-  driver.Command1_Click();
+  driver.runOnce();
   const ChainState& c = chain();
   for (const auto* angles : {&c.A, &c.B, &c.C, &c.dA, &c.dB}) EXPECT_EQ(angles->size(), 2u);
   EXPECT_EQ(c.Sg.size(), 3u);

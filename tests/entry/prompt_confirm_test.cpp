@@ -52,7 +52,7 @@ TEST(PromptTexts, EveryTableEntryIsWordForWord) {
   for (InputItem item : kAllItems) {
     const PromptTexts& table = promptTexts(item);
     const LiteralPrompts& expected = literal(item);
-    SCOPED_TRACE(table.item);
+    SCOPED_TRACE(inputItemName(item));
     EXPECT_STREQ(table.enter, expected.enter);
     EXPECT_STREQ(table.confirm, expected.confirm);
     EXPECT_STREQ(table.reenter, expected.reenter);
@@ -69,7 +69,7 @@ TEST(PromptConfirm, AsksTheFourPromptsOfEveryItemWordForWord) {
     promptConfirm(platform, item);
     EXPECT_EQ(platform.prompts(),
               (Events{expected.enter, expected.confirm, expected.reenter, expected.confirmAgain}))
-        << promptTexts(item).item;
+        << inputItemName(item);
     EXPECT_EQ(platform.answersLeft(), 0u);
   }
 }
@@ -103,7 +103,7 @@ struct EchoCase {
 };
 
 void PrintTo(const EchoCase& c, std::ostream* os) {
-  *os << promptTexts(c.item).item << " \"" << c.typed << '"';
+  *os << inputItemName(c.item) << " \"" << c.typed << '"';
 }
 
 class EchoOfEveryItem : public ::testing::TestWithParam<EchoCase> {};
@@ -230,7 +230,7 @@ TEST(PromptConfirm, OnlyTaUsesTheMaskWithoutIntegerZero) {
     ScriptedPlatform platform({"0.5", "0", "0.5", ""});
     promptConfirm(platform, item);
     EXPECT_EQ(platform.events().at(5).substr(platform.events().at(5).find(':')), ":  0.50000")
-        << promptTexts(item).item;
+        << inputItemName(item);
   }
 }
 
@@ -263,7 +263,7 @@ TEST(PromptConfirm, TagReentryRepeatsLikeEveryOtherValue) {
 TEST(PromptConfirm, TheHookAfterTheFirstEchoRunsOnceRightThere) {
   ScriptedPlatform platform({"60", "0", "61", ""});
   int runs = 0;
-  promptConfirm(platform, InputItem::A, [&] {
+  promptConfirm(platform, InputItem::A, 1, [&] {
     ++runs;
     platform.setText(25, "hook");
   });
@@ -286,7 +286,7 @@ struct RefusalCase {
 };
 
 void PrintTo(const RefusalCase& c, std::ostream* os) {
-  *os << promptTexts(c.item).item << " \"" << c.refused << '"';
+  *os << inputItemName(c.item) << " \"" << c.refused << '"';
 }
 
 class RefusedAnswer : public ::testing::TestWithParam<RefusalCase> {};
@@ -352,7 +352,7 @@ struct TakenCase {
 };
 
 void PrintTo(const TakenCase& c, std::ostream* os) {
-  *os << promptTexts(c.item).item << " \"" << c.typed << '"';
+  *os << inputItemName(c.item) << " \"" << c.typed << '"';
 }
 
 class TakenAnswer : public ::testing::TestWithParam<TakenCase> {};

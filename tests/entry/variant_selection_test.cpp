@@ -329,7 +329,7 @@ TEST_F(Selection, TheProcedureWorksOnTheDriversOwnChain) {
   };
   RunDriver writing(own, table);
   own.setResponder(respondWith(build(3, true, true, false, false, {})));
-  ASSERT_EQ(writing.Command1_Click(), RunOutcome::Adjusted);
+  ASSERT_EQ(writing.runOnce(), RunOutcome::Adjusted);
   EXPECT_EQ(writing.chain().Qa, 7.0);
   EXPECT_EQ(writing.chain().A[1], 61.0);
   EXPECT_EQ(own.text(13), "closure");
@@ -342,7 +342,7 @@ TEST_F(Selection, AProcedureThatStopsOnItsDataIsShownItsMessage) {
   table[5] = [](ChainState&, Platform&, AdjustmentResult&) { throw ChainError("图形强度太弱，本次计算停止。"); };
   RunDriver stopping(own, table);
   own.setResponder(respondWith(build(3, true, true, false, false, {})));
-  EXPECT_EQ(stopping.Command1_Click(), RunOutcome::Stopped);
+  EXPECT_EQ(stopping.runOnce(), RunOutcome::Stopped);
   EXPECT_EQ(own.messages(), (std::vector<std::string>{"图形强度太弱，本次计算停止。"}));
   EXPECT_FALSE(own.ended());
 }
@@ -350,10 +350,10 @@ TEST_F(Selection, AProcedureThatStopsOnItsDataIsShownItsMessage) {
 TEST_F(Selection, AProcedureCutShortByClosingTheProgramEndsTheRunQuietly) {
   ScriptedPlatform own;
   ProcedureTable table = recordingProcedures();
-  table[5] = [](ChainState&, Platform& platform, AdjustmentResult&) { askOrEnd(platform, "listing"); };
+  table[5] = [](ChainState&, Platform& platform, AdjustmentResult&) { askOrEnd(platform, "listing", PromptKey::listing(1)); };
   RunDriver ending(own, table);
   own.setResponder(respondWith(build(3, true, true, false, false, {})));
-  EXPECT_EQ(ending.Command1_Click(), RunOutcome::ProgramEnding);
+  EXPECT_EQ(ending.runOnce(), RunOutcome::ProgramEnding);
   EXPECT_TRUE(own.messages().empty());
 }
 
@@ -512,7 +512,7 @@ TEST_F(SuccessiveRuns, AnAbandonedRunForgetsTheLastSelection) {
   ASSERT_EQ(run(build(2, true, true, false, false, {})), RunOutcome::Adjusted);
   ASSERT_EQ(driver.lastSelection(), std::optional<int>(6));
   platform.addAnswers({""});
-  EXPECT_EQ(driver.Command1_Click(), RunOutcome::Abandoned);
+  EXPECT_EQ(driver.runOnce(), RunOutcome::Abandoned);
   EXPECT_FALSE(driver.lastSelection());
   EXPECT_EQ(chain().n, 0);
   EXPECT_EQ(chain().Sa, 0.0);
@@ -531,7 +531,7 @@ TEST_F(SuccessiveRuns, ARunCutShortByClosingTheProgramCallsNothing) {
 // ---- Ending the program ----
 
 TEST_F(Selection, Command2EndsTheProgramAtOnce) {
-  driver.Command2_Click();
+  driver.endProgram();
   EXPECT_TRUE(platform.ended());
   EXPECT_TRUE(platform.prompts().empty());
   EXPECT_EQ(platform.events(), (std::vector<std::string>{"END"}));

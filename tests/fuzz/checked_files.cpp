@@ -30,8 +30,7 @@ const char* nameOf(RunOutcome outcome) {
 // Runs the accepted data; a fault when its entry stops before every triangle is taken.
 void runAccepted(const ChainData& data) {
   ChainDataAnswers answers(data, ListingAnswers::Answered);
-  CheckedPlatform platform(
-      [&answers](const std::string& prompt) { return answers.answer(prompt); });
+  CheckedPlatform platform(answers);
   RunDriver driver(platform);
   const CheckedRun run = runChecked(driver, platform);
   if (!driver.lastRunData()) {

@@ -87,7 +87,7 @@ void CheckedPlatform::setLabel12(int element, const std::string& caption) {
   countWrite();
 }
 
-std::optional<std::string> CheckedPlatform::ask(const std::string& prompt) {
+std::optional<std::string> CheckedPlatform::ask(const std::string& prompt, const PromptKey& key) {
   const auto [found, added] = promptIndex_.emplace(prompt, distinctPrompts_.size());
   if (added) distinctPrompts_.push_back(prompt);
   promptTrail_.push_back(found->second);
@@ -95,7 +95,9 @@ std::optional<std::string> CheckedPlatform::ask(const std::string& prompt) {
     throw CheckFailed("hang: " + std::to_string(promptTrail_.size()) + " prompts for " +
                       std::to_string(answersTaken_) + " answers");
   }
-  std::optional<std::string> answer = responder_ ? responder_(prompt) : std::nullopt;
+  std::optional<std::string> answer = source_   ? source_->answer(key)
+                                      : responder_ ? responder_(prompt)
+                                                   : std::nullopt;
   if (!answer) return std::nullopt;
   ++answersTaken_;
   if (*answer == kStopRunLine) throw RunStopped();

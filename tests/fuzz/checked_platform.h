@@ -18,6 +18,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "state/answer_source.h"
 #include "state/platform.h"
 
 namespace chainadj::testing {
@@ -49,11 +50,13 @@ class CheckedPlatform : public Platform {
   CheckedPlatform() = default;
   explicit CheckedPlatform(Responder responder) : responder_(std::move(responder)) {}
   void setResponder(Responder responder) { responder_ = std::move(responder); }
+  // Answers by the prompts' keys instead (a chain data file's answers).
+  explicit CheckedPlatform(AnswerSource& source) : source_(&source) {}
 
   void setText(int box, const std::string& text) override;
   void setLabel(int label, const std::string& caption) override;
   void setLabel12(int element, const std::string& caption) override;
-  std::optional<std::string> ask(const std::string& prompt) override;
+  std::optional<std::string> ask(const std::string& prompt, const PromptKey& key) override;
   void showMessage(const std::string& message) override;
   void endProgram() override { ended_ = true; }
 
@@ -76,6 +79,7 @@ class CheckedPlatform : public Platform {
   void checkShown(int box, const std::string& text) const;
 
   Responder responder_;
+  AnswerSource* source_ = nullptr;
   std::map<int, std::string> texts_;
   std::map<int, std::string> labels_;
   std::vector<std::string> messages_;

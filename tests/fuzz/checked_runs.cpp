@@ -102,7 +102,7 @@ CheckedRun runChecked(RunDriver& driver, CheckedPlatform& platform) {
   const std::size_t messagesBefore = platform.messages().size();
   CheckedRun run;
   try {
-    run.outcome = driver.Command1_Click();
+    run.outcome = driver.runOnce();
   } catch (const CheckFailed&) {
     throw;
   } catch (const std::exception& error) {

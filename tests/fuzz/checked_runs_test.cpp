@@ -29,8 +29,8 @@ TEST(RunChecks, ANonFiniteNumberInABoxOrACaptionFails) {
 
 TEST(RunChecks, AnEchoOfTypedTextIsNoNumber) {
   CheckedPlatform platform(answerLines({"Inf", "nan"}));
-  platform.ask("name");
-  platform.ask("flag");
+  platform.ask("name", PromptKey::pointName(0));
+  platform.ask("flag", PromptKey::value(InputItem::Tag));
   EXPECT_NO_THROW(platform.setText(21, "  Inf"));
   EXPECT_NO_THROW(platform.setText(5, " nan"));
   EXPECT_THROW(platform.setText(22, " nan"), CheckFailed);
@@ -46,7 +46,7 @@ TEST(RunChecks, AnAdjustmentThatListsNothingAndAHangFail) {
   EXPECT_THROW(runChecked(silent, platform), CheckFailed);
 
   procedures[0] = [](ChainState&, Platform& asked, AdjustmentResult&) {
-    for (;;) asked.ask("?");
+    for (;;) asked.ask("?", PromptKey::listing(1));
   };
   CheckedPlatform endless(answerLines(lines));
   RunDriver asking(endless, procedures);

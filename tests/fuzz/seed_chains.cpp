@@ -42,7 +42,7 @@ std::vector<std::string> typedLines(const CheckedPlatform::Responder& responder)
     if (answer) lines.push_back(*answer);
     return answer;
   });
-  RunDriver(recorder).Command1_Click();
+  RunDriver(recorder).runOnce();
   return lines;
 }
 

@@ -24,12 +24,7 @@ namespace {
 constexpr double kMillimetre = 0.001;
 constexpr double kSecondsPerDegree = 3600.0;
 
-const KnownKind kKinds[] = {
-    KnownKind::FullFromA,    KnownKind::NoClosingBase,    KnownKind::StartSideOnly,
-    KnownKind::AzimuthsOnly, KnownKind::Unoriented,       KnownKind::BetweenCAndD,
-    KnownKind::ByEAndF,      KnownKind::ByEWithTb,        KnownKind::ByEWithD,
-    KnownKind::FromCWithAzimuth, KnownKind::FromCWithSide,
-};
+const auto& kKinds = kAllKnownKinds;
 
 // A chain of zigs and fans surveyed with errors of a few seconds, and its run.
 struct ReportedRun {
@@ -288,7 +283,7 @@ TEST(RunReport, NoReportWithoutACompletedRun) {
 
   const ScriptedPlatform::Responder typed = respondWith(answersFor(chain, chain.truth.angles));
   platform.setResponder(typed);
-  ASSERT_EQ(driver.Command1_Click(), RunOutcome::Adjusted);
+  ASSERT_EQ(driver.runOnce(), RunOutcome::Adjusted);
   EXPECT_NO_THROW(makeRunReport(driver, QualitySettings{}));
 
   const ScriptedPlatform::Responder again = respondWith(answersFor(chain, chain.truth.angles));
@@ -296,7 +291,7 @@ TEST(RunReport, NoReportWithoutACompletedRun) {
     if (prompt == kListingPrompt) throw RunStopped();
     return again(prompt);
   });
-  ASSERT_EQ(driver.Command1_Click(), RunOutcome::StoppedByUser);
+  ASSERT_EQ(driver.runOnce(), RunOutcome::StoppedByUser);
   expectNoReport(driver);
 }
 

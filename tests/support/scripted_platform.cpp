@@ -24,8 +24,13 @@ void ScriptedPlatform::setLabel12(int element, const std::string& caption) {
   events_.push_back("Label12(" + std::to_string(element) + "): " + caption);
 }
 
-std::optional<std::string> ScriptedPlatform::ask(const std::string& prompt) {
+std::optional<std::string> ScriptedPlatform::ask(const std::string& prompt,
+                                                 const PromptKey& key) {
   events_.push_back("? " + prompt);
+  keys_.push_back(key);
+  if (source_ != nullptr) {
+    if (std::optional<std::string> answer = source_->answer(key)) return answer;
+  }
   if (answers_.empty()) return responder_ ? responder_(prompt) : std::nullopt;
   std::string answer = answers_.front();
   answers_.pop_front();

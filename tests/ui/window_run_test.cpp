@@ -44,7 +44,7 @@ std::vector<std::string> sessionFor(const ChainAnswers& chain) {
     if (answer) answers.push_back(*answer);
     return answer;
   });
-  RunDriver(recorder).Command1_Click();
+  RunDriver(recorder).runOnce();
   answers.insert(answers.begin(), "1");
   return answers;
 }
