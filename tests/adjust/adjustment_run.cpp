@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "state/form_fields.h"
+
 namespace chainadj::testing {
 namespace {
 
@@ -12,6 +14,10 @@ bool startsWith(const std::string& text, const std::string& prefix) {
 std::string after(const std::string& text, const std::string& prefix) {
   return text.substr(prefix.size());
 }
+
+// How an event of the platform begins: "TextN: " and "LabelN: ".
+std::string textPrefix(int box) { return "Text" + std::to_string(box) + ": "; }
+std::string labelPrefix(int label) { return "Label" + std::to_string(label) + ": "; }
 
 }  // namespace
 
@@ -27,15 +33,15 @@ std::vector<ListedPoint> AdjustmentRun::listing() const {
     if (event == std::string("? ") + kListingPrompt) {
       points.emplace_back();
       listing = true;
-    } else if (listing && startsWith(event, "Label35: ")) {
-      points.back().label = after(event, "Label35: ");
-    } else if (listing && startsWith(event, "Text21: ")) {
-      points.back().name = after(event, "Text21: ");
-    } else if (listing && startsWith(event, "Text22: ")) {
-      points.back().xText = after(event, "Text22: ");
+    } else if (listing && startsWith(event, labelPrefix(label::kListedName))) {
+      points.back().label = after(event, labelPrefix(label::kListedName));
+    } else if (listing && startsWith(event, textPrefix(box::kPointName))) {
+      points.back().name = after(event, textPrefix(box::kPointName));
+    } else if (listing && startsWith(event, textPrefix(box::kListedX))) {
+      points.back().xText = after(event, textPrefix(box::kListedX));
       points.back().x = std::strtod(points.back().xText.c_str(), nullptr);
-    } else if (listing && startsWith(event, "Text23: ")) {
-      points.back().yText = after(event, "Text23: ");
+    } else if (listing && startsWith(event, textPrefix(box::kListedY))) {
+      points.back().yText = after(event, textPrefix(box::kListedY));
       points.back().y = std::strtod(points.back().yText.c_str(), nullptr);
     }
   }
@@ -45,8 +51,10 @@ std::vector<ListedPoint> AdjustmentRun::listing() const {
 std::vector<std::string> AdjustmentRun::resultWrites() const {
   std::vector<std::string> writes;
   for (const std::string& event : platform.events()) {
-    for (int box : {13, 14, 15, 16, 17, 18, 19, 20, 28}) {
-      if (startsWith(event, "Text" + std::to_string(box) + ": ")) writes.push_back(event);
+    for (int box : {box::kAzimuthClosure, box::kSideClosure, box::kXClosure, box::kYClosure,
+                    box::kMeanError, box::kReciprocalWeight, box::kLogMeanError,
+                    box::kRelativeMeanError, box::kPointMeanError}) {
+      if (startsWith(event, textPrefix(box))) writes.push_back(event);
     }
   }
   return writes;

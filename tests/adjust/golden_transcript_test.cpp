@@ -16,6 +16,7 @@
 #include "adjustment_run.h"
 #include "chain_answers.h"
 #include "independent_adjustment.h"
+#include "state/form_fields.h"
 #include "surveyed_chain.h"
 
 namespace chainadj::testing {
@@ -116,29 +117,29 @@ void expectClosures(const Transcript& t, const ChainProblem& problem) {
     EXPECT_NEAR(t.boxNumber(box), independent, 0.005 + kClosureSlack) << what;
   };
   if (c.azimuth != AzimuthCondition::None) {
-    expectClosure(13, provisional.azimuthSeconds, "azimuth closure");
+    expectClosure(box::kAzimuthClosure, provisional.azimuthSeconds, "azimuth closure");
   }
-  if (c.side) expectClosure(14, provisional.sideUnits, "side closure");
-  expectClosure(15, provisional.xMillimetres, "X closure");
-  expectClosure(16, provisional.yMillimetres, "Y closure");
+  if (c.side) expectClosure(box::kSideClosure, provisional.sideUnits, "side closure");
+  expectClosure(box::kXClosure, provisional.xMillimetres, "X closure");
+  expectClosure(box::kYClosure, provisional.yMillimetres, "Y closure");
 }
 
 void expectPrecision(const Transcript& t, const ChainProblem& problem,
                      const ChainAdjustment& reference) {
-  expectShown(t.boxNumber(18), reference.reciprocalWeight, 6, 1e-4, "1/p");
-  expectShown(t.boxNumber(17), reference.mb, 2, 1e-3, "mb");
+  expectShown(t.boxNumber(box::kReciprocalWeight), reference.reciprocalWeight, 6, 1e-4, "1/p");
+  expectShown(t.boxNumber(box::kMeanError), reference.mb, 2, 1e-3, "mb");
   const double mlogs = reference.mb * std::sqrt(reference.reciprocalWeight);
-  expectShown(t.boxNumber(19), mlogs, 2, 1e-3, "mlogs");
+  expectShown(t.boxNumber(box::kLogMeanError), mlogs, 2, 1e-3, "mlogs");
   const double tr = std::trunc(434290.0 / mlogs);
-  const std::string relative = t.box(20);
+  const std::string relative = t.box(box::kRelativeMeanError);
   ASSERT_EQ(relative.substr(0, 2), "1/");
   EXPECT_NEAR(std::stod(relative.substr(2)), tr, 2e-4 * tr) << "1/m";
   const double md = 1000.0 * distance(problem.A, provisionalChain(problem).middlePoint) / tr;
-  expectShown(t.boxNumber(28), md, 2, 2e-4, "md");
+  expectShown(t.boxNumber(box::kPointMeanError), md, 2, 2e-4, "md");
 }
 
 void expectPoints(const Transcript& t, const std::vector<Point>& reference, int last) {
-  const std::vector<double> xs = t.listed(22), ys = t.listed(23);
+  const std::vector<double> xs = t.listed(box::kListedX), ys = t.listed(box::kListedY);
   ASSERT_EQ(xs.size(), static_cast<std::size_t>(last));
   ASSERT_EQ(ys.size(), static_cast<std::size_t>(last));
   for (std::size_t k = 1; k <= xs.size(); ++k) {
@@ -169,9 +170,9 @@ TEST_P(GoldenTranscript, NumbersAgreeWithTheIndependentAdjustment) {
   ChainProblem problem = problemFor(chain, observed);
 
   if (golden.kind == KnownKind::Unoriented) {
-    EXPECT_EQ(t.box(15), "没有座标条件");
+    EXPECT_EQ(t.box(box::kXClosure), "没有座标条件");
     const double mb = std::sqrt(triangleSquareSum(observed) / chain.truth.triangles());
-    expectShown(t.boxNumber(17), mb, 2, 1e-6, "mb");
+    expectShown(t.boxNumber(box::kMeanError), mb, 2, 1e-6, "mb");
     expectPoints(t, fittedPoints(problem), chain.lastListedPoint());
     return;
   }

@@ -10,6 +10,7 @@
 #include "adjust/second_group_solution.h"
 #include "scripted_platform.h"
 #include "state/chain_error.h"
+#include "state/form_fields.h"
 
 namespace chainadj {
 namespace {
@@ -38,7 +39,7 @@ TEST(Precision, TheFirstGroupEntersInSquareSeconds) {
 TEST(Precision, TheRelativeErrorIsTruncatedNeverRoundedUp) {
   ScriptedPlatform platform;
   reportPrecision(platform, {45.0, 0.0, 5, 1.0, 1000.0});  // mlogs = 3: 144763.33...
-  EXPECT_EQ(platform.text(20), "1/144763");
+  EXPECT_EQ(platform.text(box::kRelativeMeanError), "1/144763");
 }
 
 TEST(Precision, AMeanErrorOfRoundingNoiseCountsAsZero) {
@@ -52,16 +53,16 @@ TEST(Precision, AMeanErrorOfRoundingNoiseCountsAsZero) {
 TEST(Precision, AZeroReciprocalWeightGivesAnInfiniteRelativeError) {
   ScriptedPlatform platform;
   reportPrecision(platform, {20.0, 0.0, 5, 0.0, 3000.0});
-  EXPECT_EQ(platform.text(17), "2.00 秒");
-  EXPECT_EQ(platform.text(20), "1/∞");
-  EXPECT_EQ(platform.text(28), "0.00 毫米");
+  EXPECT_EQ(platform.text(box::kMeanError), "2.00 秒");
+  EXPECT_EQ(platform.text(box::kRelativeMeanError), "1/∞");
+  EXPECT_EQ(platform.text(box::kPointMeanError), "0.00 毫米");
 }
 
 TEST(Precision, AHugeRelativeErrorIsWrittenInPlainDigits) {
   ScriptedPlatform platform;
   // mb = 0.01, mlogs = 1e-8: Tr about 4.3429e13.
   reportPrecision(platform, {0.0005, 0.0, 5, 1e-12, 3000.0});
-  const std::string text = platform.text(20);
+  const std::string text = platform.text(box::kRelativeMeanError);
   EXPECT_EQ(text.substr(0, 7), "1/43429");
   EXPECT_EQ(text.size(), 2u + 14u);
   EXPECT_EQ(text.find_first_not_of("0123456789", 2), std::string::npos);
@@ -70,8 +71,8 @@ TEST(Precision, AHugeRelativeErrorIsWrittenInPlainDigits) {
 TEST(Precision, AMeanErrorAboveTheNumeratorGivesAnInfinitePointError) {
   ScriptedPlatform platform;
   reportPrecision(platform, {1e12, 0.0, 1, 1.0, 3000.0});  // mlogs = 1e6 > 434290: Tr = 0
-  EXPECT_EQ(platform.text(20), "1/0");
-  EXPECT_EQ(platform.text(28), "∞ 毫米");
+  EXPECT_EQ(platform.text(box::kRelativeMeanError), "1/0");
+  EXPECT_EQ(platform.text(box::kPointMeanError), "∞ 毫米");
 }
 
 TEST(Precision, ANonFiniteMeanErrorStopsTheRunBeforeAnyBox) {
@@ -84,7 +85,7 @@ TEST(Precision, ANonFiniteMeanErrorStopsTheRunBeforeAnyBox) {
 TEST(Precision, TheMlogsUnitCanBeLeftOff) {
   ScriptedPlatform platform;
   reportPrecision(platform, {10.0, 0.0, 5, 4.0, 2000.0}, "");
-  EXPECT_EQ(platform.text(19), "2.83");
+  EXPECT_EQ(platform.text(box::kLogMeanError), "2.83");
 }
 
 TEST(ReciprocalWeight, RoundingNoiseCountsAsExactlyZero) {

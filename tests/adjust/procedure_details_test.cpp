@@ -13,6 +13,7 @@
 #include "independent_adjustment.h"
 #include "listed_points.h"
 #include "state/chain_error.h"
+#include "state/form_fields.h"
 #include "surveyed_chain.h"
 
 namespace chainadj::testing {
@@ -68,7 +69,7 @@ TEST(Cm1, AZeroQaTakesNoCorrection) {
   EXPECT_EQ(run.chain().Qa, 0.0);
   EXPECT_EQ(run.chain().Qb, 9.5);
   const ChainAdjustment rigorous = noisy.reference();
-  EXPECT_NEAR(run.number(17), rigorous.mb, 0.01 * rigorous.mb + 0.005);
+  EXPECT_NEAR(run.number(box::kMeanError), rigorous.mb, 0.01 * rigorous.mb + 0.005);
 }
 
 TEST(Cm1, TheListingShowsEachPointInItsLabelsAndBoxes) {
@@ -83,7 +84,8 @@ TEST(Cm1, TheListingShowsEachPointInItsLabelsAndBoxes) {
                                       "Text21:   P1", "Label36: Xp(1)",
                                       "Text22: " + run.listing()[0].xText, "Label38: Yp(1)",
                                       "Text23: " + run.listing()[0].yText}));
-  EXPECT_TRUE(std::regex_match(run.platform.text(20), std::regex("1/[1-9][0-9]*")));
+  EXPECT_TRUE(
+      std::regex_match(run.platform.text(box::kRelativeMeanError), std::regex("1/[1-9][0-9]*")));
 }
 
 // Tb typed just above north while the chain computes just below it.
@@ -96,12 +98,12 @@ TEST(Cm1, AnAzimuthClosureNearNorthIsAFewSecondsNotAFullCircle) {
   chain.known.Tb = 1.0 / 3600.0;  // 0°00'01"
   const AdjustmentRun run(answersFor(chain, truth.angles));
   ASSERT_EQ(run.outcome, RunOutcome::Adjusted);
-  EXPECT_EQ(run.platform.text(13), "-3.00 秒");
-  EXPECT_EQ(run.platform.text(15), "0.00 毫米");
+  EXPECT_EQ(run.platform.text(box::kAzimuthClosure), "-3.00 秒");
+  EXPECT_EQ(run.platform.text(box::kXClosure), "0.00 毫米");
 
   chain.known.Tb = belowNorth - 5.0 / 3600.0;  // computed 359°59'58" against known 359°59'53"
   const AdjustmentRun other(answersFor(chain, truth.angles));
-  EXPECT_EQ(other.platform.text(13), "5.00 秒");
+  EXPECT_EQ(other.platform.text(box::kAzimuthClosure), "5.00 秒");
 }
 
 // A single triangle: the weakest side is A-B itself, fixed by the known points.
@@ -109,11 +111,11 @@ TEST(Cm1, OneTriangleHasAWeakestSideOfZeroWeightReciprocal) {
   const SurveyedChain chain = surveyChain(zigZagChain(1), KnownKind::FullFromA, 20.0, -30.0);
   const AdjustmentRun run(answersFor(chain, withErrors(chain.truth.angles, 4.0)));
   ASSERT_EQ(run.outcome, RunOutcome::Adjusted) << ::testing::PrintToString(run.platform.messages());
-  EXPECT_GT(run.number(17), 0.5);
-  EXPECT_EQ(run.platform.text(18), "0.000000");
-  EXPECT_EQ(run.platform.text(19), "0.00 单位");
-  EXPECT_EQ(run.platform.text(20), "1/∞");
-  EXPECT_EQ(run.platform.text(28), "0.00 毫米");
+  EXPECT_GT(run.number(box::kMeanError), 0.5);
+  EXPECT_EQ(run.platform.text(box::kReciprocalWeight), "0.000000");
+  EXPECT_EQ(run.platform.text(box::kLogMeanError), "0.00 单位");
+  EXPECT_EQ(run.platform.text(box::kRelativeMeanError), "1/∞");
+  EXPECT_EQ(run.platform.text(box::kPointMeanError), "0.00 毫米");
 }
 
 // A single triangle without orientation angles: two angles of freedom against four conditions.
@@ -122,9 +124,9 @@ TEST(Cm1, DependentConditionsStopTheRunBeforeTheReciprocalWeight) {
   const AdjustmentRun run(answersFor(chain, withErrors(chain.truth.angles, 2.0)));
   EXPECT_EQ(run.outcome, RunOutcome::Stopped);
   EXPECT_EQ(run.platform.messages(), std::vector<std::string>{kDependentConditionsMessage});
-  EXPECT_TRUE(run.platform.written(16));
-  EXPECT_FALSE(run.platform.written(18));
-  EXPECT_FALSE(run.platform.written(17));
+  EXPECT_TRUE(run.platform.written(box::kYClosure));
+  EXPECT_FALSE(run.platform.written(box::kReciprocalWeight));
+  EXPECT_FALSE(run.platform.written(box::kMeanError));
   EXPECT_TRUE(run.listing().empty());
 }
 
@@ -136,7 +138,7 @@ TEST(ChainsFromC, AFanAboutCStopsWithTheDependentConditionsMessage) {
     const AdjustmentRun run(answersFor(chain, withErrors(chain.truth.angles, 2.0)));
     EXPECT_EQ(run.outcome, RunOutcome::Stopped) << nameOf(kind);
     EXPECT_EQ(run.platform.messages(), std::vector<std::string>{kDependentConditionsMessage});
-    EXPECT_FALSE(run.platform.written(18));
+    EXPECT_FALSE(run.platform.written(box::kReciprocalWeight));
   }
 }
 
@@ -155,7 +157,10 @@ TEST(Cm1, TheListingIgnoresWhatIsTypedAndASecondRunRepeatsTheFirst) {
   platform.setResponder(respondWith(noisy.answers()));
   platform.clearEvents();
   ASSERT_EQ(driver.runOnce(), RunOutcome::Adjusted);
-  for (int box : {13, 14, 15, 16, 17, 18, 19, 20, 28, 21, 22, 23}) {
+  for (int box : {box::kAzimuthClosure, box::kSideClosure, box::kXClosure, box::kYClosure,
+                  box::kMeanError, box::kReciprocalWeight, box::kLogMeanError,
+                  box::kRelativeMeanError, box::kPointMeanError, box::kPointName,
+                  box::kListedX, box::kListedY}) {
     EXPECT_EQ(platform.text(box), first.platform.text(box)) << "Text" << box;
   }
   EXPECT_EQ(driver.chain().A, first.chain().A);
@@ -173,7 +178,7 @@ TEST(Cm1, ClosingTheProgramDuringTheListingEndsTheRunQuietly) {
   });
   RunDriver driver(platform);
   EXPECT_EQ(driver.runOnce(), RunOutcome::ProgramEnding);
-  EXPECT_EQ(platform.label(35), " N(2)");
+  EXPECT_EQ(platform.label(label::kListedName), " N(2)");
   EXPECT_TRUE(platform.messages().empty());
 }
 
@@ -185,9 +190,11 @@ TEST(Cm2, ClosesLikeCm1WithoutTheSideCondition) {
   const AdjustmentRun cm2(answersFor(withoutBase, observed));
   ASSERT_EQ(cm1.driver.lastSelection(), 1);
   ASSERT_EQ(cm2.driver.lastSelection(), 2);
-  for (int box : {13, 15, 16}) EXPECT_EQ(cm2.platform.text(box), cm1.platform.text(box)) << box;
-  EXPECT_NE(cm2.platform.text(17), cm1.platform.text(17));
-  EXPECT_NE(cm2.platform.text(18), cm1.platform.text(18));
+  for (int box : {box::kAzimuthClosure, box::kXClosure, box::kYClosure}) {
+    EXPECT_EQ(cm2.platform.text(box), cm1.platform.text(box)) << box;
+  }
+  EXPECT_NE(cm2.platform.text(box::kMeanError), cm1.platform.text(box::kMeanError));
+  EXPECT_NE(cm2.platform.text(box::kReciprocalWeight), cm1.platform.text(box::kReciprocalWeight));
 }
 
 // E and F due north, east, south and west of A and B give the azimuths of the axes exactly.
@@ -206,9 +213,9 @@ TEST(Cm7, OrientationPointsOnTheAxesGiveTheAxisAzimuths) {
     ASSERT_EQ(run.outcome, RunOutcome::Adjusted) << axis.azimuth;
     EXPECT_EQ(run.chain().Ta, axis.azimuth);
     EXPECT_EQ(run.chain().Tb, axis.azimuth);
-    EXPECT_EQ(run.platform.text(11), " 800.000");
-    EXPECT_EQ(run.platform.text(12), " 800.000");
-    EXPECT_EQ(run.platform.text(13), "0.00 秒") << axis.azimuth;
+    EXPECT_EQ(run.platform.text(box::kStartSide), " 800.000");
+    EXPECT_EQ(run.platform.text(box::kClosingSide), " 800.000");
+    EXPECT_EQ(run.platform.text(box::kAzimuthClosure), "0.00 秒") << axis.azimuth;
     expectTruePointsListed(run, chain);
   }
 }
@@ -217,7 +224,7 @@ TEST(Cm8, ShowsTheStartSideRoundedInPlainDigits) {
   SurveyedChain chain = surveyChain(fanChain(3), KnownKind::ByEWithTb, 12.0, 5.0);
   chain.known.Sa = 1234.5;
   const AdjustmentRun run(answersFor(chain, chain.truth.angles));
-  EXPECT_EQ(run.platform.text(11), " 1234.5");
+  EXPECT_EQ(run.platform.text(box::kStartSide), " 1234.5");
 }
 
 // The chains that start at C do not use Qa: whatever it holds, the results are the same.
@@ -323,14 +330,15 @@ TEST(ClosedFormSolution, DependentConditionsStopBeforeTheReciprocalWeight) {
   } catch (const ChainError& error) {
     EXPECT_EQ(std::string(error.what()), kDependentConditionsMessage);
   }
-  EXPECT_FALSE(platform.written(18));
+  EXPECT_FALSE(platform.written(box::kReciprocalWeight));
 }
 
 TEST(Cm4, ShowsMlogsWithoutAUnit) {
   const SurveyedChain chain = surveyChain(mixedChain(6), KnownKind::AzimuthsOnly, 5.0, -7.0);
   const AdjustmentRun run(answersFor(chain, withErrors(chain.truth.angles, 2.0)));
-  EXPECT_TRUE(std::regex_match(run.platform.text(19), std::regex("[0-9]+\\.[0-9]{2}")))
-      << run.platform.text(19);
+  EXPECT_TRUE(
+      std::regex_match(run.platform.text(box::kLogMeanError), std::regex("[0-9]+\\.[0-9]{2}")))
+      << run.platform.text(box::kLogMeanError);
 }
 
 TEST(Cm5, WritesItsMeanErrorAfterTheListingAndLeavesThePrecisionBoxes) {
@@ -339,7 +347,10 @@ TEST(Cm5, WritesItsMeanErrorAfterTheListingAndLeavesThePrecisionBoxes) {
   const std::vector<std::string>& events = run.platform.events();
   ASSERT_FALSE(events.empty());
   EXPECT_EQ(events.back().rfind("Text17: ", 0), 0u);
-  for (int box : {18, 19, 20, 28}) EXPECT_FALSE(run.platform.written(box)) << box;
+  for (int box : {box::kReciprocalWeight, box::kLogMeanError, box::kRelativeMeanError,
+                  box::kPointMeanError}) {
+    EXPECT_FALSE(run.platform.written(box)) << box;
+  }
 }
 
 }  // namespace

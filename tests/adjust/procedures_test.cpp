@@ -11,6 +11,7 @@
 #include "adjustment_run.h"
 #include "independent_adjustment.h"
 #include "listed_points.h"
+#include "state/form_fields.h"
 #include "surveyed_chain.h"
 
 namespace chainadj::testing {
@@ -108,14 +109,14 @@ TEST_P(EachProcedure, ErrorFreeDataCloseAndListTheTruePoints) {
   ASSERT_EQ(run.driver.lastSelection(), selectionRow(chain.kind));
 
   const ClosureTexts closures = errorFreeClosures(chain.kind);
-  EXPECT_EQ(run.platform.text(13), closures.azimuth);
-  EXPECT_EQ(run.platform.text(14), closures.side);
-  EXPECT_EQ(run.platform.text(15), closures.x);
-  EXPECT_EQ(run.platform.text(16), closures.y);
-  EXPECT_EQ(run.platform.text(17), "0.00 秒");
+  EXPECT_EQ(run.platform.text(box::kAzimuthClosure), closures.azimuth);
+  EXPECT_EQ(run.platform.text(box::kSideClosure), closures.side);
+  EXPECT_EQ(run.platform.text(box::kXClosure), closures.x);
+  EXPECT_EQ(run.platform.text(box::kYClosure), closures.y);
+  EXPECT_EQ(run.platform.text(box::kMeanError), "0.00 秒");
   if (chain.kind != K::Unoriented) {
-    EXPECT_EQ(run.platform.text(20), "1/∞");
-    EXPECT_EQ(run.platform.text(28), "0.00 毫米");
+    EXPECT_EQ(run.platform.text(box::kRelativeMeanError), "1/∞");
+    EXPECT_EQ(run.platform.text(box::kPointMeanError), "0.00 毫米");
   }
   expectTruePointsListed(run, chain);
 }
@@ -142,8 +143,9 @@ TEST_P(EachProcedure, NoisyDataAgreeWithTheIndependentAdjustment) {
   if (chain.kind == K::AzimuthsOnly) problem.known.Sa = run.chain().S[1];  // held as scaled
   const ChainAdjustment reference = adjustChain(problem);
   expectPointsAgree(run, chain, reference.points);
-  EXPECT_NEAR(run.number(17), reference.mb, 0.01 * reference.mb + 0.005);
-  EXPECT_NEAR(run.number(18), reference.reciprocalWeight, 0.01 * reference.reciprocalWeight + 5e-7);
+  EXPECT_NEAR(run.number(box::kMeanError), reference.mb, 0.01 * reference.mb + 0.005);
+  EXPECT_NEAR(run.number(box::kReciprocalWeight), reference.reciprocalWeight,
+              0.01 * reference.reciprocalWeight + 5e-7);
   EXPECT_NEAR(run.chain().Qa, reference.qa, 0.01 / 3600.0);
   EXPECT_EQ(run.chain().Qb, chain.known.Qb);
 }
@@ -169,7 +171,7 @@ TEST(Cm5, FitsTheChainOfTheCorrectedAnglesOntoAAndB) {
     EXPECT_NEAR(listed.back().x, b.x, 0.5 * kMillimetre + 1e-7);
     EXPECT_NEAR(listed.back().y, b.y, 0.5 * kMillimetre + 1e-7);
     const double mb = std::sqrt(triangleSquareSum(observed) / truth.triangles());
-    EXPECT_NEAR(run.number(17), mb, 0.005 + 1e-6 * mb);
+    EXPECT_NEAR(run.number(box::kMeanError), mb, 0.005 + 1e-6 * mb);
   }
 }
 

@@ -8,6 +8,7 @@
 
 #include "adjust/adjustment_messages.h"
 #include "entry_run.h"
+#include "state/form_fields.h"
 
 namespace chainadj::testing {
 namespace {
@@ -42,7 +43,7 @@ TEST_F(RunPrompts, ChainWithoutKnownNeighboursAsksEverythingInOrder) {
   EXPECT_EQ(platform.prompts(), script.prompts());
   EXPECT_EQ(platform.answersLeft(), 0u);
   EXPECT_EQ(procedureCalls().rows, (std::vector<int>{1}));
-  EXPECT_EQ(platform.text(27), "三角锁共有2个三角形");
+  EXPECT_EQ(platform.text(box::kTriangleCount), "三角锁共有2个三角形");
   EXPECT_TRUE(platform.messages().empty());
   // The status messages come between the last value and the first point name.
   const Events& events = platform.events();
@@ -105,7 +106,7 @@ TEST_F(TriangleCount, AnEmptyAnswerEndsTheRunQuietly) {
     EXPECT_EQ(driver.runOnce(), RunOutcome::Abandoned);
     EXPECT_EQ(platform.prompts(), (Events{kLiteralCountPrompt}));
     EXPECT_TRUE(platform.messages().empty());
-    EXPECT_FALSE(platform.written(27));
+    EXPECT_FALSE(platform.written(box::kTriangleCount));
     EXPECT_TRUE(procedureCalls().rows.empty());
     EXPECT_FALSE(driver.lastSelection());
     platform.clearEvents();
@@ -120,7 +121,7 @@ TEST_P(TriangleCountRefused, WithAMessageAndTheSamePromptAgain) {
   EXPECT_EQ(platform.prompts(), (Events{kLiteralCountPrompt, kLiteralCountPrompt}));
   ASSERT_EQ(platform.messages().size(), 1u);
   EXPECT_TRUE(looksChinese(platform.messages()[0]));
-  EXPECT_FALSE(platform.written(27));
+  EXPECT_FALSE(platform.written(box::kTriangleCount));
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, TriangleCountRefused,
@@ -143,7 +144,7 @@ TEST_P(TriangleCountTaken, CreatesTheArraysAndEchoesTheAnswerAsTyped) {
   EXPECT_EQ(chain().n, GetParam().n);
   EXPECT_EQ(chain().A.size(), static_cast<std::size_t>(GetParam().n) + 1);
   EXPECT_EQ(chain().na.size(), static_cast<std::size_t>(GetParam().n) + 2);
-  EXPECT_EQ(platform.text(27), std::string("三角锁共有") + GetParam().typed + "个三角形");
+  EXPECT_EQ(platform.text(box::kTriangleCount), std::string("三角锁共有") + GetParam().typed + "个三角形");
   EXPECT_EQ(platform.prompts().at(1), literal(InputItem::Xa).enter);
 }
 
@@ -175,18 +176,18 @@ TEST_F(Derivation, SideAndAzimuthFromCAndD) {
   ASSERT_EQ(run(answers), RunOutcome::Adjusted);
   EXPECT_DOUBLE_EQ(chain().Sa, 500.0);
   EXPECT_NEAR(chain().Ta, kAzimuthCtoA, kAzimuthTolerance);
-  EXPECT_EQ(platform.text(11), " 500.0000");
-  EXPECT_EQ(platform.text(5), " 53.13010 度");
+  EXPECT_EQ(platform.text(box::kStartSide), " 500.0000");
+  EXPECT_EQ(platform.text(box::kStartAzimuth), " 53.13010 度");
   EXPECT_EQ(flags().Tag, "y");
   EXPECT_EQ(chain().Qa, 0.0);
   EXPECT_DOUBLE_EQ(chain().Sb, 500.0);
   EXPECT_NEAR(chain().Tb, kAzimuthDtoB, kAzimuthTolerance);
-  EXPECT_EQ(platform.text(12), " 500.0000");
-  EXPECT_EQ(platform.text(6), " 323.13010 度");
+  EXPECT_EQ(platform.text(box::kClosingSide), " 500.0000");
+  EXPECT_EQ(platform.text(box::kClosingAzimuth), " 323.13010 度");
   EXPECT_EQ(flags().TbG, "y");
   EXPECT_EQ(chain().Qb, 0.0);
-  EXPECT_FALSE(platform.written(7));
-  EXPECT_FALSE(platform.written(8));
+  EXPECT_FALSE(platform.written(box::kQa));
+  EXPECT_FALSE(platform.written(box::kQb));
 }
 
 TEST_F(Derivation, SideIsKeptUnrounded) {
@@ -195,7 +196,7 @@ TEST_F(Derivation, SideIsKeptUnrounded) {
   answers.set(InputItem::Xc, "2999.9999").set(InputItem::Yc, "999.0001");
   ASSERT_EQ(run(answers), RunOutcome::Adjusted);
   EXPECT_DOUBLE_EQ(chain().Sa, std::hypot(3000.0 - 2999.9999, 1000.0 - 999.0001));
-  EXPECT_EQ(platform.text(11), " 0.9999");
+  EXPECT_EQ(platform.text(box::kStartSide), " 0.9999");
 }
 
 struct AxisCase {
@@ -215,7 +216,7 @@ TEST_P(AzimuthFromCOnAnAxis, IsExact) {
   answers.set(InputItem::Xc, GetParam().xc).set(InputItem::Yc, GetParam().yc);
   ASSERT_EQ(run(answers), RunOutcome::Adjusted);
   EXPECT_EQ(chain().Ta, GetParam().ta);
-  EXPECT_EQ(platform.text(5), GetParam().text5);
+  EXPECT_EQ(platform.text(box::kStartAzimuth), GetParam().text5);
 }
 
 // A is (3000, 1000).
@@ -235,7 +236,7 @@ TEST_F(Derivation, CEqualToAStopsTheRun) {
   EXPECT_EQ(run(answers), RunOutcome::Stopped);
   ASSERT_EQ(platform.messages().size(), 1u);
   EXPECT_NE(platform.messages()[0].find("已知点 C 与起算点 A 的座标相同"), std::string::npos);
-  EXPECT_FALSE(platform.written(11));
+  EXPECT_FALSE(platform.written(box::kStartSide));
   EXPECT_FALSE(driver.lastSelection().has_value());
 }
 
@@ -265,9 +266,9 @@ TEST_F(Derivation, FGivesTheClosingAzimuthAndShowsItsDistanceOnly) {
   ASSERT_EQ(run(answers), RunOutcome::Adjusted);
   EXPECT_EQ(flags().TbG, "y");
   EXPECT_NEAR(chain().Tb, kAzimuthBtoF, kAzimuthTolerance);
-  EXPECT_EQ(platform.text(12), " 1000.0000");
+  EXPECT_EQ(platform.text(box::kClosingSide), " 1000.0000");
   EXPECT_EQ(chain().Sb, 250.0);
-  EXPECT_FALSE(platform.written(6));
+  EXPECT_FALSE(platform.written(box::kClosingAzimuth));
   EXPECT_FALSE(askedValue(InputItem::TbG));
   EXPECT_FALSE(askedValue(InputItem::Tb));
 }
@@ -281,7 +282,7 @@ TEST_F(Derivation, FWhereNoCIsKnownAlsoClosesTheChain) {
   EXPECT_EQ(procedureCalls().rows, (std::vector<int>{7}));
   EXPECT_NEAR(chain().Tb, kAzimuthBtoF, kAzimuthTolerance);
   EXPECT_EQ(chain().Sb, 250.0);
-  EXPECT_EQ(platform.text(12), " 1000.0000");
+  EXPECT_EQ(platform.text(box::kClosingSide), " 1000.0000");
 }
 
 TEST_F(Derivation, EOrientsTheStartWithoutAskingTagOrTa) {
@@ -296,8 +297,8 @@ TEST_F(Derivation, EOrientsTheStartWithoutAskingTagOrTa) {
   EXPECT_TRUE(askedValue(InputItem::Qa));
   EXPECT_EQ(chain().Ta, 0.0);
   EXPECT_NEAR(chain().Qa, 10.5, 1e-12);
-  EXPECT_EQ(platform.text(33), " 3500.000");
-  EXPECT_EQ(platform.text(34), " 500.000");
+  EXPECT_EQ(platform.text(box::kXe), " 3500.000");
+  EXPECT_EQ(platform.text(box::kYe), " 500.000");
 }
 
 TEST_F(Derivation, CoordinatesTooLargeToMeasureStopTheRunWithAMessage) {
@@ -319,7 +320,9 @@ TEST_F(Derivation, CoordinatesTooLargeToMeasureStopTheRunWithAMessage) {
 TEST_F(Derivation, MissingOrientationPointsAreNamedSo) {
   ChainAnswers answers = chainOf(1);
   ASSERT_EQ(run(answers), RunOutcome::NothingSelected);
-  for (int box : {33, 34, 35, 36}) EXPECT_EQ(platform.text(box), kNoOrientationPoint) << box;
+  for (int box : {box::kXe, box::kYe, box::kXf, box::kYf}) {
+    EXPECT_EQ(platform.text(box), kNoOrientationPoint) << box;
+  }
 }
 
 TEST_F(Derivation, OrientationPointsNotAskedAreNamedMissingToo) {
@@ -329,17 +332,19 @@ TEST_F(Derivation, OrientationPointsNotAskedAreNamedMissingToo) {
   ASSERT_EQ(run(answers), RunOutcome::Adjusted);
   EXPECT_FALSE(askedValue(InputItem::Xe));
   EXPECT_FALSE(askedValue(InputItem::Xf));
-  for (int box : {33, 34, 35, 36}) EXPECT_EQ(platform.text(box), kNoOrientationPoint) << box;
+  for (int box : {box::kXe, box::kYe, box::kXf, box::kYf}) {
+    EXPECT_EQ(platform.text(box), kNoOrientationPoint) << box;
+  }
 }
 
 TEST_F(Derivation, OnlyTheMissingOneOfEAndFIsNamedSo) {
   ChainAnswers answers = chainOf(1);
   withF(answers);
   run(answers);
-  EXPECT_EQ(platform.text(33), kNoOrientationPoint);
-  EXPECT_EQ(platform.text(34), kNoOrientationPoint);
-  EXPECT_EQ(platform.text(35), " 2400.000");
-  EXPECT_EQ(platform.text(36), " 3800.000");
+  EXPECT_EQ(platform.text(box::kXe), kNoOrientationPoint);
+  EXPECT_EQ(platform.text(box::kYe), kNoOrientationPoint);
+  EXPECT_EQ(platform.text(box::kXf), " 2400.000");
+  EXPECT_EQ(platform.text(box::kYf), " 3800.000");
 }
 
 // ---- The run flags Tag and TbG ----
@@ -353,8 +358,8 @@ TEST_F(RunFlagsRule, TagYAsksTaAndQa) {
   EXPECT_NEAR(chain().Ta, 45.0 + 30.0 / 60 + 15.0 / 3600, 1e-12);
   EXPECT_NEAR(chain().Qa, 0.5, 1e-12);
   EXPECT_EQ(chain().Sg[0], 1.0f);
-  EXPECT_EQ(platform.text(5), " 45.30150");
-  EXPECT_EQ(platform.text(7), " 0.30000");
+  EXPECT_EQ(platform.text(box::kStartAzimuth), " 45.30150");
+  EXPECT_EQ(platform.text(box::kQa), " 0.30000");
 }
 
 // The prompts say "输入 Y": the letter counts in either case and width, blanks around it.
@@ -392,7 +397,7 @@ TEST_P(TagOtherThanY, AsksNeitherTaNorQa) {
   EXPECT_FALSE(askedValue(InputItem::Qa));
   EXPECT_EQ(chain().Ta, 0.0);
   EXPECT_EQ(chain().Qa, 0.0);
-  EXPECT_EQ(platform.text(5), std::string(" ") + GetParam().typed);
+  EXPECT_EQ(platform.text(box::kStartAzimuth), std::string(" ") + GetParam().typed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Flags, TagOtherThanY,
@@ -408,8 +413,8 @@ TEST_F(RunFlagsRule, TbGNBecomesNnWithNoOrientationAngleAtB) {
   EXPECT_FALSE(askedValue(InputItem::Tb));
   EXPECT_FALSE(askedValue(InputItem::Qb));
   EXPECT_EQ(chain().Qb, 0.0);
-  EXPECT_EQ(platform.text(8), kNoOrientationAngleAtB);
-  EXPECT_EQ(platform.text(6), " n");  // the echo shows what was typed
+  EXPECT_EQ(platform.text(box::kQb), kNoOrientationAngleAtB);
+  EXPECT_EQ(platform.text(box::kClosingAzimuth), " n");  // the echo shows what was typed
 }
 
 class TbGTypedAsN : public EntryRun, public ::testing::WithParamInterface<const char*> {};
@@ -420,8 +425,8 @@ TEST_P(TbGTypedAsN, BecomesNnWhileTheEchoKeepsWhatWasTyped) {
   run(answers);
   EXPECT_EQ(flags().TbG, "nn");
   EXPECT_FALSE(askedValue(InputItem::Qb));
-  EXPECT_EQ(platform.text(8), kNoOrientationAngleAtB);
-  EXPECT_EQ(platform.text(6), std::string(" ") + GetParam());
+  EXPECT_EQ(platform.text(box::kQb), kNoOrientationAngleAtB);
+  EXPECT_EQ(platform.text(box::kClosingAzimuth), std::string(" ") + GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Flags, TbGTypedAsN, ::testing::Values("N", "ｎ　"));
@@ -437,7 +442,7 @@ TEST_P(TbGOtherThanYOrN, StaysAsTypedAndAsksNothingMore) {
   EXPECT_FALSE(askedValue(InputItem::Qb));
   EXPECT_EQ(chain().Tb, 0.0);
   EXPECT_EQ(chain().Qb, 0.0);
-  EXPECT_FALSE(platform.written(8));
+  EXPECT_FALSE(platform.written(box::kQb));
 }
 
 INSTANTIATE_TEST_SUITE_P(Flags, TbGOtherThanYOrN, ::testing::Values("nn ", "no", "Y N", ""));
@@ -450,8 +455,8 @@ TEST_F(RunFlagsRule, TbGYAsksTbAndQb) {
   EXPECT_NEAR(chain().Tb, 1.0 + 13.0 / 60, 1e-12);
   EXPECT_NEAR(chain().Qb, -0.5, 1e-12);
   EXPECT_EQ(chain().Sg[2], -1.0f);
-  EXPECT_EQ(platform.text(6), " 1.13000");
-  EXPECT_EQ(platform.text(8), " -0.3000");
+  EXPECT_EQ(platform.text(box::kClosingAzimuth), " 1.13000");
+  EXPECT_EQ(platform.text(box::kQb), " -0.3000");
 }
 
 TEST_F(RunFlagsRule, TbGNTypedAfterAReentryStillBecomesNn) {
@@ -481,7 +486,7 @@ TEST_F(Signs, NegativeQaKeepsItsSign) {
   run(answers);
   EXPECT_EQ(chain().Sg[0], -1.0f);
   EXPECT_NEAR(chain().Qa, -0.5, 1e-12);
-  EXPECT_EQ(platform.text(7), " -0.30000");
+  EXPECT_EQ(platform.text(box::kQa), " -0.30000");
 }
 
 TEST_F(Signs, QaOfZeroHasSignZero) {
@@ -502,7 +507,7 @@ TEST_F(Signs, NegativeIntervalAngleIsKeptPositiveWithItsSignApart) {
   EXPECT_NEAR(chain().B[1], 74.0 + 50.0 / 60, 1e-12);
   EXPECT_EQ(chain().Sg[2], 0.0f);
   EXPECT_EQ(chain().C[2], 0.0);
-  EXPECT_EQ(platform.text(25), "0.00 秒");
+  EXPECT_EQ(platform.text(box::kTriangleClosure), "0.00 秒");
 }
 
 // ---- Point names ----
@@ -533,9 +538,9 @@ TEST_P(PointNames, AreAskedForTheKnownPoints) {
   EXPECT_EQ(names, c.prompts);
   EXPECT_EQ(chain().na, c.na);
   if (c.prompts.empty()) {
-    EXPECT_FALSE(platform.written(21));
+    EXPECT_FALSE(platform.written(box::kPointName));
   } else {
-    EXPECT_EQ(platform.text(21), " n" + std::to_string(c.prompts.size()));
+    EXPECT_EQ(platform.text(box::kPointName), " n" + std::to_string(c.prompts.size()));
   }
 }
 
@@ -569,7 +574,7 @@ TEST_F(PointNames, AKnownPointWithOneZeroCoordinateGetsNoNames) {
   EXPECT_FALSE(askedValue(InputItem::Sa));
   EXPECT_FALSE(askedValue(InputItem::Tag));
   EXPECT_EQ(chain().Sa, 0.0);
-  EXPECT_FALSE(platform.written(11));
+  EXPECT_FALSE(platform.written(box::kStartSide));
 }
 
 // ---- The triangle loop ----
@@ -602,14 +607,14 @@ TEST_F(TriangleLoop, TheLastTriangleStaysOnTheWindow) {
   answers.n = 2;
   answers.triangles = {{"60.0001", "60.0001", "60.0001"}, {"59.5958", "59.5958", "-59.5958"}};
   run(answers);
-  EXPECT_EQ(platform.label(44), "求距角 A(2)");
-  EXPECT_EQ(platform.label12(1), "前进角 B(2)");
-  EXPECT_EQ(platform.label12(2), "间隔角 C(2)");
-  EXPECT_EQ(platform.label(13), "三角形闭合差 w(2)");
-  EXPECT_EQ(platform.text(9), " 59.59580");
-  EXPECT_EQ(platform.text(10), " 59.59580");
-  EXPECT_EQ(platform.text(24), " -59.59580");
-  EXPECT_EQ(platform.text(25), "-6.00 秒");
+  EXPECT_EQ(platform.label(label::kAngleA), "求距角 A(2)");
+  EXPECT_EQ(platform.label12(label::kAngleBElement), "前进角 B(2)");
+  EXPECT_EQ(platform.label12(label::kAngleCElement), "间隔角 C(2)");
+  EXPECT_EQ(platform.label(label::kTriangleClosure), "三角形闭合差 w(2)");
+  EXPECT_EQ(platform.text(box::kAngleA), " 59.59580");
+  EXPECT_EQ(platform.text(box::kAngleB), " 59.59580");
+  EXPECT_EQ(platform.text(box::kAngleC), " -59.59580");
+  EXPECT_EQ(platform.text(box::kTriangleClosure), "-6.00 秒");
   const double w1 = 3.0 / 3600, w2 = -6.0 / 3600;
   EXPECT_NEAR(chain().WW, (w1 * w1 + w2 * w2) / 3.0, 1e-9 * chain().WW);
 }
@@ -617,7 +622,7 @@ TEST_F(TriangleLoop, TheLastTriangleStaysOnTheWindow) {
 TEST_F(TriangleLoop, ThreeSecondsOfClosureAreTakenOffEvenly) {
   ChainAnswers answers = chainOf(1);
   run(answers);
-  EXPECT_EQ(platform.text(25), "3.00 秒");
+  EXPECT_EQ(platform.text(box::kTriangleClosure), "3.00 秒");
   const double w = 3.0 / 3600;
   EXPECT_NEAR(chain().WW, w * w / 3.0, 1e-9 * chain().WW);  // (3/3600)^2 / 3
   EXPECT_NEAR(chain().A[1], 60.0, 1e-12);
@@ -643,7 +648,7 @@ TEST_F(TriangleLoop, SideConditionCoefficientsUseTheCorrectedAngles) {
     EXPECT_NEAR(chain().dA[i], 2.1055 / std::sqrt(3.0), 1e-8) << i;  // 1.215611...
     EXPECT_NEAR(chain().dB[i], -2.1055 * std::sqrt(3.0), 1e-8) << i;  // -3.646833...
   }
-  EXPECT_EQ(platform.text(25), "6.00 秒");
+  EXPECT_EQ(platform.text(box::kTriangleClosure), "6.00 秒");
   EXPECT_NEAR(chain().WW, std::pow(6.0 / 3600, 2) / 3.0, 1e-9 * chain().WW);
 }
 
@@ -669,7 +674,7 @@ TEST_P(TooLargeClosure, StopsTheRunRightAfterItIsShown) {
   EXPECT_EQ(events[events.size() - 2], std::string("Text25: ") + GetParam().closure);
   ASSERT_EQ(events.back().rfind("! ", 0), 0u) << events.back();
   EXPECT_TRUE(looksChinese(events.back()));
-  EXPECT_EQ(platform.label(13), "三角形闭合差 w(2)");
+  EXPECT_EQ(platform.label(label::kTriangleClosure), "三角形闭合差 w(2)");
   EXPECT_TRUE(procedureCalls().rows.empty());
   EXPECT_FALSE(driver.lastSelection());
   const Events prompts = platform.prompts();

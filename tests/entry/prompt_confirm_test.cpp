@@ -9,6 +9,7 @@
 #include "literal_prompts.h"
 #include "scripted_platform.h"
 #include "state/chain_error.h"
+#include "state/form_fields.h"
 
 namespace chainadj {
 namespace {
@@ -122,37 +123,37 @@ TEST_P(EchoOfEveryItem, GoesToItsBoxWithItsMask) {
 
 INSTANTIATE_TEST_SUITE_P(
     Items, EchoOfEveryItem,
-    ::testing::Values(EchoCase{InputItem::Xa, "12.5", 1, " 12.500"},
-                      EchoCase{InputItem::Ya, "-3512345.6785", 2, " -3512345.678"},
-                      EchoCase{InputItem::Xb, "0.0004", 3, " 0.000"},
-                      EchoCase{InputItem::Yb, "7", 4, " 7.000"},
-                      EchoCase{InputItem::Xc, "2700", 29, " 2700.000"},
-                      EchoCase{InputItem::Yc, "600.25", 30, " 600.250"},
-                      EchoCase{InputItem::Xd, "1", 31, " 1.000"},
-                      EchoCase{InputItem::Yd, "2", 32, " 2.000"},
-                      EchoCase{InputItem::Xe, "3", 33, " 3.000"},
-                      EchoCase{InputItem::Ye, "4", 34, " 4.000"},
-                      EchoCase{InputItem::Xf, "5", 35, " 5.000"},
-                      EchoCase{InputItem::Yf, "6", 36, " 6.000"},
-                      EchoCase{InputItem::Sa, "500", 11, " 500.0000"},
-                      EchoCase{InputItem::Sb, "123.45678", 12, " 123.4568"},
-                      EchoCase{InputItem::Tag, "y", 5, " y"},
-                      EchoCase{InputItem::Tag, "Yes please", 5, " Yes please"},
-                      EchoCase{InputItem::Ta, "45.3015", 5, " 45.30150"},
-                      EchoCase{InputItem::Ta, "0.5", 5, " 0.50000"},
-                      EchoCase{InputItem::TbG, "n", 6, " n"},
-                      EchoCase{InputItem::Tb, "135.0001", 6, " 135.00010"},
-                      EchoCase{InputItem::Qa, "-0.3000", 7, " -0.30000"},
-                      EchoCase{InputItem::Qb, "-0.3000", 8, " -0.3000"},
-                      EchoCase{InputItem::A, "60.0001", 9, " 60.00010"},
-                      EchoCase{InputItem::B, "59.5959", 10, " 59.59590"},
-                      EchoCase{InputItem::C, "-30.1000", 24, " -30.10000"},
+    ::testing::Values(EchoCase{InputItem::Xa, "12.5", box::kXa, " 12.500"},
+                      EchoCase{InputItem::Ya, "-3512345.6785", box::kYa, " -3512345.678"},
+                      EchoCase{InputItem::Xb, "0.0004", box::kXb, " 0.000"},
+                      EchoCase{InputItem::Yb, "7", box::kYb, " 7.000"},
+                      EchoCase{InputItem::Xc, "2700", box::kXc, " 2700.000"},
+                      EchoCase{InputItem::Yc, "600.25", box::kYc, " 600.250"},
+                      EchoCase{InputItem::Xd, "1", box::kXd, " 1.000"},
+                      EchoCase{InputItem::Yd, "2", box::kYd, " 2.000"},
+                      EchoCase{InputItem::Xe, "3", box::kXe, " 3.000"},
+                      EchoCase{InputItem::Ye, "4", box::kYe, " 4.000"},
+                      EchoCase{InputItem::Xf, "5", box::kXf, " 5.000"},
+                      EchoCase{InputItem::Yf, "6", box::kYf, " 6.000"},
+                      EchoCase{InputItem::Sa, "500", box::kStartSide, " 500.0000"},
+                      EchoCase{InputItem::Sb, "123.45678", box::kClosingSide, " 123.4568"},
+                      EchoCase{InputItem::Tag, "y", box::kStartAzimuth, " y"},
+                      EchoCase{InputItem::Tag, "Yes please", box::kStartAzimuth, " Yes please"},
+                      EchoCase{InputItem::Ta, "45.3015", box::kStartAzimuth, " 45.30150"},
+                      EchoCase{InputItem::Ta, "0.5", box::kStartAzimuth, " 0.50000"},
+                      EchoCase{InputItem::TbG, "n", box::kClosingAzimuth, " n"},
+                      EchoCase{InputItem::Tb, "135.0001", box::kClosingAzimuth, " 135.00010"},
+                      EchoCase{InputItem::Qa, "-0.3000", box::kQa, " -0.30000"},
+                      EchoCase{InputItem::Qb, "-0.3000", box::kQb, " -0.3000"},
+                      EchoCase{InputItem::A, "60.0001", box::kAngleA, " 60.00010"},
+                      EchoCase{InputItem::B, "59.5959", box::kAngleB, " 59.59590"},
+                      EchoCase{InputItem::C, "-30.1000", box::kAngleC, " -30.10000"},
                       // empty numeric answers are 0; full-width digits are taken
-                      EchoCase{InputItem::Xa, "", 1, " 0.000"},
-                      EchoCase{InputItem::Sa, "", 11, " 0.0000"},
+                      EchoCase{InputItem::Xa, "", box::kXa, " 0.000"},
+                      EchoCase{InputItem::Sa, "", box::kStartSide, " 0.0000"},
                       EchoCase{InputItem::Xa, "\xEF\xBC\x91\xEF\xBC\x92\xEF\xBC\x8E\xEF\xBC\x95",
-                               1, " 12.500"},
-                      EchoCase{InputItem::Xa, "\xEF\xBC\x8D\xEF\xBC\x93", 1, " -3.000"}));
+                               box::kXa, " 12.500"},
+                      EchoCase{InputItem::Xa, "\xEF\xBC\x8D\xEF\xBC\x93", box::kXa, " -3.000"}));
 
 // ---- Confirmation answers ----
 
@@ -163,7 +164,7 @@ TEST_P(ConfirmationAccepts, TheValue) {
   const Answer answer = promptConfirm(platform, InputItem::Xa);
   EXPECT_EQ(answer.value, 12.5);
   EXPECT_EQ(platform.prompts().size(), 2u);
-  EXPECT_EQ(platform.text(1), " 12.500");
+  EXPECT_EQ(platform.text(box::kXa), " 12.500");
 }
 
 // Enter or OK on an empty field and Cancel all hand over empty text.
@@ -204,7 +205,7 @@ TEST(PromptConfirm, ReentryRepeatsAsOftenAsTheUserSaysWrong) {
   EXPECT_EQ(platform.prompts(), (Events{p.enter, p.confirm, p.reenter, p.confirmAgain, p.reenter,
                                         p.confirmAgain, p.reenter, p.confirmAgain}));
   EXPECT_EQ(answer.value, 15.0);
-  EXPECT_EQ(platform.text(11), " 15.0000");
+  EXPECT_EQ(platform.text(box::kStartSide), " 15.0000");
 }
 
 TEST(PromptConfirm, TaAfterAReentryShowsNoIntegerZeroUntilAccepted) {
@@ -222,7 +223,7 @@ TEST(PromptConfirm, TaReenteredAboveOneDegreeLooksTheSame) {
   ScriptedPlatform platform({"45", "0", "45.3015", ""});
   promptConfirm(platform, InputItem::Ta);
   EXPECT_EQ(platform.events().at(5), "Text5:  45.30150");
-  EXPECT_EQ(platform.text(5), " 45.30150");
+  EXPECT_EQ(platform.text(box::kStartAzimuth), " 45.30150");
 }
 
 TEST(PromptConfirm, OnlyTaUsesTheMaskWithoutIntegerZero) {
@@ -265,7 +266,7 @@ TEST(PromptConfirm, TheHookAfterTheFirstEchoRunsOnceRightThere) {
   int runs = 0;
   promptConfirm(platform, InputItem::A, 1, [&] {
     ++runs;
-    platform.setText(25, "hook");
+    platform.setText(box::kTriangleClosure, "hook");
   });
   EXPECT_EQ(runs, 1);
   ASSERT_GE(platform.events().size(), 3u);

@@ -9,6 +9,7 @@
 
 #include "entry_run.h"
 #include "state/chain_error.h"
+#include "state/form_fields.h"
 
 namespace chainadj::testing {
 namespace {
@@ -152,12 +153,12 @@ TEST_P(StatusMessages, SayHowTheChainIsOrientedAndAdjusted) {
       EXPECT_EQ(platform.text(first + 1), text) << first + 1;
     }
   };
-  expectPair(29, s.start);
-  expectPair(31, s.closing);
+  expectPair(box::kXc, s.start);
+  expectPair(box::kXd, s.closing);
   if (s.kind == nullptr) {
-    EXPECT_FALSE(platform.written(26));
+    EXPECT_FALSE(platform.written(box::kAdjustmentKind));
   } else {
-    EXPECT_EQ(platform.text(26), s.kind);
+    EXPECT_EQ(platform.text(box::kAdjustmentKind), s.kind);
   }
 }
 
@@ -202,8 +203,8 @@ TEST(StatusMessagesWithF, APresentFClosesTheChainEvenWithAZeroAzimuth) {
       chainWith(Known{"FDueNorth", O, O, O, P, 500, 0, 45, 0, 0, 0, "y", "y", std::nullopt});
   ScriptedPlatform platform;
   writeStatusMessages(chain, platform);
-  EXPECT_EQ(platform.text(31), kClosingOriented);
-  EXPECT_EQ(platform.text(32), kClosingOriented);
+  EXPECT_EQ(platform.text(box::kXd), kClosingOriented);
+  EXPECT_EQ(platform.text(box::kYd), kClosingOriented);
 }
 
 // ---- Whole runs: the procedure called, once ----
@@ -277,14 +278,15 @@ TEST_P(SelectionRun, CallsItsProcedureOnceAfterTheTriangles) {
   EXPECT_EQ(procedureCalls().rows, (std::vector<int>{r.row}));
   EXPECT_EQ(driver.lastSelection(), std::optional<int>(r.row));
   EXPECT_TRUE(platform.messages().empty());
-  EXPECT_EQ(platform.text(29), r.start);
-  EXPECT_EQ(platform.text(30), platform.text(29) == " 2700.000" ? " 600.000" : r.start);
-  EXPECT_EQ(platform.text(31), r.closing);
-  EXPECT_EQ(platform.text(32), platform.text(31) == " 2600.000" ? " 3300.000" : r.closing);
+  EXPECT_EQ(platform.text(box::kXc), r.start);
+  EXPECT_EQ(platform.text(box::kYc), platform.text(box::kXc) == " 2700.000" ? " 600.000" : r.start);
+  EXPECT_EQ(platform.text(box::kXd), r.closing);
+  EXPECT_EQ(platform.text(box::kYd),
+            platform.text(box::kXd) == " 2600.000" ? " 3300.000" : r.closing);
   if (r.kind == nullptr) {
-    EXPECT_FALSE(platform.written(26));
+    EXPECT_FALSE(platform.written(box::kAdjustmentKind));
   } else {
-    EXPECT_EQ(platform.text(26), r.kind);
+    EXPECT_EQ(platform.text(box::kAdjustmentKind), r.kind);
   }
   // The procedure gets the chain after the whole triangle loop.
   const ChainState& seen = procedureCalls().chainSeen;
@@ -325,14 +327,14 @@ TEST_F(Selection, TheProcedureWorksOnTheDriversOwnChain) {
   table[5] = [](ChainState& chain, Platform& platform, AdjustmentResult&) {
     chain.Qa = 7.0;
     chain.A[1] = 61.0;
-    platform.setText(13, "closure");
+    platform.setText(box::kAzimuthClosure, "closure");
   };
   RunDriver writing(own, table);
   own.setResponder(respondWith(build(3, true, true, false, false, {})));
   ASSERT_EQ(writing.runOnce(), RunOutcome::Adjusted);
   EXPECT_EQ(writing.chain().Qa, 7.0);
   EXPECT_EQ(writing.chain().A[1], 61.0);
-  EXPECT_EQ(own.text(13), "closure");
+  EXPECT_EQ(own.text(box::kAzimuthClosure), "closure");
   EXPECT_TRUE(procedureCalls().rows.empty());
 }
 
@@ -368,11 +370,14 @@ void PrintTo(const NoRowRun& r, std::ostream* os) { *os << r.title; }
 
 class NothingSelected : public EntryRun, public ::testing::WithParamInterface<NoRowRun> {};
 
-constexpr int kResultBoxes[] = {13, 14, 15, 16, 17, 18, 19, 20, 22, 23, 28};
+constexpr int kResultBoxes[] = {box::kAzimuthClosure, box::kSideClosure, box::kXClosure,
+                                box::kYClosure, box::kMeanError, box::kReciprocalWeight,
+                                box::kLogMeanError, box::kRelativeMeanError, box::kListedX,
+                                box::kListedY, box::kPointMeanError};
 
 TEST_P(NothingSelected, SaysSoAndLeavesTheResultsStanding) {
   for (int box : kResultBoxes) platform.setText(box, "earlier");
-  platform.setLabel(35, "earlier");
+  platform.setLabel(label::kListedName, "earlier");
   platform.clearEvents();
   EXPECT_EQ(run(GetParam().answers), RunOutcome::NothingSelected);
   EXPECT_TRUE(procedureCalls().rows.empty());
@@ -381,7 +386,7 @@ TEST_P(NothingSelected, SaysSoAndLeavesTheResultsStanding) {
   EXPECT_TRUE(looksChinese(platform.messages()[0]));
   EXPECT_EQ(platform.events().back(), "! " + platform.messages()[0]);
   for (int box : kResultBoxes) EXPECT_EQ(platform.text(box), "earlier") << box;
-  EXPECT_EQ(platform.label(35), "earlier");
+  EXPECT_EQ(platform.label(label::kListedName), "earlier");
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -524,7 +524,10 @@ void expectNextRunAdjusts(RunDriver& driver, CheckedPlatform& platform, KnownKin
   const CheckedRun next = runChecked(driver, platform);
   EXPECT_EQ(next.outcome, RunOutcome::Adjusted) << describe(next, platform);
   const CheckedPlatform first = cleanRun(kind);
-  for (int box : {13, 14, 15, 16, 17, 18, 19, 20, 28, 21, 22, 23}) {
+  for (int box : {box::kAzimuthClosure, box::kSideClosure, box::kXClosure, box::kYClosure,
+                  box::kMeanError, box::kReciprocalWeight, box::kLogMeanError,
+                  box::kRelativeMeanError, box::kPointMeanError, box::kPointName,
+                  box::kListedX, box::kListedY}) {
     EXPECT_EQ(platform.text(box), first.text(box)) << "Text" << box;
   }
 }

@@ -14,26 +14,27 @@
 #include "entry/variant_selection.h"
 #include "seed_chains.h"
 #include "state/chain_error.h"
+#include "state/form_fields.h"
 
 namespace chainadj::testing {
 namespace {
 
 TEST(RunChecks, ANonFiniteNumberInABoxOrACaptionFails) {
   CheckedPlatform platform;
-  EXPECT_THROW(platform.setText(13, "nan 秒"), CheckFailed);
-  EXPECT_THROW(platform.setText(20, "1/inf"), CheckFailed);
-  EXPECT_THROW(platform.setLabel(36, "Xp(-NaN)"), CheckFailed);
-  EXPECT_NO_THROW(platform.setText(28, "∞ 毫米"));
-  EXPECT_NO_THROW(platform.setText(20, "1/∞"));
+  EXPECT_THROW(platform.setText(box::kAzimuthClosure, "nan 秒"), CheckFailed);
+  EXPECT_THROW(platform.setText(box::kRelativeMeanError, "1/inf"), CheckFailed);
+  EXPECT_THROW(platform.setLabel(label::kListedX, "Xp(-NaN)"), CheckFailed);
+  EXPECT_NO_THROW(platform.setText(box::kPointMeanError, "∞ 毫米"));
+  EXPECT_NO_THROW(platform.setText(box::kRelativeMeanError, "1/∞"));
 }
 
 TEST(RunChecks, AnEchoOfTypedTextIsNoNumber) {
   CheckedPlatform platform(answerLines({"Inf", "nan"}));
   platform.ask("name", PromptKey::pointName(0));
   platform.ask("flag", PromptKey::value(InputItem::Tag));
-  EXPECT_NO_THROW(platform.setText(21, "  Inf"));
-  EXPECT_NO_THROW(platform.setText(5, " nan"));
-  EXPECT_THROW(platform.setText(22, " nan"), CheckFailed);
+  EXPECT_NO_THROW(platform.setText(box::kPointName, "  Inf"));
+  EXPECT_NO_THROW(platform.setText(box::kStartAzimuth, " nan"));
+  EXPECT_THROW(platform.setText(box::kListedX, " nan"), CheckFailed);
 }
 
 // A procedure that returns without listing its points, and one that asks on and on.

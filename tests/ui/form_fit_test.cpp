@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "state/form_fields.h"
 #include "ui/caption_label.h"
 #include "ui/form_scale.h"
 #include "ui/input_box_place.h"
@@ -71,14 +72,14 @@ TEST(TextBox, ShowsTheStartOfALongValueAndTheWholeValueAsATooltip) {
   MainForm form;
   form.show();
   const QString longValue = QString::fromUtf8(" 1262792.80 毫米");
-  form.platform().setText(28, longValue.toStdString());
-  TextBox* md = form.box(28);
+  form.platform().setText(box::kPointMeanError, longValue.toStdString());
+  TextBox* md = form.box(box::kPointMeanError);
   EXPECT_EQ(md->text(), longValue);
   EXPECT_EQ(md->cursorPosition(), 0);
   EXPECT_FALSE(md->textFits());
   EXPECT_EQ(md->toolTip(), longValue);
   // A value that fits has no tooltip; a box keeps an inner margin on both sides.
-  form.platform().setText(28, " 9.89 毫米");
+  form.platform().setText(box::kPointMeanError, " 9.89 毫米");
   EXPECT_TRUE(md->textFits());
   EXPECT_TRUE(md->toolTip().isEmpty());
   EXPECT_GE(md->textMargins().left(), 2);
@@ -90,17 +91,19 @@ TEST(TextBox, ShowsTheStartOfALongValueAndTheWholeValueAsATooltip) {
 TEST(CaptionLabel, NumberedCaptionsOfALongChainStayOnOneLineAndFit) {
   MainForm form;
   const std::vector<std::pair<CaptionLabel*, QString>> captions = {
-      {form.label(35), " N(100000)"}, {form.label(36), "Xp(100)"},
-      {form.label(36), "Xp(100000)"}, {form.label(38), "Yp(100000)"},
-      {form.label(44), "求距角 A(100000)"}, {form.label12(1), "前进角 B(100000)"},
-      {form.label(13), "三角形闭合差 w(100000)"}};
+      {form.label(label::kListedName), " N(100000)"}, {form.label(label::kListedX), "Xp(100)"},
+      {form.label(label::kListedX), "Xp(100000)"}, {form.label(label::kListedY), "Yp(100000)"},
+      {form.label(label::kAngleA), "求距角 A(100000)"},
+      {form.label12(label::kAngleBElement), "前进角 B(100000)"},
+      {form.label(label::kTriangleClosure), "三角形闭合差 w(100000)"}};
   for (const auto& [label, caption] : captions) {
     label->setText(caption);
     EXPECT_EQ(label->displayedLines(), QStringList({caption.trimmed()})) << caption.toStdString();
     EXPECT_LE(label->widestLineOf(caption), label->textWidth()) << caption.toStdString();
     EXPECT_LE(label->heightNeededFor(caption), label->height() + 0.5) << caption.toStdString();
   }
-  EXPECT_LT(form.label(36)->displayedFont().pixelSize(), form.label(36)->font().pixelSize());
+  EXPECT_LT(form.label(label::kListedX)->displayedFont().pixelSize(),
+            form.label(label::kListedX)->font().pixelSize());
   // "mlogs" and "1/m" end short of their boxes.
   for (const CaptionLabel* label : {form.label(42), form.label(43)}) {
     EXPECT_LE(label->widestLineOf(label->text()) + 2, label->width());

@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "state/form_fields.h"
 #include "ui/demo_chain.h"
 #include "ui/form_table.h"
 #include "ui/input_box.h"
@@ -178,8 +179,8 @@ TEST(InputBox, ARunOnTheWindowTakesWhatIsTypedAndStopsWhenTheWindowCloses) {
   EXPECT_EQ(driver.done(), 6u);
   EXPECT_EQ(driver.prompts().size(), 6u);
   EXPECT_EQ(form.lastOutcome(), RunOutcome::ProgramEnding);
-  EXPECT_EQ(form.box(27)->text().toStdString(), "三角锁共有2个三角形");
-  EXPECT_EQ(form.box(1)->text().toStdString(), " 1234.250");
+  EXPECT_EQ(form.box(box::kTriangleCount)->text().toStdString(), "三角锁共有2个三角形");
+  EXPECT_EQ(form.box(box::kXa)->text().toStdString(), " 1234.250");
   EXPECT_EQ(driver.prompts().at(5).toStdString(), "请输入起算点 A 点的横座标 Ya :");
   EXPECT_EQ(openBox(), nullptr);
   EXPECT_FALSE(form.isVisible());
@@ -213,7 +214,7 @@ TEST(InputBox, StopTheRunEndsItAtOnceAndTheNextRunWorks) {
   EXPECT_EQ(driver.done(), 4u);
   EXPECT_EQ(openBox(), nullptr);
   EXPECT_TRUE(messages.empty());
-  EXPECT_EQ(form.box(1)->text().toStdString(), " 1000.000");
+  EXPECT_EQ(form.box(box::kXa)->text().toStdString(), " 1000.000");
   // The next 计 算 starts afresh with the triangle count; left empty, the run ends quietly.
   form.Command1_Click();
   EXPECT_EQ(driver.done(), 5u);

@@ -22,6 +22,7 @@
 #include "chain_answers.h"
 #include "entry/prompt_texts.h"
 #include "scripted_platform.h"
+#include "state/form_fields.h"
 #include "transcript_replay.h"
 #include "ui/caption_label.h"
 #include "ui/main_form.h"
@@ -199,7 +200,7 @@ TEST(Closing, WhileABoxWaitsEndsTheRunWithoutFurtherPrompts) {
   EXPECT_EQ(prompts.size(), 3u);
   EXPECT_EQ(form.lastOutcome(), RunOutcome::ProgramEnding);
   EXPECT_EQ(ended.count(), 1);
-  EXPECT_EQ(form.box(1)->text().toStdString(), " 1000.000");
+  EXPECT_EQ(form.box(box::kXa)->text().toStdString(), " 1000.000");
   // A press after the end starts nothing.
   form.Command1_Click();
   EXPECT_EQ(prompts.size(), 3u);
@@ -227,8 +228,8 @@ TEST(Command1, PressedWithTheMouseDrivesARunThroughTheInputBox) {
   form.findChild<QPushButton*>("Command1")->click();
   EXPECT_EQ(next, session.size());
   EXPECT_EQ(form.lastOutcome(), RunOutcome::Adjusted);
-  EXPECT_EQ(form.box(27)->text().toStdString(), "三角锁共有4个三角形");
-  EXPECT_EQ(form.label(13)->text().toStdString(), "三角形闭合差 w(4)");
+  EXPECT_EQ(form.box(box::kTriangleCount)->text().toStdString(), "三角锁共有4个三角形");
+  EXPECT_EQ(form.label(label::kTriangleClosure)->text().toStdString(), "三角形闭合差 w(4)");
 }
 
 // The prompts say "输入 Y" and "输入 N": typed so, they choose what "y" and "n" choose.
@@ -245,7 +246,9 @@ TEST(FlagLetters, UpperCaseYAndNSelectTheSameProcedureAsLowerCase) {
     ASSERT_EQ(lowerForm.lastOutcome(), RunOutcome::Adjusted) << typed.first;
     EXPECT_EQ(upperForm.lastOutcome(), RunOutcome::Adjusted) << typed.first;
     EXPECT_EQ(upperForm.driver().lastSelection(), lowerForm.driver().lastSelection());
-    for (int box : {13, 14, 15, 16, 17, 19, 20, 22, 23, 26, 28}) {
+    for (int box : {box::kAzimuthClosure, box::kSideClosure, box::kXClosure, box::kYClosure,
+                    box::kMeanError, box::kLogMeanError, box::kRelativeMeanError, box::kListedX,
+                    box::kListedY, box::kAdjustmentKind, box::kPointMeanError}) {
       EXPECT_EQ(upperForm.box(box)->text(), lowerForm.box(box)->text()) << box;
     }
   }
@@ -285,7 +288,8 @@ TEST(DegenerateChain, ShowsTheMessageBoxAndTheWindowRunsTheNextChain) {
   EXPECT_EQ(form.lastOutcome(), RunOutcome::Stopped);
   EXPECT_EQ(shown.toStdString(), kCoincidentAAndBMessage);
   EXPECT_TRUE(typed.empty());
-  EXPECT_EQ(form.box(13)->text().toStdString(), kNoAzimuthCondition);  // written before the stop
+  EXPECT_EQ(form.box(box::kAzimuthClosure)->text().toStdString(),
+            kNoAzimuthCondition);  // written before the stop
   for (const auto& [number, text] : boxesWhenShown) EXPECT_EQ(form.box(number)->text(), text);
   EXPECT_TRUE(form.isVisible());
   EXPECT_TRUE(start->isEnabled());
@@ -298,7 +302,7 @@ TEST(DegenerateChain, ShowsTheMessageBoxAndTheWindowRunsTheNextChain) {
   EXPECT_EQ(form.lastOutcome(), RunOutcome::Adjusted);
   EXPECT_TRUE(shown.isEmpty()) << shown.toStdString();
   EXPECT_TRUE(typed.empty());
-  EXPECT_EQ(form.label(36)->text().toStdString(), "Xp(5)");
+  EXPECT_EQ(form.label(label::kListedX)->text().toStdString(), "Xp(5)");
 }
 
 }  // namespace
