@@ -1,5 +1,6 @@
 #include "entry/chain_data.h"
 
+#include "entry/chain_settings.h"
 #include "state/chain_state.h"
 #include "state/number_text.h"
 
@@ -11,6 +12,12 @@ std::string ChainData::value(InputItem item) const {
 }
 
 double ChainData::number(InputItem item) const { return parseNumber(value(item)).value_or(0.0); }
+
+std::optional<std::string> ChainData::setting(std::string_view keyword) const {
+  const auto found = settings.find(keyword);
+  if (found == settings.end()) return std::nullopt;
+  return found->second;
+}
 
 std::optional<InputItem> knownValueNamed(std::string_view name) {
   for (int k = 0; k <= static_cast<int>(kLastKnownValue); ++k) {
@@ -32,17 +39,16 @@ int pointNamesAsked(const ChainData& data) {
 
 QualitySettingsLayer qualityLayerOf(const ChainData& data) {
   QualitySettingsLayer layer;
-  if (data.grade) layer.grade = gradePreset(*data.grade);
-  if (data.mBeta) {
-    const std::optional<double> seconds = parseNumber(*data.mBeta);
+  if (const auto grade = data.setting(kGradeSetting)) layer.grade = gradePreset(*grade);
+  if (const auto mBeta = data.setting(kMeanErrorSetting)) {
+    const std::optional<double> seconds = parseNumber(*mBeta);
     if (seconds && isAngleMeanError(*seconds)) layer.angleMeanError = seconds;
   }
   return layer;
 }
 
 void keepReservedLines(ChainData& record, const ChainData& loaded) {
-  record.grade = loaded.grade;
-  record.mBeta = loaded.mBeta;
+  record.settings = loaded.settings;
 }
 
 }  // namespace chainadj

@@ -24,15 +24,16 @@ struct ChainData {
   std::vector<std::string> names;
   // Typed A(i), B(i), C(i) of triangle i + 1; their number is the triangle count.
   std::vector<std::array<std::string, 3>> triangles;
-  // The grade of the quality check and the mean error of an observed angle in seconds (typed
-  // text): they set the check of the results report, not the run itself.
-  std::optional<std::string> grade;
-  std::optional<std::string> mBeta;
+  // The settings lines (chain_settings.h) by keyword, as typed: they set the check and the
+  // report of the results, not the run itself.
+  std::map<std::string, std::string, std::less<>> settings;
 
   // The typed text of a known value, "" when not given.
   std::string value(InputItem item) const;
   // Its number as the run takes it: 0 when not given or empty.
   double number(InputItem item) const;
+  // The typed text of a settings line, nullopt when the file has none.
+  std::optional<std::string> setting(std::string_view keyword) const;
 
   bool operator==(const ChainData&) const = default;
 };
@@ -50,7 +51,7 @@ int pointNamesAsked(const ChainData& data);
 // presets do not have, or an m_beta that is no mean error, gives nothing: the reader refuses them).
 QualitySettingsLayer qualityLayerOf(const ChainData& data);
 
-// Keeps the reserved lines of a loaded file in the record of the run it answered, so that
+// Keeps the settings lines of a loaded file in the record of the run it answered, so that
 // saving that run does not drop them.
 void keepReservedLines(ChainData& record, const ChainData& loaded);
 

@@ -10,14 +10,13 @@
 #include <vector>
 
 #include "entry/chain_file_syntax.h"
+#include "entry/chain_settings.h"
 #include "entry/observation_entry.h"
 #include "entry/prompt_confirm.h"
-#include "quality/settings_layer.h"
 #include "state/angles.h"
 #include "state/chain_error.h"
 #include "state/chain_state.h"
 #include "state/constants.h"
-#include "state/display_format.h"
 #include "state/number_text.h"
 
 namespace chainadj {
@@ -28,8 +27,6 @@ namespace {
 constexpr std::uintmax_t kMaxFileBytes = 32u * 1024u * 1024u;
 
 constexpr std::string_view kPointKeyword = "point";
-constexpr std::string_view kGradeKeyword = "grade";
-constexpr std::string_view kMeanErrorKeyword = "m_beta";
 
 // The triangle angles in the order of a triangle line, with their names and kinds.
 struct TriangleAngleColumn {
@@ -105,8 +102,9 @@ class ChainFileReader {
     // Most lines of a long chain are triangles; no keyword begins like a number.
     if (beginsLikeNumber(first.word)) return readTriangle(line);
     if (first.word == kPointKeyword) return readPointName(first.rest);
-    if (first.word == kGradeKeyword) return readGrade(first.rest);
-    if (first.word == kMeanErrorKeyword) return readMeanError(first.rest);
+    if (const SettingKeyword* setting = settingKeywordNamed(first.word)) {
+      return readSetting(*setting, first.rest);
+    }
     if (const std::optional<InputItem> item = knownValueNamed(first.word)) {
       return readKnownValue(*item, first.rest);
     }
@@ -130,27 +128,12 @@ class ChainFileReader {
     data_.values[item] = std::move(typed);
   }
 
-  void readGrade(std::string_view rest) {
-    refuseRepeat(std::string(kGradeKeyword), gradeLine_);
+  void readSetting(const SettingKeyword& setting, std::string_view rest) {
+    const std::string keyword(setting.keyword);
+    refuseRepeat(keyword, settingLines_[keyword]);
     std::string typed = valueText(rest);
-    if (!gradePreset(typed)) {
-      refuse("grade 是平差的等级，应当是 " + gradeNameList() + " 之一，这里是 " + inQuotes(typed));
-    }
-    data_.grade = std::move(typed);
-  }
-
-  void readMeanError(std::string_view rest) {
-    refuseRepeat(std::string(kMeanErrorKeyword), meanErrorLine_);
-    std::string typed = valueText(rest);
-    const std::optional<double> seconds = parseNumber(typed);
-    if (!seconds || !(*seconds > 0.0)) {
-      refuse("m_beta 是测角中误差（秒），必须是一个大于 0 的数，这里是 " + inQuotes(typed));
-    }
-    if (!isAngleMeanError(*seconds)) {
-      refuse("m_beta 是测角中误差（秒），不能大于 " + formatRoundedPlain(kLargestAngleSeconds, 0) +
-             " 秒，这里是 " + inQuotes(typed));
-    }
-    data_.mBeta = std::move(typed);
+    if (const std::optional<std::string> refusal = setting.refusal(typed)) refuse(*refusal);
+    data_.settings[keyword] = std::move(typed);
   }
 
   void readTriangle(std::string_view line) {
@@ -248,8 +231,7 @@ class ChainFileReader {
   int lineNumber_ = 0;
   std::map<InputItem, int> valueLines_;
   std::vector<int> nameLines_;
-  int gradeLine_ = 0;
-  int meanErrorLine_ = 0;
+  std::map<std::string, int> settingLines_;
 };
 
 }  // namespace

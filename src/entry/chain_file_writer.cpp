@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "entry/chain_file_syntax.h"
+#include "entry/chain_settings.h"
 #include "entry/whole_file.h"
 #include "state/number_text.h"
 
@@ -26,8 +27,11 @@ std::string angleForFile(const std::string& typed) {
 std::string chainDataText(const ChainData& data) {
   std::string text = kHeader;
   for (const auto& [item, typed] : data.values) writeValue(text, inputItemName(item), typed);
-  if (data.grade) text += "grade " + valueForFile(*data.grade) + "\n";
-  if (data.mBeta) text += "m_beta " + valueForFile(*data.mBeta) + "\n";
+  for (const SettingKeyword& setting : settingKeywords()) {
+    if (const auto typed = data.setting(setting.keyword)) {
+      text += std::string(setting.keyword) + " " + valueForFile(*typed) + "\n";
+    }
+  }
   for (const std::string& name : data.names) {
     text += "point";
     if (!name.empty()) text += " " + nameForFile(name);
