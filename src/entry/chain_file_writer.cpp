@@ -3,8 +3,8 @@
 #include <ostream>
 
 #include "entry/chain_file_syntax.h"
-#include "entry/whole_file.h"
 #include "state/number_text.h"
+#include "state/whole_file.h"
 
 namespace chainadj {
 namespace {
