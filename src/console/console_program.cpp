@@ -15,11 +15,11 @@
 #include "entry/chain_file_reader.h"
 #include "entry/chain_file_writer.h"
 #include "entry/run_driver.h"
-#include "entry/whole_file.h"
 #include "report/coordinate_csv.h"
 #include "report/run_report.h"
 #include "report/text_report.h"
 #include "state/chain_error.h"
+#include "state/whole_file.h"
 #include "ui/report_pdf.h"
 
 namespace chainadj {

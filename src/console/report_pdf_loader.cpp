@@ -7,7 +7,6 @@
 
 #include "state/chain_error.h"
 #include "ui/report_pdf.h"
-#include "ui/report_pdf_module.h"
 
 namespace chainadj {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "entry/chain_file_syntax.h"
 #include "entry/chain_settings.h"
-#include "entry/whole_file.h"
 #include "state/number_text.h"
+#include "state/whole_file.h"
 
 namespace chainadj {
 namespace {

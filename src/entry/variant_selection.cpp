@@ -1,5 +1,6 @@
 #include "entry/variant_selection.h"
 
+#include "adjust/procedure_descriptions.h"
 #include "state/form_fields.h"
 
 namespace chainadj {
@@ -25,56 +26,50 @@ const std::array<SelectionRow, 10> kRows = {{
      [](const ChainState& c, const RunFlags& f) {
        return onlyAAndB(c) && c.Sa != 0.0 && c.Sb != 0.0 && f.tagYes() && f.tbgYes();
      },
-     "由起始边长按边条件、方位角条件和座标条件平差",
      [](const ChainState& c) { return given(c) == GivenData{true, true, true, true}; }},
     {2, &Cm2,
      [](const ChainState& c, const RunFlags& f) {
        return onlyAAndB(c) && c.Sa != 0.0 && c.Sb == 0.0 && f.tagYes() && f.tbgYes();
      },
-     "由起始边长按方位角条件和座标条件平差、没有边条件",
      [](const ChainState& c) { return given(c) == GivenData{true, false, true, true}; }},
     {3, &Cm3,
      [](const ChainState& c, const RunFlags& f) {
        return onlyAAndB(c) && c.Sa != 0.0 && c.Sb == 0.0 && f.tagYes() && f.tbgNone();
      },
-     "由起始边长按座标条件平差,没有边条件和方位角条件",
      [](const ChainState& c) { return given(c) == GivenData{true, false, true, false}; }},
     {4, &Cm4,
      [](const ChainState& c, const RunFlags& f) {
        return onlyAAndB(c) && c.Sa == 0.0 && c.Sb == 0.0 && f.tagYes() && f.tbgYes();
      },
-     "由假定边长按方位角条件和座标条件平差、没有边条件",
      [](const ChainState& c) { return given(c) == GivenData{false, false, true, true}; }},
     {5, &Cm5,
      [](const ChainState& c, const RunFlags& f) {  // Tag is not tested
        return onlyAAndB(c) && c.Sa == 0.0 && c.Sb == 0.0 && c.Ta == 0.0 && c.Qa == 0.0 &&
               f.tbgNone();
      },
-     "本锁以线形锁近似平差",
      [](const ChainState& c) { return given(c) == GivenData{false, false, false, false}; }},
     {6, &Cm6, [](const ChainState& c, const RunFlags&) { return c.hasC() && c.hasD(); },
-     "本锁以三角锁按边条件、方位角条件和座标条件平差",
      [](const ChainState& c) { return c.hasC() && c.hasD() && c.Qa == 0.0 && c.Qb == 0.0; }},
     {7, &Cm7,
      [](const ChainState& c, const RunFlags&) {
        return c.noC() && c.noD() && c.hasE() && c.hasF();
      },
-     nullptr, nullptr},
+     nullptr},
     {8, &Cm8,
      [](const ChainState& c, const RunFlags&) {  // D is not tested
        return c.noC() && c.hasE() && c.noF();
      },
-     nullptr, nullptr},
+     nullptr},
     {9, &Cm9,
      [](const ChainState& c, const RunFlags& f) {  // D is not tested
        return c.hasC() && c.noE() && c.hasF() && f.tbgYes();
      },
-     nullptr, nullptr},
+     nullptr},
     {10, &Cm10,
      [](const ChainState& c, const RunFlags& f) {  // D is not tested
        return c.hasC() && c.noE() && c.noF() && f.tbgNone();
      },
-     nullptr, nullptr},
+     nullptr},
 }};
 
 // One end of the chain as its orientation message sees it.
@@ -106,9 +101,9 @@ void writeOrientation(const ChainEnd& end, Platform& platform) {
 
 // The kinds of rows 1..5 exclude each other; row 6 names its kind only for the data none of them
 // names, which its place after them in the table gives.
-const char* adjustmentKind(const ChainState& chain) {
+const SelectionRow* rowNamingKind(const ChainState& chain) {
   for (const SelectionRow& row : kRows) {
-    if (row.kind != nullptr && row.showsKind(chain)) return row.kind;
+    if (row.showsKind != nullptr && row.showsKind(chain)) return &row;
   }
   return nullptr;
 }
@@ -130,7 +125,9 @@ void writeStatusMessages(const ChainState& chain, Platform& platform) {
   writeOrientation({chain.noD(), chain.hasF(), chain.Tb, chain.Qb, box::kXd, "由外方位闭合",
                     " 無外方位闭合"},
                    platform);
-  if (const char* kind = adjustmentKind(chain)) platform.setText(box::kAdjustmentKind, kind);
+  if (const SelectionRow* row = rowNamingKind(chain)) {
+    platform.setText(box::kAdjustmentKind, procedureDescription(row->number));
+  }
 }
 
 std::optional<int> selectVariant(const ChainState& chain, const RunFlags& flags) {

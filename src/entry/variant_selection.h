@@ -12,15 +12,14 @@
 namespace chainadj {
 
 // One row of the selection: the known data it needs, the procedure that adjusts such a chain,
-// and, for the rows that have one, the text that names the kind of adjustment in Text26 with the
+// and, for the rows that name the kind of adjustment in Text26 (the procedure's description), the
 // test that shows it. The kind is told before the point names are asked, from the data known at
 // that time, so its test is a row's own: it looks at which of Sa, Sb, Ta and Tb are given.
 struct SelectionRow {
   int number;  // 1..10, procedure Cm1..Cm10
   AdjustmentProcedure procedure;
   bool (*selects)(const ChainState& chain, const RunFlags& flags);
-  const char* kind;                              // nullptr: the row names no kind
-  bool (*showsKind)(const ChainState& chain);    // nullptr with `kind`
+  bool (*showsKind)(const ChainState& chain);  // nullptr: the row names no kind
 };
 
 // Rows 1..10 in the order they are tested.

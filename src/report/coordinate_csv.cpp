@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
-#include "entry/whole_file.h"
+#include "state/whole_file.h"
 #include "report/report_tables.h"
 #include "report/row_blocks.h"
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "adjust/procedure_descriptions.h"
 #include "entry/run_driver.h"
-#include "report/adjustment_kind.h"
 #include "state/chain_error.h"
 #include "state/constants.h"
 
@@ -128,7 +128,7 @@ std::string RunReport::pointLabel(int j) const {
 RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, int row,
                         const AdjustmentResult& result, const QualitySettings& settings) {
   RunReport report;
-  report.kind = {row, adjustmentKindText(row), result.fitted};
+  report.kind = {row, procedureDescription(row), result.fitted};
   report.known = knownDataOf(chain, flags, result);
   report.names = chain.na;
   report.X = result.points.X;

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "entry/whole_file.h"
+#include "state/whole_file.h"
 #include "report/report_format.h"
 #include "report/report_tables.h"
 #include "report/row_blocks.h"

@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "entry/whole_file.h"
 #include "report/report_tables.h"
 #include "state/chain_error.h"
+#include "state/whole_file.h"
 #include "ui/report_pages.h"
 
 namespace chainadj {

@@ -1,5 +1,3 @@
-#include "ui/report_pdf_module.h"
-
 #include <exception>
 #include <type_traits>
 

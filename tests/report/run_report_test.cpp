@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "adjust/procedure_descriptions.h"
 #include "adjustment_run.h"
 #include "report/coordinate_csv.h"
 #include "report/report_format.h"
@@ -56,6 +57,7 @@ TEST_P(KnownTruth, TrianglesClosuresCorrectionsAndPoints) {
   const TrueChain& truth = reported.chain.truth;
   const int n = truth.triangles();
   EXPECT_EQ(report.kind.row, selectionRow(GetParam()));
+  EXPECT_EQ(report.kind.description, procedureDescription(report.kind.row));
   ASSERT_EQ(report.triangleCount(), n);
 
   for (int i = 1; i <= n; ++i) {

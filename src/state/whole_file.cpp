@@ -1,4 +1,4 @@
-#include "entry/whole_file.h"
+#include "state/whole_file.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "entry/whole_file.h"
+#include "state/whole_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
