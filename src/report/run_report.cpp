@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "adjust/procedure_descriptions.h"
+#include "adjust/triangle_vertices.h"
 #include "entry/run_driver.h"
 #include "state/chain_error.h"
 #include "state/constants.h"
@@ -12,18 +13,9 @@ namespace {
 
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
-// The vertex of the distance angle A(i): the other end of side S(i) from the route point. A
-// triangle that moves the route on turns at point i, and S(i) started at the previous route
-// point (A for triangle 1); a triangle of a fan turns where S(i) started, so A(i) is at point i.
-int distanceAngleVertex(const ChainPass& pass, int i) {
-  const int routePoint = pass.route[at(i)];
-  if (routePoint != i) return i;
-  return i == 1 ? 0 : pass.route[at(i - 1)];
-}
-
 ReportTriangle triangleOf(const ChainState& chain, const ChainPass& pass, int i) {
   ReportTriangle triangle;
-  triangle.vertex = {distanceAngleVertex(pass, i), i + 1, pass.route[at(i)]};
+  triangle.vertex = triangleVertices(pass, i);
   triangle.observed = chain.typed[at(i)];
   triangle.adjusted = {chain.A[at(i)], chain.B[at(i)],
                        chain.C[at(i)] * static_cast<double>(chain.Sg[at(i)])};

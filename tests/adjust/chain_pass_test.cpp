@@ -5,6 +5,7 @@
 
 #include "adjust/adjustment_messages.h"
 #include "adjust/chain_ends.h"
+#include "adjust/triangle_vertices.h"
 #include "chain_state_builder.h"
 #include "state/angles.h"
 #include "state/chain_error.h"
@@ -57,6 +58,24 @@ TEST(ChainPass, MixedRunsOfFansAndZigsFollowTheRoute) {
     EXPECT_GE(pass.T[k], 0.0);
     EXPECT_LT(pass.T[k], 360.0);
   }
+}
+
+// A strip of n triangles has n + 2 points and 2n + 1 sides; each triangle's vertices are the
+// ends of its sides, and the distance angle stands where the previous side started.
+TEST(ChainPass, TrianglesOfFansAndZigsHaveTheirVerticesAndEverySideOnce) {
+  const TrueChain fan = testing::fanChain(4);
+  const ChainState fanned = chainStateFromA(surveyChain(fan, KnownKind::FullFromA, 15.0, 5.0));
+  const ChainPass fanPass = runChainPass(fanned, fromAToB(fanned).routeStart(fanned));
+  EXPECT_EQ(triangleVertices(fanPass, 1), (std::array<int, 3>{0, 2, 1}));
+  EXPECT_EQ(triangleVertices(fanPass, 3), (std::array<int, 3>{3, 4, 1}));
+  EXPECT_EQ(chainSides(fanPass).size(), 9u);
+  const TrueChain zig = testing::zigZagChain(5);
+  const ChainState zigged = chainStateFromA(surveyChain(zig, KnownKind::FullFromA, -8.0, 5.0));
+  const ChainPass zigPass = runChainPass(zigged, fromAToB(zigged).routeStart(zigged));
+  EXPECT_EQ(triangleVertices(zigPass, 2), (std::array<int, 3>{1, 3, 2}));
+  const std::vector<ChainSide> sides = chainSides(zigPass);
+  EXPECT_EQ(sides.size(), 11u);
+  EXPECT_EQ(sides.front(), (ChainSide{1, 2}));  // opposite A(1): point 1 to point 2
 }
 
 TEST(ChainPass, AChainStartingAtAKnownPointTurnsTheFirstTriangleAboutIt) {
