@@ -16,10 +16,6 @@ namespace {
 // Exit status for a command line that cannot be understood.
 constexpr int kUsageError = 2;
 
-// The output goes out in large blocks: a long chain writes millions of lines.
-constexpr std::size_t kOutputBufferBytes = std::size_t{1} << 16;
-char outputBuffer[kOutputBufferBytes];
-
 // A pipe holds 64 KB by default: a long chain's 128 MB of lines would wait for the reader at
 // every 64 KB. The largest pipe an ordinary user may ask for (1 MB unless the system says
 // otherwise) lets this side write on while the other reads.
@@ -37,7 +33,6 @@ int main(int argc, char** argv) {
   chainadj::keepFreedMemoryForReuse();
   std::ios::sync_with_stdio(false);
   widenOutputPipe();
-  std::cout.rdbuf()->pubsetbuf(outputBuffer, kOutputBufferBytes);
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   const chainadj::ParsedCommandLine parsed = chainadj::parseCommandLine(arguments);
   if (!parsed.options) {
