@@ -12,7 +12,7 @@
 
 #include "adjust/normal_equations.h"
 #include "adjust/second_group_solution.h"
-#include "console/heap_warmup.h"
+#include "console/freed_memory.h"
 #include "entry/chain_data_answers.h"
 #include "entry/chain_file_reader.h"
 #include "entry/chain_file_writer.h"

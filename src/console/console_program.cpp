@@ -1,14 +1,9 @@
 #include "console/console_program.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <functional>
-#include <future>
 #include <istream>
 #include <ostream>
-#include <set>
 #include <sstream>
-#include <vector>
 
 #include "console/console_platform.h"
 #include "entry/chain_data_answers.h"
@@ -45,60 +40,24 @@ int saveLastRun(const RunDriver& driver, ConsolePlatform& console, const std::st
 }
 
 using ResultWriter = void (*)(const RunReport& report, const std::string& path);
-// What writing one results file has to say: why it could not be written, or nothing.
-using WriteFailure = std::optional<std::string>;
 
-WriteFailure writeOneResult(ResultWriter writer, const RunReport& report,
-                            const std::string& path) {
+// Writes one results file, if it is asked for; returns the exit status of the writing, with a
+// message when the file could not be written.
+int writeResult(const std::optional<std::string>& path, ResultWriter writer,
+                const RunReport& report, ConsolePlatform& console) {
+  if (!path) return 0;
   try {
-    writer(report, path);
+    writer(report, *path);
   } catch (const ChainError& error) {
-    return error.what();
+    console.showMessage(error.what());
+    return 1;
   }
-  return std::nullopt;
+  return 0;
 }
 
-// The results files asked for, in the order of the options.
-std::vector<std::string> askedResultFiles(const ConsoleOptions& options) {
-  std::vector<std::string> files;
-  for (const std::optional<std::string>& file :
-       {options.reportFile, options.csvFile, options.pdfFile}) {
-    if (file) files.push_back(*file);
-  }
-  return files;
-}
-
-// Results files are written side by side only when they cannot meet: each a plain file (or none
-// yet), each at a place of its own. The same file named twice, or a device or a pipe such as
-// /dev/stdout, is written in turn.
-bool writableSideBySide(const std::vector<std::string>& files) {
-  std::set<std::filesystem::path> places;
-  for (const std::string& file : files) {
-    if (isWrittenStraightThrough(file)) return false;
-    std::error_code error;
-    const std::filesystem::path place = std::filesystem::weakly_canonical(file, error);
-    if (error || !places.insert(place).second) return false;
-  }
-  return true;
-}
-
-// A results file written on a thread of its own (std::launch::async), or when its failure is
-// asked for (std::launch::deferred).
-std::future<WriteFailure> startWriting(const std::optional<std::string>& path, ResultWriter writer,
-                                       const RunReport& report, std::launch policy) {
-  if (!path) return {};
-  return std::async(policy, writeOneResult, writer, std::cref(report), std::cref(*path));
-}
-
-WriteFailure failureOf(std::future<WriteFailure>& writing) {
-  return writing.valid() ? writing.get() : std::nullopt;
-}
-
-// Writes the results files asked for from the report of the last completed run; returns the exit
-// status of the writing. What could not be written is said in the order of the options' files.
-// The text report and the CSV file of a long chain take about equally long and share nothing:
-// each is written on a thread of its own where they cannot meet. The PDF is drawn by the window's
-// library, on this thread, last.
+// Writes the results files asked for from the report of the last completed run, one after
+// another in the order of the options; returns the exit status of the writing. A file that
+// cannot be written does not keep the others from being written.
 int writeResults(const ConsoleOptions& options, const std::optional<RunReport>& report,
                  ConsolePlatform& console) {
   if (!options.wantsResults()) return 0;
@@ -108,23 +67,10 @@ int writeResults(const ConsoleOptions& options, const std::optional<RunReport>& 
   }
   // What the run wrote comes first where a results file is the same stream (/dev/stdout).
   console.flush();
-  const std::launch policy = writableSideBySide(askedResultFiles(options))
-                                 ? std::launch::async
-                                 : std::launch::deferred;
-  std::future<WriteFailure> text =
-      startWriting(options.reportFile, &writeTextReportFile, *report, policy);
-  std::future<WriteFailure> csv =
-      startWriting(options.csvFile, &writeCoordinateCsvFile, *report, policy);
-  std::future<WriteFailure> pdf =
-      startWriting(options.pdfFile, &writeReportPdf, *report, std::launch::deferred);
-  int status = 0;
-  for (std::future<WriteFailure>* writing : {&text, &csv, &pdf}) {
-    const WriteFailure failure = failureOf(*writing);
-    if (!failure) continue;
-    console.showMessage(*failure);
-    status = 1;
-  }
-  return status;
+  const int text = writeResult(options.reportFile, &writeTextReportFile, *report, console);
+  const int csv = writeResult(options.csvFile, &writeCoordinateCsvFile, *report, console);
+  const int pdf = writeResult(options.pdfFile, &writeReportPdf, *report, console);
+  return std::max({text, csv, pdf});
 }
 
 // Runs the file's chain once; the file's data goes to the answers, which are dropped once the

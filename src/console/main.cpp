@@ -3,36 +3,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "console/command_line.h"
 #include "console/console_program.h"
-#include "console/heap_warmup.h"
+#include "console/freed_memory.h"
 
 namespace {
 
 // Exit status for a command line that cannot be understood.
 constexpr int kUsageError = 2;
-
-// The output goes out in large blocks: a long chain writes millions of lines.
-constexpr std::size_t kOutputBufferBytes = std::size_t{1} << 16;
-char outputBuffer[kOutputBufferBytes];
-
-// The size of what the run will read: the data file, or the typed answers when they come from a
-// file; 0 when it cannot be known beforehand (a terminal, a pipe).
-std::uintmax_t inputBytes(const chainadj::ConsoleOptions& options) {
-  if (options.dataFile) {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(*options.dataFile, error);
-    return error ? 0 : size;
-  }
-  struct stat input {};
-  if (fstat(STDIN_FILENO, &input) != 0 || !S_ISREG(input.st_mode)) return 0;
-  return static_cast<std::uintmax_t>(input.st_size);
-}
 
 // A pipe holds 64 KB by default: a long chain's 128 MB of lines would wait for the reader at
 // every 64 KB. The largest pipe an ordinary user may ask for (1 MB unless the system says
@@ -51,15 +33,11 @@ int main(int argc, char** argv) {
   chainadj::keepFreedMemoryForReuse();
   std::ios::sync_with_stdio(false);
   widenOutputPipe();
-  std::cout.rdbuf()->pubsetbuf(outputBuffer, kOutputBufferBytes);
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   const chainadj::ParsedCommandLine parsed = chainadj::parseCommandLine(arguments);
   if (!parsed.options) {
     std::cerr << "chainadj-console: " << parsed.error << "（--help 列出所有选项）\n";
     return kUsageError;
   }
-  const chainadj::ConsoleOptions& options = *parsed.options;
-  const chainadj::HeapWarmup warmup(
-      chainadj::warmHeapBytesFor(inputBytes(options), options.wantsResults()));
-  return chainadj::runConsoleProgram(options, std::cin, std::cout);
+  return chainadj::runConsoleProgram(*parsed.options, std::cin, std::cout);
 }

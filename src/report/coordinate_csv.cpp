@@ -5,7 +5,6 @@
 
 #include "state/whole_file.h"
 #include "report/report_tables.h"
-#include "report/row_blocks.h"
 
 namespace chainadj {
 namespace {
@@ -45,21 +44,18 @@ void writeCoordinateCsv(const RunReport& report, std::ostream& out) {
   }
   line += '\n';
   out << line;
-  writeRowBlocks(
-      table.rows,
-      [&table](std::size_t first, std::size_t last, std::string& text) {
-        std::string cell;
-        for (std::size_t row = first; row < last; ++row) {
-          for (std::size_t c = 0; c < table.columns.size(); ++c) {
-            if (c > 0) text += kSeparator;
-            cell.clear();
-            table.cell(row, c, cell);
-            appendField(cell, text);
-          }
-          text += '\n';
-        }
-      },
-      out);
+  std::string cell;
+  for (std::size_t row = 0; row < table.rows; ++row) {
+    line.clear();
+    for (std::size_t c = 0; c < table.columns.size(); ++c) {
+      if (c > 0) line += kSeparator;
+      cell.clear();
+      table.cell(row, c, cell);
+      appendField(cell, line);
+    }
+    line += '\n';
+    out << line;
+  }
 }
 
 void writeCoordinateCsvFile(const RunReport& report, const std::string& path) {

@@ -5,7 +5,6 @@
 #include "state/whole_file.h"
 #include "report/report_format.h"
 #include "report/report_tables.h"
-#include "report/row_blocks.h"
 
 namespace chainadj {
 namespace {
@@ -24,12 +23,11 @@ void padCell(const TableColumn& column, std::size_t cellStart, std::string& line
   }
 }
 
-// Ends the line that starts at `start` of `text`. Blanks at its end (a left-aligned last column)
-// are left out.
-void endLine(std::string& text, std::size_t start) {
-  const std::size_t end = text.find_last_not_of(' ');
-  text.erase(end == std::string::npos || end < start ? start : end + 1);
-  text += '\n';
+// Blanks at the end of a line (a left-aligned last column) are left out.
+void endLine(std::string& line) {
+  const std::size_t end = line.find_last_not_of(' ');
+  line.erase(end == std::string::npos ? 0 : end + 1);
+  line += '\n';
 }
 
 void writeUnderlined(const std::string& text, char rule, std::ostream& out) {
@@ -44,30 +42,27 @@ void writeHeader(const ReportTable& table, std::string& line, std::ostream& out)
     line += table.columns[c].header;
     padCell(table.columns[c], cellStart, line);
   }
-  endLine(line, 0);
+  endLine(line);
   out << line;
   line.clear();
   for (std::size_t c = 0; c < table.columns.size(); ++c) {
     if (c > 0) line += kColumnGap;
     line.append(static_cast<std::size_t>(table.columns[c].width), '-');
   }
-  endLine(line, 0);
+  endLine(line);
   out << line;
 }
 
-// The lines of rows first..last-1, each ended, appended to `text`. A cell is written in place,
-// then padded.
-void appendRows(const ReportTable& table, std::size_t first, std::size_t last, std::string& text) {
-  for (std::size_t row = first; row < last; ++row) {
-    const std::size_t start = text.size();
-    for (std::size_t c = 0; c < table.columns.size(); ++c) {
-      if (c > 0) text += kColumnGap;
-      const std::size_t cellStart = text.size();
-      table.cell(row, c, text);
-      padCell(table.columns[c], cellStart, text);
-    }
-    endLine(text, start);
+// The line of one row, ended. A cell is written in place, then padded.
+void makeRowLine(const ReportTable& table, std::size_t row, std::string& line) {
+  line.clear();
+  for (std::size_t c = 0; c < table.columns.size(); ++c) {
+    if (c > 0) line += kColumnGap;
+    const std::size_t cellStart = line.size();
+    table.cell(row, c, line);
+    padCell(table.columns[c], cellStart, line);
   }
+  endLine(line);
 }
 
 void writeTable(const ReportTable& table, std::ostream& out) {
@@ -75,12 +70,10 @@ void writeTable(const ReportTable& table, std::ostream& out) {
   if (table.rows > 0) {
     std::string line;
     writeHeader(table, line, out);
-    writeRowBlocks(
-        table.rows,
-        [&table](std::size_t first, std::size_t last, std::string& text) {
-          appendRows(table, first, last, text);
-        },
-        out);
+    for (std::size_t row = 0; row < table.rows; ++row) {
+      makeRowLine(table, row, line);
+      out << line;
+    }
   }
   if (!table.note.empty()) out << table.note << '\n';
   out << '\n';

@@ -1,10 +1,8 @@
 #include "state/angles.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdint>
 #include <string>
 
 #include "state/chain_error.h"
@@ -14,26 +12,11 @@
 namespace chainadj {
 namespace {
 
-// Up to 15 decimal digits make a whole number below 2^53, held exactly by a double, and so do
-// the powers of ten up to 10^22.
-constexpr std::size_t kExactDigits = 15;
-constexpr std::array<double, kExactDigits + 1> kExactPowersOfTen = {
-    1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-
-// The value of `whole` digits then `fraction` digits after a point, as from_chars reads it: the
-// double nearest the decimal value. With no more than 15 digits in all both parts of
-// digits / 10^k are exact and the one division rounds to that nearest double.
-double readUnsigned(std::string_view whole, std::string_view fraction = {}) {
-  if (whole.size() + fraction.size() <= kExactDigits) {
-    std::uint64_t digits = 0;
-    for (char ch : whole) digits = digits * 10 + static_cast<std::uint64_t>(ch - '0');
-    for (char ch : fraction) digits = digits * 10 + static_cast<std::uint64_t>(ch - '0');
-    return static_cast<double>(digits) / kExactPowersOfTen[fraction.size()];
-  }
-  std::string text(whole);
-  if (!fraction.empty()) text.append(".").append(fraction);
+// The double nearest the decimal digits (with an optional point); no digits are 0.
+double readUnsigned(std::string_view digits) {
+  if (digits.empty()) return 0.0;
   double value = 0.0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
+  std::from_chars(digits.data(), digits.data() + digits.size(), value);
   return value;
 }
 
@@ -73,10 +56,10 @@ int fractionDigit(std::string_view fraction, std::size_t index) {
 void readDigits(std::string_view integerPart, std::string_view fraction, TypedDms& dms) {
   dms.degrees = readUnsigned(integerPart);
   dms.minutes = fractionDigit(fraction, 0) * 10 + fractionDigit(fraction, 1);
-  const std::array<char, 2> wholeSeconds{static_cast<char>('0' + fractionDigit(fraction, 2)),
-                                         static_cast<char>('0' + fractionDigit(fraction, 3))};
-  dms.seconds = readUnsigned(std::string_view(wholeSeconds.data(), wholeSeconds.size()),
-                             fraction.size() > 4 ? fraction.substr(4) : std::string_view());
+  std::string seconds{static_cast<char>('0' + fractionDigit(fraction, 2)),
+                      static_cast<char>('0' + fractionDigit(fraction, 3)), '.'};
+  if (fraction.size() > 4) seconds.append(fraction.substr(4));
+  dms.seconds = readUnsigned(seconds);
 }
 
 }  // namespace
@@ -97,15 +80,8 @@ TypedDms readDmsOfNormalized(std::string_view normalizedText) {
   if (normalizedText.empty()) return dms;
   const NumberParts number = splitNormalized(normalizedText);
   dms.negative = number.negative;
-  const std::string_view mantissa = number.mantissa;
-  if (number.exponent == 0) {  // as typed nearly always: the digits stand where they are
-    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-    readDigits(mantissa.substr(0, point), mantissa.substr(std::min(point + 1, mantissa.size())),
-               dms);
-  } else {
-    const DecimalDigits parts = shiftPoint(mantissa, number.exponent);
-    readDigits(parts.integerPart, parts.fractionPart, dms);
-  }
+  const DecimalDigits parts = shiftPoint(number.mantissa, number.exponent);
+  readDigits(parts.integerPart, parts.fractionPart, dms);
   return dms;
 }
 
