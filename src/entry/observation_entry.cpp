@@ -251,21 +251,27 @@ void ObservationEntry::takeTriangle(int i) {
 
 void ObservationEntry::distributeClosure(int i) {
   const auto k = static_cast<std::size_t>(i);
-  const double w = chain_.A[k] + chain_.B[k] + chain_.C[k] - 180.0;  // degrees
-  const bool usable = closureLeavesAnglesUsable(chain_.A[k], chain_.B[k], chain_.C[k]);
   platform_.setLabel(label::kTriangleClosure, triangleCaption("三角形闭合差 w(", i));
-  chain_.w[k] = kSecondsPerDegree * w;
-  showValue(platform_, box::kTriangleClosure, chain_.w[k], kSecondsFormat);
-  chain_.WW += w * w / 3.0;
-  chain_.A[k] -= w / 3.0;
-  chain_.B[k] -= w / 3.0;
-  chain_.C[k] -= w / 3.0;
+  showValue(platform_, box::kTriangleClosure,
+            kSecondsPerDegree * (chain_.A[k] + chain_.B[k] + chain_.C[k] - 180.0), kSecondsFormat);
+  takeOffClosure(chain_, i);
+}
+
+void takeOffClosure(ChainState& chain, int i) {
+  const auto k = static_cast<std::size_t>(i);
+  const double w = chain.A[k] + chain.B[k] + chain.C[k] - 180.0;  // degrees
+  const bool usable = closureLeavesAnglesUsable(chain.A[k], chain.B[k], chain.C[k]);
+  chain.w[k] = kSecondsPerDegree * w;
+  chain.WW += w * w / 3.0;
+  chain.A[k] -= w / 3.0;
+  chain.B[k] -= w / 3.0;
+  chain.C[k] -= w / 3.0;
   if (!usable) {
     throw ChainError("第 " + std::to_string(i) +
                      " 个三角形的闭合差太大，改正后的角度超出了 0 度到 180 度，本次计算停止。");
   }
-  chain_.dA[k] = kLogSinePerSecond / std::tan(chain_.rho * chain_.A[k]);
-  chain_.dB[k] = -kLogSinePerSecond / std::tan(chain_.rho * chain_.B[k]);
+  chain.dA[k] = kLogSinePerSecond / std::tan(chain.rho * chain.A[k]);
+  chain.dB[k] = -kLogSinePerSecond / std::tan(chain.rho * chain.B[k]);
 }
 
 }  // namespace chainadj

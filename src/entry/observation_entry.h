@@ -19,6 +19,11 @@ namespace chainadj {
 // is taken off each angle by a third. The run stops on a triangle for which they do not.
 bool closureLeavesAnglesUsable(double a, double b, double c);
 
+// Takes triangle i's closure w(i) = A(i) + B(i) + C(i) - 180 (C the magnitude) off its angles as
+// they stand, a third from each, with what follows from it: w(i) in seconds, WW and the
+// side-condition coefficients dA(i), dB(i). ChainError when the corrected angles leave 0..180.
+void takeOffClosure(ChainState& chain, int i);
+
 class ObservationEntry {
  public:
   // `record`, when given, receives every answer as it is accepted: the typed text of each value

@@ -1,6 +1,7 @@
 #include "entry/run_driver.h"
 
 #include "entry/observation_entry.h"
+#include "entry/observation_reduction.h"
 #include "entry/variant_selection.h"
 #include "state/chain_error.h"
 
@@ -36,6 +37,7 @@ RunOutcome RunDriver::run() {
   lastSelection_.reset();
   result_ = AdjustmentResult{};
   lastRunData_.reset();
+  reductions_.reset();
 
   ChainData record;
   ObservationEntry entry(chain_, flags_, platform_, &record);
@@ -51,7 +53,9 @@ RunOutcome RunDriver::run() {
     platform_.showMessage(kNoVariantMessage);
     return RunOutcome::NothingSelected;
   }
-  procedures_[static_cast<std::size_t>(*lastSelection_ - 1)](chain_, platform_, result_);
+  const AdjustmentProcedure procedure = procedures_[static_cast<std::size_t>(*lastSelection_ - 1)];
+  if (reduction_) reductions_ = reduceObservations(chain_, procedure, *reduction_);
+  procedure(chain_, platform_, result_);
   return RunOutcome::Adjusted;
 }
 

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "adjust/chain_reductions.h"
 #include "adjust/procedures.h"
 #include "entry/chain_data.h"
 #include "entry/variant_selection.h"
@@ -43,6 +44,13 @@ class RunDriver {
   // The last run ran to the end of its adjustment: its results can be reported.
   bool lastRunCompleted() const { return lastOutcome_ == RunOutcome::Adjusted; }
 
+  // The runs that follow reduce their observations onto the Gauss–Krüger plane before they are
+  // adjusted; nullopt (as at the start) adjusts them as a chain on the plane.
+  void reduceOntoPlane(std::optional<ReductionSettings> settings) { reduction_ = std::move(settings); }
+  const std::optional<ReductionSettings>& reduction() const { return reduction_; }
+  // The reductions the last run applied (nullopt when it reduced nothing).
+  const std::optional<ChainReductions>& lastReductions() const { return reductions_; }
+
  private:
   RunOutcome runCatching();
   RunOutcome run();
@@ -55,6 +63,8 @@ class RunDriver {
   AdjustmentResult result_;
   std::optional<ChainData> lastRunData_;
   std::optional<RunOutcome> lastOutcome_;
+  std::optional<ReductionSettings> reduction_;
+  std::optional<ChainReductions> reductions_;
 };
 
 }  // namespace chainadj

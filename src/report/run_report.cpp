@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "adjust/adjusted_points.h"
 #include "adjust/procedure_descriptions.h"
 #include "adjust/triangle_vertices.h"
 #include "entry/run_driver.h"
@@ -123,13 +124,9 @@ RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, int row,
   report.kind = {row, procedureDescription(row), result.fitted};
   report.known = knownDataOf(chain, flags, result);
   report.names = chain.na;
-  report.X = result.points.X;
-  report.Y = result.points.Y;
-  if (result.start == FirstTurn::AtKnownPoint) {
-    // The pass starts at C; point 0 is A, the far end of the start side.
-    report.X[0] = chain.Xa;
-    report.Y[0] = chain.Ya;
-  }
+  PlanePoints points = adjustedPoints(chain, result);
+  report.X = std::move(points.X);
+  report.Y = std::move(points.Y);
   report.triangles = trianglesOf(chain, result.points);
   report.conditions = conditionsOf(result);
   report.precision = precisionOf(result);

@@ -1,0 +1,82 @@
+#include "entry/observation_reduction.h"
+
+#include "adjust/adjusted_points.h"
+#include "entry/observation_entry.h"
+#include "state/constants.h"
+
+namespace chainadj {
+namespace {
+
+// A platform that shows nothing: the adjustment made for the positions stays out of sight, and
+// its coordinate listing runs through.
+class UnseenPlatform : public Platform {
+ public:
+  void setText(int, const std::string&) override {}
+  void setLabel(int, const std::string&) override {}
+  void setLabel12(int, const std::string&) override {}
+  std::optional<std::string> ask(const std::string&, const PromptKey&) override {
+    return std::string();
+  }
+  void showMessage(const std::string&) override {}
+  void endProgram() override {}
+};
+
+struct Adjusted {
+  AdjustmentResult result;
+  PlanePoints points;
+};
+
+Adjusted adjustUnseen(const ChainState& chain, AdjustmentProcedure procedure) {
+  ChainState copy = chain;
+  UnseenPlatform unseen;
+  Adjusted adjusted;
+  procedure(copy, unseen, adjusted.result);
+  adjusted.points = adjustedPoints(copy, adjusted.result);
+  return adjusted;
+}
+
+// The reductions of the observations of `unreduced` at the positions that adjusting `chain`
+// gives.
+ChainReductions reductionsAt(const ChainState& chain, const ChainState& unreduced,
+                             AdjustmentProcedure procedure, const ReductionSettings& settings) {
+  const Adjusted adjusted = adjustUnseen(chain, procedure);
+  return chainReductions(unreduced, adjusted.result.points, adjusted.points.X, adjusted.points.Y,
+                         settings);
+}
+
+// The chain's angles as typed, plus their reductions, with the triangle closures taken off
+// again; the orientation angles and measured bases likewise.
+void applyReductions(ChainState& chain, const ChainState& unreduced,
+                     const ChainReductions& reductions) {
+  chain.WW = 0.0;
+  for (int i = 1; i <= chain.n; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    const auto& typed = chain.typed[k];
+    const auto& reduction = reductions.angles[k];
+    chain.A[k] = typed[0] + reduction[0] / kSecondsPerDegree;
+    chain.B[k] = typed[1] + reduction[1] / kSecondsPerDegree;
+    chain.C[k] = std::abs(typed[2]) + reduction[2] / kSecondsPerDegree;
+    takeOffClosure(chain, i);
+  }
+  if (reductions.Qa) chain.Qa = chain.typedQa + *reductions.Qa / kSecondsPerDegree;
+  if (reductions.Qb) chain.Qb = chain.typedQb + *reductions.Qb / kSecondsPerDegree;
+  chain.Sa = reductions.Sa.value_or(unreduced.Sa);
+  chain.Sb = reductions.Sb.value_or(unreduced.Sb);
+}
+
+}  // namespace
+
+ChainReductions reduceObservations(ChainState& chain, AdjustmentProcedure procedure,
+                                   const ReductionSettings& settings) {
+  const ChainState unreduced = chain;
+  ChainReductions reductions = reductionsAt(unreduced, unreduced, procedure, settings);
+  applyReductions(chain, unreduced, reductions);
+  ChainReductions again = reductionsAt(chain, unreduced, procedure, settings);
+  if (again.largestAngleChange(reductions) > kReductionChangeSeconds) {
+    applyReductions(chain, unreduced, again);
+    reductions = std::move(again);
+  }
+  return reductions;
+}
+
+}  // namespace chainadj
