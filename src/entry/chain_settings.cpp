@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "entry/plane_settings.h"
 #include "quality/settings_layer.h"
 #include "state/display_format.h"
 #include "state/number_text.h"
@@ -28,9 +29,16 @@ std::optional<std::string> meanErrorRefusal(const std::string& typed) {
   return std::nullopt;
 }
 
-constexpr std::array<SettingKeyword, 2> kKeywords = {{
+constexpr std::array<SettingKeyword, 9> kKeywords = {{
     {kGradeSetting, &gradeRefusal},
     {kMeanErrorSetting, &meanErrorRefusal},
+    {kEllipsoidSetting, &ellipsoidRefusal},
+    {kCentralMeridianSetting, &centralMeridianRefusal},
+    {kZoneSetting, &zoneRefusal},
+    {kFalseEastingSetting, &metresRefusal},
+    {kProjectionHeightSetting, &metresRefusal},
+    {kBaseDistancesSetting, &baseDistancesRefusal},
+    {kBaseHeightSetting, &metresRefusal},
 }};
 
 }  // namespace

@@ -1,0 +1,46 @@
+// The settings lines that put a chain on the Gauss–Krüger plane, and the reduction they ask for.
+//
+//   central_meridian 117      the central meridian's longitude, degrees.minutesseconds
+//   zone 39                   or the zone: 13..23 are 6° zones (central meridian 6n − 3),
+//                             24..45 are 3° zones (central meridian 3n)
+//   ellipsoid CGCS2000        CGCS2000 (the default), 1980西安 (Xian80) or 1954北京 (Beijing54)
+//   false_easting 500000      metres added to Y east of the central meridian (the default)
+//   projection_height 0       the projection surface's height above the ellipsoid, metres
+//   base_distances measured   the bases Sa, Sb are measured horizontal distances (default: plane,
+//                             worked out from plane coordinates, not reduced)
+//   base_height 350           their mean height above the ellipsoid, metres
+//
+// A chain is reduced only when its file gives central_meridian or zone. Y may be typed with the
+// zone number in front of it (39 512 345.678): a Y of A of a million metres or more carries the
+// zone as its millions, which must agree with a zone line where one is given.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "adjust/chain_reductions.h"
+#include "entry/chain_data.h"
+
+namespace chainadj {
+
+inline constexpr std::string_view kCentralMeridianSetting = "central_meridian";
+inline constexpr std::string_view kZoneSetting = "zone";
+inline constexpr std::string_view kEllipsoidSetting = "ellipsoid";
+inline constexpr std::string_view kFalseEastingSetting = "false_easting";
+inline constexpr std::string_view kProjectionHeightSetting = "projection_height";
+inline constexpr std::string_view kBaseDistancesSetting = "base_distances";
+inline constexpr std::string_view kBaseHeightSetting = "base_height";
+
+// Why a typed value of one of these lines cannot be taken (nullopt: it is taken).
+std::optional<std::string> centralMeridianRefusal(const std::string& typed);
+std::optional<std::string> zoneRefusal(const std::string& typed);
+std::optional<std::string> ellipsoidRefusal(const std::string& typed);
+std::optional<std::string> metresRefusal(const std::string& typed);
+std::optional<std::string> baseDistancesRefusal(const std::string& typed);
+
+// The reduction the data's settings lines ask for, nullopt when they put the chain on no plane.
+// ChainError when the zone typed in front of Y disagrees with the zone line.
+std::optional<ReductionSettings> reductionSettingsOf(const ChainData& data);
+
+}  // namespace chainadj
