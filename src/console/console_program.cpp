@@ -9,6 +9,7 @@
 #include "entry/chain_data_answers.h"
 #include "entry/chain_file_reader.h"
 #include "entry/chain_file_writer.h"
+#include "entry/plane_settings.h"
 #include "entry/run_driver.h"
 #include "report/coordinate_csv.h"
 #include "report/run_report.h"
@@ -80,6 +81,7 @@ std::optional<RunOutcome> runFile(const std::string& path, ConsolePlatform& cons
   ChainData data;
   try {
     data = readChainFile(path);
+    driver.reduceOntoPlane(reductionSettingsOf(data));
   } catch (const ChainError& error) {
     console.showMessage(error.what());
     return std::nullopt;

@@ -2,6 +2,7 @@
 // nothing else written, and the command line is understood or refused.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -139,6 +140,28 @@ TEST(ConsoleDataFile, ADataFileThatCannotBeWrittenIsReported) {
   EXPECT_EQ(outcome.status, 1);
   EXPECT_EQ(outcome.output.substr(outcome.output.rfind("\n!") + 1),
             "! 不能写入数据文件 “/nonexistent/saved.chain”。\n");
+}
+
+// The example chain lies some 450 km west of a central meridian of 114°: reduced onto that plane,
+// its angles and so its listed coordinates change; the run's lines stay the same lines.
+TEST(ConsoleDataFile, ACentralMeridianLineReducesTheChainOntoItsPlane) {
+  const std::string example = contents(CHAINADJ_EXAMPLE_CHAIN);
+  const TemporaryFile onPlane("central_meridian 114\n" + example);
+  ConsoleOptions options;
+  options.dataFile = onPlane.path();
+  const Outcome reduced = runProgram(options);
+  options.dataFile = CHAINADJ_EXAMPLE_CHAIN;
+  const Outcome plain = runProgram(options);
+  EXPECT_EQ(reduced.status, 0);
+  EXPECT_NE(reduced.output, plain.output);
+  const auto lines = [](const std::string& text) { return std::count(text.begin(), text.end(), '\n'); };
+  EXPECT_EQ(lines(reduced.output), lines(plain.output));
+
+  const TemporaryFile wrongZone("zone 39\nYa 38512345\n60 60 60\n");
+  options.dataFile = wrongZone.path();
+  const Outcome refused = runProgram(options);
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.output, "! 起算点 A 的横坐标 Ya 前面的带号是 38，与 zone 39 不符。\n");
 }
 
 TEST(ConsoleCommandLine, HelpListsEveryOption) {

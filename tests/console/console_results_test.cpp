@@ -17,11 +17,6 @@
 namespace chainadj {
 namespace {
 
-std::string contents(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 [[maybe_unused]] std::size_t count(const std::string& text, const std::string& what) {
   std::size_t found = 0;
   for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {

@@ -42,6 +42,12 @@ struct Outcome {
   std::string output;
 };
 
+// The whole contents of a file.
+inline std::string contents(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
 inline Outcome runProgram(const ConsoleOptions& options, const std::string& typed = "") {
   std::istringstream in(typed);
   std::ostringstream out;
