@@ -54,7 +54,13 @@ const QualityOption kQualityOptions[] = {
      [](const std::string& value, QualitySettingsLayer& layer) {
        return takeNumber(value, isKnownBaseError, layer.baseMeanError);
      }},
+    {"--weakest-side", "最弱边相对中误差的限差：T 或 1/T，T 是 1 到 10000000 的数",
+     [](const std::string& value, QualitySettingsLayer& layer) {
+       layer.weakestSide = parseWeakestSideLimit(value);
+       return layer.weakestSide.has_value();
+     }},
 };
+
 
 constexpr std::string_view kHelp = "--help";
 constexpr std::string_view kShortHelp = "-h";
@@ -88,8 +94,18 @@ constexpr const char* kHelpText =
     "  --m-beta SECONDS   测角中误差 mβ（秒，大于 0），代替等级的 mβ。\n"
     "  --m-alpha SECONDS  起算方位角中误差 mα（秒，默认 0）。\n"
     "  --m-base MM        起算边长中误差（毫米，默认 0）。\n"
-    "                     选项优先于数据文件的 grade、m_beta 行，数据文件优先于默认值；\n"
-    "                     同一处先取等级，再以 mβ 代替等级的 mβ。\n"
+    "  --weakest-side T   最弱边相对中误差的限差 1/T（写 T 或 1/T），代替等级的限差\n"
+    "                     （二等 1/120000，三等 1/70000，四等 1/40000，一级 1/20000，\n"
+    "                     二级 1/10000）。\n"
+    "                     选项优先于数据文件的 grade、m_beta、weakest_side 行，数据文件优先于\n"
+    "                     默认值；同一处先取等级，再以 mβ 和限差代替等级的规定值。\n"
+    "\n"
+    "成果报告表头的项目信息（优先于数据文件的同名行，例如 observer）:\n"
+    "  --project TEXT  --chain-name TEXT  --coordinate-system TEXT  --instrument TEXT\n"
+    "  --observer TEXT  --computer TEXT  --checker TEXT  --observed-on TEXT\n"
+    "  --computed-on TEXT（默认为当天的日期）\n"
+    "                     项目名称、锁名、坐标系统及投影带、仪器、观测者、计算者、检查者、\n"
+    "                     观测日期、计算日期。\n"
     "  --help, -h         列出这些选项。\n";
 
 // The value of an option that takes a file: after '=' in the same argument, or the next one.
@@ -117,6 +133,14 @@ const Option* optionNamed(const Option (&table)[N], const std::string& argument)
   return nullptr;
 }
 
+// The project item that the argument names, if any.
+const ProjectField* projectOptionNamed(const std::string& argument) {
+  for (const ProjectField& field : projectFields()) {
+    if (startsWithOption(argument, field.option)) return &field;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
@@ -130,10 +154,13 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     }
     const FileOption* fileOption = optionNamed(kFileOptions, argument);
     const QualityOption* qualityOption = optionNamed(kQualityOptions, argument);
-    if (fileOption == nullptr && qualityOption == nullptr) {
+    const ProjectField* projectOption = projectOptionNamed(argument);
+    if (fileOption == nullptr && qualityOption == nullptr && projectOption == nullptr) {
       return {std::nullopt, "不认识的参数 “" + argument + "”"};
     }
-    const std::string_view option = fileOption ? fileOption->name : qualityOption->name;
+    const std::string_view option = fileOption      ? fileOption->name
+                                    : qualityOption ? qualityOption->name
+                                                    : projectOption->option;
     if (!given.insert(option).second) {
       return {std::nullopt, std::string(option) + " 只能给一次"};
     }
@@ -143,6 +170,11 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         return {std::nullopt, std::string(option) + " 后面要跟一个文件名"};
       }
       options.*(fileOption->file) = std::move(value);
+    } else if (projectOption != nullptr) {
+      if (!value || value->empty()) {
+        return {std::nullopt, std::string(option) + " 后面要跟" + projectOption->label};
+      }
+      options.project.of(*projectOption) = std::move(value);
     } else if (!value) {
       return {std::nullopt, std::string(option) + " 后面要跟" + qualityOption->wants};
     } else if (!qualityOption->take(*value, options.quality)) {

@@ -1,11 +1,13 @@
 // The command line of chainadj-console. Each option at most once; its value (a file, a grade, a
-// mean error) may follow it as the next argument or after '=' (--data=FILE, --grade=三等).
+// mean error, a text of the project) may follow it as the next argument or after '='
+// (--data=FILE, --grade=三等, --observer=张三).
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "entry/project_info.h"
 #include "quality/settings_layer.h"
 
 namespace chainadj {
@@ -20,6 +22,8 @@ struct ConsoleOptions {
   // The settings of the quality check in the results (--grade, --m-beta, --m-alpha, --m-base):
   // over the data file's lines grade and m_beta, which are over the defaults.
   QualitySettingsLayer quality;
+  // The project of the report's head (--project, --chain-name, ...): over the data file's lines.
+  ProjectInfoLayer project;
   bool help = false;                        // --help, -h
 
   // Whether any results file is asked for.

@@ -98,7 +98,8 @@ int runDataFile(const ConsoleOptions& options, std::ostream& out) {
   std::istringstream nothingTyped;
   ConsolePlatform console(nothingTyped, out);
   RunDriver driver(console);
-  ChainData reserved;  // the file's lines grade and m_beta: for the check, and kept when saved
+  // The file's settings lines (grade, m_beta, the project, ...): for the report, kept when saved.
+  ChainData reserved;
   const std::optional<RunOutcome> outcome = runFile(*options.dataFile, console, driver, reserved);
   if (!outcome) return 1;
   if (outcome == RunOutcome::ProgramEnding) console.showMessage(kInputEndedMessage);
@@ -109,8 +110,11 @@ int runDataFile(const ConsoleOptions& options, std::ostream& out) {
   // The file's grade and m_beta over the defaults, the options over both.
   const QualitySettings settings = overlaid(overlaid(QualitySettings{}, qualityLayerOf(reserved)),
                                             options.quality);
+  const ProjectInfo project = overlaid(projectInfoOf(reserved), options.project);
   std::optional<RunReport> report;
-  if (options.wantsResults() && driver.lastRunCompleted()) report = makeRunReport(driver, settings);
+  if (options.wantsResults() && driver.lastRunCompleted()) {
+    report = makeRunReport(driver, settings, project);
+  }
   return std::max(status, writeResults(options, report, console));
 }
 
@@ -120,8 +124,9 @@ int runTypedSession(const ConsoleOptions& options, std::istream& in, std::ostrea
   // The results are those of the last completed run, even when a later run stopped.
   std::optional<RunReport> lastCompleted;
   const QualitySettings settings = overlaid(QualitySettings{}, options.quality);
+  const ProjectInfo project = overlaid(ProjectInfo{}, options.project);
   const auto keepReport = [&](const RunDriver& completed) {
-    if (options.wantsResults()) lastCompleted = makeRunReport(completed, settings);
+    if (options.wantsResults()) lastCompleted = makeRunReport(completed, settings, project);
   };
   int status = runSession(console, driver, keepReport);
   if (options.saveDataFile) {

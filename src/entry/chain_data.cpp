@@ -44,6 +44,9 @@ QualitySettingsLayer qualityLayerOf(const ChainData& data) {
     const std::optional<double> seconds = parseNumber(*mBeta);
     if (seconds && isAngleMeanError(*seconds)) layer.angleMeanError = seconds;
   }
+  if (const auto limit = data.setting(kWeakestSideSetting)) {
+    layer.weakestSide = parseWeakestSideLimit(*limit);
+  }
   return layer;
 }
 

@@ -47,8 +47,9 @@ std::optional<InputItem> knownValueNamed(std::string_view name);
 // coordinate 0) none.
 int pointNamesAsked(const ChainData& data);
 
-// The settings of the quality check the data gives with its lines grade and m_beta (a grade the
-// presets do not have, or an m_beta that is no mean error, gives nothing: the reader refuses them).
+// The settings of the quality check the data gives with its lines grade, m_beta and weakest_side
+// (a grade the presets do not have, or a value out of its range, gives nothing: the reader
+// refuses them).
 QualitySettingsLayer qualityLayerOf(const ChainData& data);
 
 // Keeps the settings lines of a loaded file in the record of the run it answered, so that

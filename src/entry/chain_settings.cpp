@@ -1,8 +1,9 @@
 #include "entry/chain_settings.h"
 
-#include <array>
+#include <vector>
 
 #include "entry/plane_settings.h"
+#include "entry/project_info.h"
 #include "quality/settings_layer.h"
 #include "state/display_format.h"
 #include "state/number_text.h"
@@ -29,24 +30,49 @@ std::optional<std::string> meanErrorRefusal(const std::string& typed) {
   return std::nullopt;
 }
 
-constexpr std::array<SettingKeyword, 9> kKeywords = {{
-    {kGradeSetting, &gradeRefusal},
-    {kMeanErrorSetting, &meanErrorRefusal},
-    {kEllipsoidSetting, &ellipsoidRefusal},
-    {kCentralMeridianSetting, &centralMeridianRefusal},
-    {kZoneSetting, &zoneRefusal},
-    {kFalseEastingSetting, &metresRefusal},
-    {kProjectionHeightSetting, &metresRefusal},
-    {kBaseDistancesSetting, &baseDistancesRefusal},
-    {kBaseHeightSetting, &metresRefusal},
-}};
+std::optional<std::string> weakestSideRefusal(const std::string& typed) {
+  if (parseWeakestSideLimit(typed)) return std::nullopt;
+  return "weakest_side 是最弱边相对中误差的限差 1/T，应当写 T 或 1/T（T 是 1 到 " +
+         formatRoundedPlain(kLargestWeakestSide, 0) + " 的数，例如 40000），这里是 " +
+         inQuotes(typed);
+}
+
+// A project line holds any text but none.
+std::optional<std::string> projectTextRefusal(const std::string& typed) {
+  if (!typed.empty()) return std::nullopt;
+  return "项目信息的一行在名称后面要写上它的内容（例如 observer 张三）";
+}
+
+std::vector<SettingKeyword> allKeywords() {
+  std::vector<SettingKeyword> keywords = {
+      {kGradeSetting, &gradeRefusal},
+      {kMeanErrorSetting, &meanErrorRefusal},
+      {kWeakestSideSetting, &weakestSideRefusal},
+      {kEllipsoidSetting, &ellipsoidRefusal},
+      {kCentralMeridianSetting, &centralMeridianRefusal},
+      {kZoneSetting, &zoneRefusal},
+      {kFalseEastingSetting, &metresRefusal},
+      {kProjectionHeightSetting, &metresRefusal},
+      {kBaseDistancesSetting, &baseDistancesRefusal},
+      {kBaseHeightSetting, &metresRefusal},
+  };
+  for (const ProjectField& field : projectFields()) {
+    keywords.push_back({field.keyword, &projectTextRefusal});
+  }
+  return keywords;
+}
+
+const std::vector<SettingKeyword>& keywordTable() {
+  static const std::vector<SettingKeyword> keywords = allKeywords();
+  return keywords;
+}
 
 }  // namespace
 
-std::span<const SettingKeyword> settingKeywords() { return kKeywords; }
+std::span<const SettingKeyword> settingKeywords() { return keywordTable(); }
 
 const SettingKeyword* settingKeywordNamed(std::string_view word) {
-  for (const SettingKeyword& keyword : kKeywords) {
+  for (const SettingKeyword& keyword : keywordTable()) {
     if (keyword.keyword == word) return &keyword;
   }
   return nullptr;

@@ -13,6 +13,8 @@ namespace chainadj {
 
 inline constexpr std::string_view kGradeSetting = "grade";
 inline constexpr std::string_view kMeanErrorSetting = "m_beta";
+inline constexpr std::string_view kWeakestSideSetting = "weakest_side";
+// and the lines of the project (project_info.h): project, chain_name, coordinate_system, ...
 
 struct SettingKeyword {
   std::string_view keyword;

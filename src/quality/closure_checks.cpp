@@ -24,6 +24,32 @@ double logShare(double baseMeanErrorMillimetres, double metres) {
   return units * units;
 }
 
+constexpr double kSecondsPerRadian = 206264.806;
+
+bool isCoordinate(ConditionKind kind) { return kind == ConditionKind::X || kind == ConditionKind::Y; }
+
+// A coordinate condition carries the chain from A along the start side Sa at the start azimuth
+// Ta to the closing point B. An error of the typed Ta turns the chain about A, an error of the
+// typed Sa scales it: B moves by mα·(−ΔY, ΔX)/ρ″ and by ms/Sa·(ΔX, ΔY), Δ = B − A. The known
+// points are free of error, and so are a side and an azimuth derived from them (from C or E).
+// The square of the shift in the closure's direction, millimetres squared.
+double coordinateShare(ConditionKind kind, const ChainState& chain, const QualitySettings& s) {
+  const double dx = chain.Xb - chain.Xa, dy = chain.Yb - chain.Ya;
+  const bool typedAzimuth = chain.noC() && chain.noE();
+  const bool typedSide = chain.noC() && chain.Sa > 0.0;
+  const double turn = typedAzimuth ? s.azimuthMeanError / kSecondsPerRadian : 0.0;
+  const double scale =
+      typedSide ? s.baseMeanError / (kMillimetresPerMetre * chain.Sa) : 0.0;
+  const double byTurn = (kind == ConditionKind::X ? -dy : dx) * turn * kMillimetresPerMetre;
+  const double byScale = (kind == ConditionKind::X ? dx : dy) * scale * kMillimetresPerMetre;
+  return byTurn * byTurn + byScale * byScale;
+}
+
+// From the row's units to the unit the closure is shown in.
+double shownPerRowUnit(ConditionKind kind) {
+  return isCoordinate(kind) ? kMillimetresPerMetre / kMetresToCoefficientScale : 1.0;
+}
+
 // What the known data add to the square of a condition's mean error, in the row's units.
 double knownShare(ConditionKind kind, const ChainState& chain, const QualitySettings& s) {
   switch (kind) {
@@ -31,15 +57,12 @@ double knownShare(ConditionKind kind, const ChainState& chain, const QualitySett
       return 2.0 * s.azimuthMeanError * s.azimuthMeanError;
     case ConditionKind::Side:
       return logShare(s.baseMeanError, chain.Sa) + logShare(s.baseMeanError, chain.Sb);
-    default:
-      return 0.0;  // the known points are taken as free of error
+    case ConditionKind::X:
+    case ConditionKind::Y:
+      break;
   }
-}
-
-// From the row's units to the unit the closure is shown in.
-double shownPerRowUnit(ConditionKind kind) {
-  const bool coordinate = kind == ConditionKind::X || kind == ConditionKind::Y;
-  return coordinate ? kMillimetresPerMetre / kMetresToCoefficientScale : 1.0;
+  const double rowPerShown = 1.0 / shownPerRowUnit(kind);
+  return coordinateShare(kind, chain, s) * rowPerShown * rowPerShown;
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ struct QualitySettingsLayer {
   std::optional<double> angleMeanError;    // mβ, seconds
   std::optional<double> azimuthMeanError;  // mα of a known azimuth, seconds
   std::optional<double> baseMeanError;     // of a known base, millimetres
+  std::optional<double> weakestSide;       // T of the limit 1/T of the weakest side
 };
 
 // `base` with what `layer` gives.
@@ -29,11 +30,17 @@ std::string gradeNameList();
 // The largest mean errors and limit the settings take: a value above them is a typing error.
 inline constexpr double kLargestAngleSeconds = 600.0;       // mβ, mα and a triangle limit
 inline constexpr double kLargestBaseMillimetres = 10000.0;  // the mean error of a base
+// The limit 1/T of the weakest side: T from 1 to this.
+inline constexpr double kLargestWeakestSide = 10000000.0;
 
 // Whether a typed value is a sound mβ or triangle limit (above 0), or a sound mean error of the
 // known data (0 or more); never for a value that is not finite or above the largest.
 bool isAngleMeanError(double seconds);
 bool isKnownAngleError(double seconds);
 bool isKnownBaseError(double millimetres);
+bool isWeakestSideLimit(double denominator);
+
+// The T of a limit 1/T typed as "40000" or "1/40000"; nullopt when it is neither or out of range.
+std::optional<double> parseWeakestSideLimit(const std::string& typed);
 
 }  // namespace chainadj

@@ -1,5 +1,6 @@
-// The grades of a survey with their published angle mean errors and triangle closure limits,
-// and the settings a quality check of a chain is made with.
+// The grades of a survey with their published angle mean errors, triangle closure limits and
+// limits of the weakest side's relative mean error, and the settings a quality check of a chain is
+// made with.
 #pragma once
 
 #include <optional>
@@ -12,6 +13,7 @@ struct SurveyGrade {
   std::string name;
   double angleMeanError = 0;  // mβ, seconds
   double triangleLimit = 0;   // the limit of a triangle closure, seconds
+  double weakestSide = 0;     // T of the limit 1/T of the weakest side's relative mean error
 };
 
 // 二等, 三等, 四等, 一级, 二级 with their usual values.

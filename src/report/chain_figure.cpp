@@ -42,7 +42,7 @@ double distance(const RunReport& report, int from, int to) {
   return std::hypot(report.X[a] - report.X[b], report.Y[a] - report.Y[b]);
 }
 
-double meanSide(const RunReport& report) {
+double meanSideOf(const RunReport& report) {
   double sum = 0.0;
   std::size_t sides = 0;
   const int points = static_cast<int>(std::min(report.X.size(), report.Y.size()));
@@ -57,16 +57,79 @@ double meanSide(const RunReport& report) {
   return sides > 0 ? sum / static_cast<double>(sides) : 0.0;
 }
 
-double largestSemiAxis(const RunReport& report) {
-  double largest = 0.0;
+// The largest of steps times a power of ten that is at most `value` (value >= 1).
+double roundDown(double value) {
+  double decade = std::pow(kDecade, std::floor(std::log10(value)));
+  double best = decade;
+  for (double step : kRoundScaleSteps) {
+    if (step * decade <= value) best = step * decade;
+  }
+  return best;
+}
+
+bool fitsAt(const FigureExtent& extent, double denominator, double widthMm, double heightMm) {
+  return extent.across() * kMillimetresPerMetre / denominator <= widthMm &&
+         extent.down() * kMillimetresPerMetre / denominator <= heightMm;
+}
+
+FigureExtent pointExtent(const RunReport& report, int point) {
+  const auto k = static_cast<std::size_t>(point);
+  return {report.X[k], report.X[k], report.Y[k], report.Y[k]};
+}
+
+ChainSheet sheetOf(const RunReport& report, int number, int first, int last, double denominator) {
+  FigureExtent extent = pointExtent(report, first);
+  for (int j = first + 1; j <= last; ++j) include(extent, report.X[static_cast<std::size_t>(j)],
+                                                  report.Y[static_cast<std::size_t>(j)]);
+  widenTo(extent.minX, extent.maxX, kSmallestFigureExtent);
+  widenTo(extent.minY, extent.maxY, kSmallestFigureExtent);
+  return {number, first, last, extent, denominator};
+}
+
+}  // namespace
+
+double meanSideLength(const RunReport& report) { return meanSideOf(report); }
+
+LargestEllipse largestEllipse(const RunReport& report) {
+  LargestEllipse largest;
   for (int j = report.firstListedPoint; j <= report.lastListedPoint; ++j) {
     const PointPrecision* precision = report.newPointPrecision(j);
-    if (precision != nullptr && std::isfinite(precision->E)) largest = std::max(largest, precision->E);
+    if (precision != nullptr && std::isfinite(precision->E) && precision->E > largest.E) {
+      largest = {j, precision->E};
+    }
   }
   return largest;
 }
 
-}  // namespace
+std::vector<ChainSheet> chainSheets(const RunReport& report, double widthMm, double heightMm) {
+  const FigureExtent whole = figureExtent(report);
+  const double overview = roundScaleDenominator(whole.across(), whole.down(), widthMm, heightMm);
+  const double side = meanSideOf(report);
+  const int points = static_cast<int>(std::min(report.X.size(), report.Y.size()));
+  if (!(side > 0.0) || points < 3 || side * kMillimetresPerMetre / overview >= kLegibleSideMm) {
+    return {};
+  }
+  const double denominator = roundDown(std::max(side * kMillimetresPerMetre / kSheetSideMm, 1.0));
+  std::vector<ChainSheet> sheets;
+  int first = 0;
+  FigureExtent extent = pointExtent(report, 0);
+  for (int j = 1; j < points; ++j) {
+    FigureExtent grown = extent;
+    include(grown, report.X[static_cast<std::size_t>(j)], report.Y[static_cast<std::size_t>(j)]);
+    // A sheet holds at least one triangle (three points), even one too large for the frame.
+    if (j - first >= 3 && !fitsAt(grown, denominator, widthMm, heightMm)) {
+      sheets.push_back(sheetOf(report, static_cast<int>(sheets.size()) + 1, first, j - 1, denominator));
+      first = j - 2;
+      extent = pointExtent(report, first);
+      include(extent, report.X[static_cast<std::size_t>(j - 1)], report.Y[static_cast<std::size_t>(j - 1)]);
+      include(extent, report.X[static_cast<std::size_t>(j)], report.Y[static_cast<std::size_t>(j)]);
+      continue;
+    }
+    extent = grown;
+  }
+  sheets.push_back(sheetOf(report, static_cast<int>(sheets.size()) + 1, first, points - 1, denominator));
+  return sheets;
+}
 
 FigureExtent figureExtent(const RunReport& report) {
   FigureExtent extent;
@@ -101,11 +164,11 @@ double roundBarLength(double longestMetres) {
 }
 
 double ellipseMagnification(const RunReport& report, double denominator) {
-  const double largest = largestSemiAxis(report);
+  const double largest = largestEllipse(report).E;
   if (!(largest > 0.0) || !(denominator > 0.0)) return 0.0;
   const double paperPerMetre = kMillimetresPerMetre / denominator;  // millimetres on paper
   double longest = kLargestEllipseMm;
-  const double side = meanSide(report) * paperPerMetre;
+  const double side = meanSideOf(report) * paperPerMetre;
   if (side > 0.0) longest = std::min(longest, kLargestEllipseShareOfSide * side);
   const double exact = longest / (largest * paperPerMetre);
   return exact <= 1.0 ? 1.0 : roundBarLength(exact);

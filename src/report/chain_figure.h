@@ -3,6 +3,8 @@
 // round length of its scale bar and the round magnification of the error ellipses.
 #pragma once
 
+#include <vector>
+
 #include "report/run_report.h"
 
 namespace chainadj {
@@ -43,5 +45,34 @@ double ellipseMagnification(const RunReport& report, double denominator);
 
 // Point names are written into the drawing only while there are few enough to be read.
 inline constexpr int kMostNamedPoints = 300;
+
+// The mean length of the sides of the triangles, metres; 0 without triangles.
+double meanSideLength(const RunReport& report);
+
+// The largest semi-axis E of a new point's ellipse, metres, and its point; point -1 for none.
+struct LargestEllipse {
+  int point = -1;
+  double E = 0;
+};
+LargestEllipse largestEllipse(const RunReport& report);
+
+// A drawing of the whole chain is legible while its mean side is at least this long on paper;
+// a longer chain is drawn on sheets along it as well, each at a round scale at which its mean
+// side is about kSheetSideMm.
+inline constexpr double kLegibleSideMm = 8.0;
+inline constexpr double kSheetSideMm = 16.0;
+
+// A sheet of the drawing along the chain (分幅): the chain points first..last at 1:denominator.
+struct ChainSheet {
+  int number = 0;  // 1, 2, ...
+  int firstPoint = 0, lastPoint = 0;
+  FigureExtent extent;  // of its points, metres
+  double denominator = 0;
+};
+
+// The sheets of a chain whose drawing on a frame of `widthMm` by `heightMm` would be too small
+// to read; none when the whole chain is legible there. Each sheet begins a triangle before the
+// last one drawn on the sheet before it, so that every triangle is whole on one sheet.
+std::vector<ChainSheet> chainSheets(const RunReport& report, double widthMm, double heightMm);
 
 }  // namespace chainadj

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "report/report_format.h"
 #include "report/table_cells.h"
 #include "state/display_format.h"
 
@@ -18,7 +19,8 @@ std::string seconds(double value) { return masked(value, kMaskTwoDecimals, kUnit
 std::string settingsLine(const QualitySettings& settings) {
   return "质量检核：" + settings.grade.name + "，测角中误差 mβ " +
          seconds(settings.grade.angleMeanError) + "，三角形闭合差限差 " +
-         seconds(settings.grade.triangleLimit) + "；起算方位角中误差 mα " +
+         seconds(settings.grade.triangleLimit) + "，最弱边相对中误差限差 1/" +
+         formatWholeNumber(settings.grade.weakestSide) + "；起算方位角中误差 mα " +
          seconds(settings.azimuthMeanError) + "，起算边长中误差 " +
          masked(settings.baseMeanError, kMaskTwoDecimals, kUnitMillimetres);
 }
@@ -34,7 +36,7 @@ std::string triangleLine(const ClosureReport& closures, double limit) {
   for (std::size_t k = 0; k < over && k < kMostNamedTriangles; ++k) {
     if (k > 0) line += "、";
     const TriangleCheck& triangle = closures.triangles[k];
-    line += "三角形 " + std::to_string(triangle.triangle) + "（w = " +
+    line += "三角形 " + std::to_string(triangle.triangle) + "（W = " +
             seconds(triangle.check.closure) + "）";
   }
   if (over > kMostNamedTriangles) line += " 等";
@@ -77,7 +79,7 @@ ReportTable triangleCheckTable(const RunReport& report) {
   ReportTable table;
   table.title = "三角形闭合差检核";
   table.columns = {{"三角形", 7, Align::Right},
-                   {"闭合差 w（秒）", 14, Align::Right},
+                   {"闭合差 W（秒）", 14, Align::Right},
                    {"限差（秒）", 10, Align::Right},
                    {"结论", 6, Align::Left}};
   table.rows = checks.size();
@@ -117,28 +119,30 @@ ReportTable conditionCheckTable(const RunReport& report) {
   }
   ReportTable table = writtenTable("条件闭合差检核",
                                    {{"项目", 28, Align::Left},
-                                    {"闭合差", 16, Align::Right},
-                                    {"限差", 16, Align::Right},
+                                    {"闭合差", 22, Align::Right},
+                                    {"限差", 22, Align::Right},
                                     {"结论", 6, Align::Left}},
                                    std::move(rows));
   table.note =
       "mβ = √([ww]/(3n))，与所选等级的测角中误差比较。条件闭合差的限差为 "
       "2√(mβ²·[aa] + 起算数据误差的影响)，a 为该条件方程式的系数；方位角条件即 "
-      "2√(k·mβ² + mα1² + mα2²)。";
+      "2√(k·mβ² + mα1² + mα2²)，边条件加两条起算边长中误差的对数影响，坐标条件加输入的起算方位角"
+      "中误差 mα 使锁绕 A 转动和起算边长中误差使锁缩放引起的闭合点位移（由已知点坐标推算的"
+      "边长和方位角不计误差）。";
   if (closures.conditions.empty()) table.note += "本锁没有第二组条件。";
   return table;
 }
 
-ReportTable pointPrecisionTable(const RunReport& report) {
+ReportTable pointPrecisionTable(const RunReport& report, EllipseAzimuth azimuth) {
   ReportTable table;
   table.title = "点位中误差和误差椭圆";
   table.columns = {{"点号", 7, Align::Right},       {"点名", 14, Align::Left},
                    {"mx（毫米）", 10, Align::Right}, {"my（毫米）", 10, Align::Right},
                    {"mp（毫米）", 10, Align::Right}, {"E（毫米）", 10, Align::Right},
-                   {"F（毫米）", 10, Align::Right},  {"φ（度）", 8, Align::Right}};
+                   {"F（毫米）", 10, Align::Right},  {"φ", 8, Align::Right}};
   const int count = report.lastListedPoint - report.firstListedPoint + 1;
   table.rows = count > 0 ? at(count) : 0;
-  table.cell = [&report](std::size_t row, std::size_t column, std::string& out) {
+  table.cell = [&report, azimuth](std::size_t row, std::size_t column, std::string& out) {
     const int point = report.firstListedPoint + static_cast<int>(row);
     if (column == 0) {
       out += std::to_string(point);
@@ -154,13 +158,17 @@ ReportTable pointPrecisionTable(const RunReport& report) {
                               precision->F};
     if (column < 2 + std::size(figures)) {
       appendMillimetres(figures[column - 2], out);
-    } else if (std::isfinite(precision->azimuthOfE)) {
+    } else if (!std::isfinite(precision->azimuthOfE)) {
+      return;
+    } else if (azimuth == EllipseAzimuth::DegreesMinutes) {
+      appendDegreesMinutes(precision->azimuthOfE, out);
+    } else {
       appendMask(precision->azimuthOfE, kMaskTwoDecimals, out);
     }
   };
   table.note = "按单位权中误差 mb = " + seconds(report.precision.meanError) +
-               " 计算。E、F 为误差椭圆的长半轴和短半轴，φ 为长半轴的方位角（由纵座标 X "
-               "的正方向顺时针量）。已知点不填。";
+               " 计算。E、F 为误差椭圆的长半轴和短半轴，φ 为长半轴的方位角（由纵坐标 X "
+               "的正方向顺时针量，度和分）。已知点不填。";
   return table;
 }
 

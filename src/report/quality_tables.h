@@ -19,8 +19,13 @@ ReportTable triangleCheckTable(const RunReport& report);
 // closure of the procedure against its limit, each with its verdict.
 ReportTable conditionCheckTable(const RunReport& report);
 
-// Every listed point: number, name, mx, my, mp, E and F in millimetres, the azimuth φ of E in
-// degrees; empty for a known point.
-ReportTable pointPrecisionTable(const RunReport& report);
+// How the azimuth φ of an ellipse is written: D°MM′ in the report, decimal degrees to the
+// hundredth in the CSV file.
+enum class EllipseAzimuth { DegreesMinutes, DecimalDegrees };
+
+// Every listed point: number, name, mx, my, mp, E and F in millimetres, the azimuth φ of E;
+// empty for a known point.
+ReportTable pointPrecisionTable(const RunReport& report,
+                                EllipseAzimuth azimuth = EllipseAzimuth::DegreesMinutes);
 
 }  // namespace chainadj

@@ -1,5 +1,6 @@
 #include "report/report_format.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -16,20 +17,48 @@ constexpr unsigned char kFirstNonAscii = 0x80;
 constexpr long long kSecondsPerMinute = 60;
 constexpr long long kMinutesPerDegree = 60;
 
-// Hundredths of a second in a whole second, a minute and a degree.
-constexpr long long kSecondParts = 100;
-constexpr long long kMinuteParts = kSecondParts * kSecondsPerMinute;
-constexpr long long kDegreeParts = kMinuteParts * kMinutesPerDegree;
-static_assert(kReportSecondDecimals == 2, "the parts of a second are hundredths");
+constexpr int kMostSecondDecimals = 6;
+constexpr long long kDecimalBase = 10;
+
+void appendWhole(long long value, std::string& out) {
+  std::array<char, 24> digits;
+  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+  out.append(digits.data(), result.ptr);
+}
 
 void appendTwoDigits(long long value, std::string& out) {
   out += static_cast<char>('0' + value / 10);
   out += static_cast<char>('0' + value % 10);
 }
 
-// Hundredths of a second beyond which a D°MM′SS.SS″ angle no longer fits a long long (some
-// 2.5e13 degrees; a double holds no hundredths of a second there anyway).
+// Parts of a second beyond which a D°MM′SS.SS″ angle no longer fits a long long (some 2.5e13
+// degrees in hundredths; a double holds no hundredths of a second there anyway).
 constexpr double kLargestDmsParts = 9.0e18;
+
+long long partsPerSecond(int decimals) {
+  long long parts = 1;
+  for (int d = 0; d < decimals; ++d) parts *= kDecimalBase;
+  return parts;
+}
+
+// `parts` (of a second, `decimals` of them) as D°MM′SS.S…″.
+void appendDmsParts(long long parts, int decimals, bool negative, std::string& out) {
+  const long long second = partsPerSecond(decimals);
+  const long long minute = second * kSecondsPerMinute;
+  const long long degree = minute * kMinutesPerDegree;
+  if (negative && parts != 0) out += '-';
+  appendWhole(parts / degree, out);
+  out += "°";
+  appendTwoDigits(parts % degree / minute, out);
+  out += "′";
+  appendTwoDigits(parts % minute / second, out);
+  if (decimals > 0) {
+    out += '.';
+    const std::string digits = std::to_string(second + parts % second);  // "1" and the decimals
+    out.append(digits, 1, std::string::npos);
+  }
+  out += "″";
+}
 
 // An angle too large for minutes and seconds, typed so by mistake: its whole degrees only.
 void appendLargeDegrees(double degrees, std::string& out) {
@@ -40,11 +69,6 @@ void appendLargeDegrees(double degrees, std::string& out) {
   out += "°";
 }
 
-void appendWhole(long long value, std::string& out) {
-  std::array<char, 24> digits;
-  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-  out.append(digits.data(), result.ptr);
-}
 
 bool wide(char32_t code) {
   return (code >= 0x1100 && code <= 0x115F) || (code >= 0x2E80 && code <= 0xA4CF) ||
@@ -55,24 +79,36 @@ bool wide(char32_t code) {
 
 }  // namespace
 
-void appendDms(double degrees, std::string& out) {
+void appendDms(double degrees, std::string& out) { appendDms(degrees, kReportSecondDecimals, out); }
+
+void appendDms(double degrees, int secondDecimals, std::string& out) {
+  const int decimals = std::clamp(secondDecimals, 0, kMostSecondDecimals);
   // nearbyint rounds to the nearest, halves to even, in the default rounding mode.
-  const double wholeParts =
-      std::nearbyint(std::fabs(degrees) * kSecondsPerDegree * static_cast<double>(kSecondParts));
+  const double wholeParts = std::nearbyint(std::fabs(degrees) * kSecondsPerDegree *
+                                           static_cast<double>(partsPerSecond(decimals)));
   if (!(wholeParts < kLargestDmsParts)) {
     appendLargeDegrees(degrees, out);
     return;
   }
-  const auto parts = static_cast<long long>(wholeParts);
-  if (degrees < 0.0 && parts != 0) out += '-';
-  appendWhole(parts / kDegreeParts, out);
+  appendDmsParts(static_cast<long long>(wholeParts), decimals, degrees < 0.0, out);
+}
+
+void appendDmsOfHundredths(long long hundredths, bool negative, std::string& out) {
+  appendDmsParts(hundredths, kReportSecondDecimals, negative, out);
+}
+
+void appendDegreesMinutes(double degrees, std::string& out) {
+  const double minutes = std::nearbyint(std::fabs(degrees) * static_cast<double>(kMinutesPerDegree));
+  if (!(minutes < kLargestDmsParts)) {
+    appendLargeDegrees(degrees, out);
+    return;
+  }
+  const auto whole = static_cast<long long>(minutes);
+  if (degrees < 0.0 && whole != 0) out += '-';
+  appendWhole(whole / kMinutesPerDegree, out);
   out += "°";
-  appendTwoDigits(parts % kDegreeParts / kMinuteParts, out);
+  appendTwoDigits(whole % kMinutesPerDegree, out);
   out += "′";
-  appendTwoDigits(parts % kMinuteParts / kSecondParts, out);
-  out += '.';
-  appendTwoDigits(parts % kSecondParts, out);
-  out += "″";
 }
 
 void appendWithUnit(double value, std::string_view mask, std::string_view unit, std::string& out) {

@@ -14,6 +14,13 @@ inline constexpr int kReportSecondDecimals = 2;
 // the hundredth with halves to even, carried into minutes and degrees. An angle of more than
 // some 2.5e13 degrees (a blunder the entry takes as typed) is written in whole degrees.
 void appendDms(double degrees, std::string& out);
+// The same with `secondDecimals` (0..6) decimals of the seconds.
+void appendDms(double degrees, int secondDecimals, std::string& out);
+// An angle of `hundredths` hundredths of a second (0 or more), with a minus before it when
+// `negative` and it is not 0.
+void appendDmsOfHundredths(long long hundredths, bool negative, std::string& out);
+// An angle in decimal degrees as D°MM′, the minutes rounded to the whole minute (halves to even).
+void appendDegreesMinutes(double degrees, std::string& out);
 
 // The value with the display mask ("0.000", "0.00", ...) as the window writes it, then the unit
 // text (" 秒", " 米", ...).

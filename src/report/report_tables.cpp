@@ -3,9 +3,13 @@
 #include <array>
 #include <cmath>
 
+#include "report/chain_verdict.h"
+#include "report/head_tables.h"
+#include "report/printed_corrections.h"
 #include "report/quality_tables.h"
 #include "report/report_format.h"
 #include "report/table_cells.h"
+#include "adjust/condition_rows.h"
 #include "state/constants.h"
 #include "state/display_format.h"
 
@@ -15,6 +19,11 @@ namespace {
 using Rows = TableRows;
 
 constexpr const char* kUnitMetres = " 米";
+constexpr const char* kTypedSource = "已知";
+constexpr const char* kDerivedSource = "推算";
+// A known coordinate or side without its typed text: to the tenth of a millimetre as the form
+// echoes a side.
+constexpr int kUsualLengthDecimals = 4;
 constexpr const char* kInfinity = "∞";
 constexpr std::array<const char*, kAnglesPerTriangle> kAngleNames = {"A", "B", "C"};
 
@@ -28,30 +37,59 @@ std::string typedName(const RunReport& report, int point) {
   return report.names[at(point)];
 }
 
+// A number with the decimals it was typed with, or `usual` of them.
+std::string withDecimals(double value, const std::optional<int>& decimals, int usual) {
+  return fixedDecimals(value, decimals.value_or(usual));
+}
+
 ReportTable knownPointsTable(const RunReport& report) {
   Rows rows;
   for (const KnownPoint& point : report.known.points) {
     rows.push_back({std::string(1, point.letter), typedName(report, point.chainPoint),
-                    masked(point.x, kMaskCoordinate), masked(point.y, kMaskCoordinate)});
+                    withDecimals(point.x, point.xDecimals, kUsualLengthDecimals - 1),
+                    withDecimals(point.y, point.yDecimals, kUsualLengthDecimals - 1)});
   }
-  return writtenTable("已知点座标",
-                      {{"已知点", 8, Align::Left},
-                       {"点名", 14, Align::Left},
-                       {"纵座标 X（米）", 16, Align::Right},
-                       {"横座标 Y（米）", 16, Align::Right}},
-                      std::move(rows));
+  ReportTable table = writtenTable("已知点坐标",
+                                   {{"已知点", 8, Align::Left},
+                                    {"点名", 14, Align::Left},
+                                    {"纵坐标 X（米）", 16, Align::Right},
+                                    {"横坐标 Y（米）", 16, Align::Right}},
+                                   std::move(rows));
+  table.note = "已知值按输入时的小数位数列出。";
+  return table;
+}
+
+std::string sourceOf(const KnownValue& value) {
+  if (value.derivedFrom == nullptr) return kTypedSource;
+  return std::string(kDerivedSource) + "（由 " + value.derivedFrom + " 的坐标）";
+}
+
+void addSide(Rows& rows, const char* label, const std::optional<KnownValue>& side) {
+  if (!side) return;
+  rows.push_back({label, withDecimals(side->value, side->decimals, kUsualLengthDecimals) + kUnitMetres,
+                  sourceOf(*side)});
+}
+
+void addAzimuth(Rows& rows, const char* label, const std::optional<KnownValue>& azimuth) {
+  if (!azimuth) return;
+  std::string text;
+  appendDms(azimuth->value, azimuth->decimals.value_or(kReportSecondDecimals), text);
+  rows.push_back({label, std::move(text), sourceOf(*azimuth)});
 }
 
 ReportTable knownValuesTable(const RunReport& report) {
   const KnownData& known = report.known;
   Rows rows;
-  if (known.Sa) rows.push_back({"始端基线 Sa", masked(*known.Sa, kMaskSide, kUnitMetres)});
-  if (known.Sb) rows.push_back({"终端基线 Sb", masked(*known.Sb, kMaskSide, kUnitMetres)});
-  if (known.Ta) rows.push_back({"起始外方位角 Ta", dms(*known.Ta)});
-  if (known.Tb) rows.push_back({"闭合外方位角 Tb", dms(*known.Tb)});
+  addSide(rows, "始端基线 Sa", known.Sa);
+  addSide(rows, "终端基线 Sb", known.Sb);
+  addAzimuth(rows, "起始外方位角 Ta", known.Ta);
+  addAzimuth(rows, "闭合外方位角 Tb", known.Tb);
   ReportTable table = writtenTable(
-      "起算边长和方位角", {{"项目", 20, Align::Left}, {"数值", 20, Align::Right}}, std::move(rows));
-  if (table.rows == 0) table.note = "本锁没有已知的边长和方位角。";
+      "起算边长和方位角",
+      {{"项目", 20, Align::Left}, {"数值", 20, Align::Right}, {"来源", 22, Align::Left}},
+      std::move(rows));
+  table.note = table.rows == 0 ? "本锁没有已知的边长和方位角。"
+                               : "已知：输入的值（按输入的小数位数）；推算：由已知点的坐标反算。";
   return table;
 }
 
@@ -91,12 +129,28 @@ ReportTable conditionTable(const RunReport& report) {
   ReportTable table = writtenTable("第二组条件方程式闭合差",
                                    {{"条件", 14, Align::Left},
                                     {"闭合差", 10, Align::Left},
-                                    {"数值", 16, Align::Right}},
+                                    {"数值", 22, Align::Right}},
                                    std::move(rows));
   if (table.rows == 0) {
     table.note = "本锁没有第二组条件：各角只按三角形闭合差改正，全锁按 A、B 两点缩放和旋转。";
   }
   return table;
+}
+
+// md is the form's estimate of the middle point's error from the weakest side alone; the point
+// table has every point's own mp. Said with the mp of the point md is meant for.
+std::string middlePointNote(const RunReport& report) {
+  const std::optional<PrecisionFigures>& figures = report.precision.figures;
+  if (!figures || !figures->md) return {};
+  std::string note =
+      "md 是窗体给出的近似值：锁中部点到 A 的距离 D 乘以最弱边相对中误差（md = D/T），只由最弱边"
+      "的精度估算；点位中误差表的 mp 由每个点坐标的协因数严格算出，两者一般不相等";
+  const int middle = middleTriangle(report.triangleCount()) + 1;
+  if (const PointPrecision* precision = report.newPointPrecision(middle)) {
+    note += "（锁中部的点 " + report.pointLabel(middle) + " 的 mp 为 " +
+            masked(precision->mp * kMillimetresPerMetre, kMaskTwoDecimals, kUnitMillimetres) + "）";
+  }
+  return note + "。";
 }
 
 ReportTable precisionTable(const RunReport& report) {
@@ -108,15 +162,17 @@ ReportTable precisionTable(const RunReport& report) {
     rows.push_back({"最弱边权倒数 1/p", masked(*precision.reciprocalWeight, kMaskReciprocalWeight)});
   }
   if (const std::optional<PrecisionFigures>& figures = precision.figures) {
-    rows.push_back({"最弱边对数中误差 mlogs", masked(figures->mlogs, kMaskTwoDecimals, kUnitLogUnits)});
+    rows.push_back({"最弱边对数中误差 mlogs", masked(figures->mlogs, kMaskTwoDecimals, kUnitSixthDecimal)});
     rows.push_back({"最弱边相对中误差 1/m",
                     "1/" + (figures->Tr ? formatWholeNumber(*figures->Tr) : std::string(kInfinity))});
     rows.push_back({"点位中误差 md", figures->md
                                          ? masked(*figures->md, kMaskTwoDecimals, kUnitMillimetres)
                                          : std::string(kInfinity) + kUnitMillimetres});
   }
-  return writtenTable("精度评定", {{"项目", 30, Align::Left}, {"数值", 16, Align::Right}},
-                      std::move(rows));
+  ReportTable table = writtenTable(
+      "精度评定", {{"项目", 30, Align::Left}, {"数值", 22, Align::Right}}, std::move(rows));
+  table.note = middlePointNote(report);
+  return table;
 }
 
 std::size_t listedPoints(const RunReport& report) {
@@ -139,59 +195,73 @@ std::string conditionList(const RunReport& report) {
 ReportTable triangleTable(const RunReport& report) {
   ReportTable table;
   table.title = "三角形观测角和平差角";
-  table.columns = {{"三角形", 7, Align::Right},        {"点名", 12, Align::Left},
-                   {"角", 3, Align::Left},             {"观测角", 15, Align::Right},
-                   {"闭合差 w（秒）", 14, Align::Right}, {"限差（秒）", 10, Align::Right},
-                   {"改正数（秒）", 12, Align::Right},   {"平差角", 15, Align::Right}};
+  table.columns = {{"三角形", 6, Align::Right},      {"点名", 10, Align::Left},
+                   {"角", 2, Align::Left},           {"观测角", 14, Align::Right},
+                   {"闭合差 W（秒）", 14, Align::Right}, {"限差（秒）", 10, Align::Right},
+                   {"v′（秒）", 8, Align::Right},     {"v″（秒）", 8, Align::Right},
+                   {"改正数 v（秒）", 14, Align::Right}, {"平差角", 14, Align::Right}};
   table.rows = report.triangles.size() * kAnglesPerTriangle;
   table.rowsPerGroup = kAnglesPerTriangle;
   const double limit = report.quality.settings.grade.triangleLimit;
   table.cell = [&report, limit](std::size_t row, std::size_t column, std::string& out) {
     const std::size_t index = row / kAnglesPerTriangle;
-    const int angle = static_cast<int>(row % kAnglesPerTriangle);
+    const auto angle = row % kAnglesPerTriangle;
     const ReportTriangle& triangle = report.triangles[index];
     const bool first = angle == kDistanceAngle;
+    const bool negative = triangle.observed[angle] < 0.0;
     switch (column) {
       case 0:
         if (first) out += std::to_string(index + 1);
-        break;
+        return;
       case 1:
-        report.appendPointLabel(triangle.vertex[at(angle)], out);
-        break;
+        report.appendPointLabel(triangle.vertex[angle], out);
+        return;
       case 2:
-        out += kAngleNames[at(angle)];
-        break;
-      case 3:
-        appendDms(triangle.observed[at(angle)], out);
-        break;
-      case 4:
-        if (first) appendMask(triangle.closure, kMaskTwoDecimals, out);
-        break;
+        out += kAngleNames[angle];
+        return;
       case 5:
         if (first) appendMask(limit, kMaskTwoDecimals, out);
+        return;
+      default:
+        break;
+    }
+    const PrintedTriangle printed = printedTriangle(triangle);
+    switch (column) {
+      case 3:
+        appendDmsOfHundredths(printed.observed[angle], negative, out);
+        break;
+      case 4:
+        if (first) appendHundredths(printed.closure, out);
         break;
       case 6:
-        appendMask(triangle.correction(angle), kMaskTwoDecimals, out);
+        appendHundredths(printed.first[angle], out);
+        break;
+      case 7:
+        appendHundredths(printed.second[angle], out);
+        break;
+      case 8:
+        appendHundredths(printed.total[angle], out);
         break;
       default:
-        appendDms(triangle.adjusted[at(angle)], out);
+        appendDmsOfHundredths(printed.adjusted[angle], negative, out);
         break;
     }
   };
   table.note =
-      "A 求距角，B 前进角，C 间隔角（位于方位角推算路线右侧时为负）。w = A + B + |C| − 180°；"
-      "改正数 = 平差角 − 观测角（C 为其绝对值的改正），每个三角形三个改正数之和为 −w。"
-      "限差是所选等级的三角形闭合差限差。";
+      "A 求距角，B 前进角，C 间隔角（位于方位角推算路线右侧时为负）。W = A + B + |C| − 180°；"
+      "v′ = −W/3 为第一组（三角形条件）改正数，v″ 为第二组条件的改正数，改正数 v = v′ + v″ = "
+      "平差角 − 观测角（C 为其绝对值的改正）。各列按凑整列出：每个三角形三个 v 之和与三个 v′ 之和"
+      "都等于 −W，三个 v″ 之和为 0，平差角等于观测角加 v。限差是所选等级的三角形闭合差限差。";
   return table;
 }
 
 ReportTable coordinateTable(const RunReport& report) {
   ReportTable table;
-  table.title = "平差后的座标";
+  table.title = "平差后的坐标";
   table.columns = {{"点号", 7, Align::Right},
                    {"点名", 14, Align::Left},
-                   {"纵座标 X（米）", 16, Align::Right},
-                   {"横座标 Y（米）", 16, Align::Right}};
+                   {"纵坐标 X（米）", 16, Align::Right},
+                   {"横坐标 Y（米）", 16, Align::Right}};
   table.rows = listedPoints(report);
   table.cell = [&report](std::size_t row, std::size_t column, std::string& out) {
     const int point = report.firstListedPoint + static_cast<int>(row);
@@ -227,6 +297,7 @@ std::vector<std::string> reportSummary(const RunReport& report) {
       "三角形个数：" + std::to_string(report.triangleCount()),
       "第二组条件：" + conditionList(report)};
   for (std::string& line : qualitySummary(report)) lines.push_back(std::move(line));
+  for (std::string& line : verdictLines(report)) lines.push_back(std::move(line));
   return lines;
 }
 
@@ -240,7 +311,9 @@ std::vector<ReportTable> reportTables(const RunReport& report) {
   tables.push_back(triangleTable(report));
   tables.push_back(conditionTable(report));
   tables.push_back(precisionTable(report));
+  tables.push_back(statisticsTable(report));
   tables.push_back(coordinateTable(report));
+  tables.push_back(sideTable(report));
   tables.push_back(triangleCheckTable(report));
   tables.push_back(conditionCheckTable(report));
   tables.push_back(pointPrecisionTable(report));
@@ -248,8 +321,9 @@ std::vector<ReportTable> reportTables(const RunReport& report) {
 }
 
 ReportTable coordinateCsvTable(const RunReport& report) {
-  ReportTable table = withColumnsOf(withoutLeadingColumns(coordinateTable(report), 1),
-                                    pointPrecisionTable(report), kColumnsBeforeFigures);
+  ReportTable table =
+      withColumnsOf(withoutLeadingColumns(coordinateTable(report), 1),
+                    pointPrecisionTable(report, EllipseAzimuth::DecimalDegrees), kColumnsBeforeFigures);
   table.columns = {{"点名", 14, Align::Left}, {"X", 16, Align::Right},  {"Y", 16, Align::Right},
                    {"mx", 8, Align::Right},   {"my", 8, Align::Right},  {"mp", 8, Align::Right},
                    {"E", 8, Align::Right},    {"F", 8, Align::Right},   {"φ", 8, Align::Right}};
@@ -259,8 +333,8 @@ ReportTable coordinateCsvTable(const RunReport& report) {
 ResultsTables resultsTables(const RunReport& report) {
   ReportTable points =
       withColumnsOf(coordinateTable(report), pointPrecisionTable(report), kColumnsBeforeFigures);
-  points.title = "平差后的座标和点位精度";
-  return {triangleTable(report), conditionCheckTable(report), std::move(points)};
+  points.title = "平差后的坐标和点位精度";
+  return {triangleTable(report), conditionCheckTable(report), std::move(points), sideTable(report)};
 }
 
 }  // namespace chainadj

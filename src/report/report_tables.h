@@ -14,6 +14,9 @@
 namespace chainadj {
 
 inline constexpr const char* kReportTitle = "三角锁（线形锁）近似平差成果报告";
+// The unit of a logarithmic closure or mean error in the report: units of the sixth decimal of a
+// common logarithm (the form says "单位").
+inline constexpr const char* kUnitSixthDecimal = " 对数第六位单位";
 
 enum class Align { Left, Right };
 
@@ -37,19 +40,21 @@ struct ReportTable {
   std::string cellText(std::size_t row, std::size_t column) const;
 };
 
-// The lines under the title: the kind of adjustment, the number of triangles, the conditions,
-// then how the chain passed its quality check (the triangles over their limit named first).
+// The lines under the head: the kind of adjustment, the number of triangles, the conditions,
+// then how the chain passed its quality check (the triangles over their limit named first), the
+// weakest side and the largest point error, the global test and the conclusion.
 std::vector<std::string> reportSummary(const RunReport& report);
 
 // The tables in order: known points, known values, orientation angles (where the run had them),
-// triangles, second-group closures, precision figures, adjusted coordinates, then the quality
-// check: the triangle closures against their limit (those over it first), the angle mean error
-// and the condition closures against theirs, the precision of every point. The tables refer to
-// the report, which must outlive them.
+// triangles, second-group closures, precision figures, the unit-weight statistics, adjusted
+// coordinates, every side, then the quality check: the triangle closures against their limit
+// (those over it first), the angle mean error and the condition closures against theirs, the
+// precision of every point. The project's table heads them all (head_tables.h). The tables refer
+// to the report, which must outlive them.
 std::vector<ReportTable> reportTables(const RunReport& report);
 
-// Every triangle's three angles: the point at each, observed, w and its limit, correction,
-// adjusted.
+// Every triangle's three angles: the point at each, observed, W and its limit, the corrections
+// v′ and v″ of the two groups and their sum v, adjusted; rounded so that they add up as printed.
 ReportTable triangleTable(const RunReport& report);
 // The listed points: number, name, X, Y.
 ReportTable coordinateTable(const RunReport& report);
@@ -59,11 +64,12 @@ ReportTable coordinateTable(const RunReport& report);
 ReportTable coordinateCsvTable(const RunReport& report);
 
 // The window's results table: the triangles, the closures of the check, the points with their
-// coordinates and precision.
+// coordinates and precision, every side.
 struct ResultsTables {
   ReportTable triangles;
   ReportTable conditions;
   ReportTable points;
+  ReportTable sides;
 };
 ResultsTables resultsTables(const RunReport& report);
 

@@ -1,34 +1,90 @@
 #include "report/run_report.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <ctime>
 
 #include "adjust/adjusted_points.h"
 #include "adjust/procedure_descriptions.h"
 #include "adjust/triangle_vertices.h"
 #include "entry/run_driver.h"
+#include "quality/classical_statistics.h"
 #include "state/chain_error.h"
 #include "state/constants.h"
+#include "state/number_text.h"
+
+#ifndef CHAINADJ_VERSION
+#define CHAINADJ_VERSION "0"
+#endif
 
 namespace chainadj {
 namespace {
 
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
-ReportTriangle triangleOf(const ChainState& chain, const ChainPass& pass, int i) {
+// A value typed with more decimals than this is printed with this many.
+constexpr int kMostTypedDecimals = 6;
+// An angle typed as degrees.minutesseconds has four decimals before those of its seconds.
+constexpr int kDmsDigitsBeforeSeconds = 4;
+
+// The standard term 坐标 where the form's texts say 座标.
+std::string reportTerms(std::string text) {
+  constexpr std::string_view kFormTerm = "座标", kStandardTerm = "坐标";
+  for (std::size_t at = text.find(kFormTerm); at != std::string::npos; at = text.find(kFormTerm, at)) {
+    text.replace(at, kFormTerm.size(), kStandardTerm);
+  }
+  return text;
+}
+
+constexpr const char* kClassicalMethod = "条件分组平差（第一组三角形条件，第二组按所选图形的条件）";
+
+ReportTriangle triangleOf(const ChainState& chain, const AdjustmentResult& result, int i) {
   ReportTriangle triangle;
-  triangle.vertex = triangleVertices(pass, i);
+  triangle.vertex = triangleVertices(result.points, i);
   triangle.observed = chain.typed[at(i)];
   triangle.adjusted = {chain.A[at(i)], chain.B[at(i)],
                        chain.C[at(i)] * static_cast<double>(chain.Sg[at(i)])};
   triangle.closure = chain.w[at(i)];
+  const double first = firstGroupCorrection(chain, i);
+  triangle.firstGroup = {first, first, first};
+  triangle.secondGroup = {secondGroupCorrection(result, columnOfA(i)),
+                          secondGroupCorrection(result, columnOfB(i)),
+                          secondGroupCorrection(result, columnOfC(i))};
   return triangle;
 }
 
-std::vector<ReportTriangle> trianglesOf(const ChainState& chain, const ChainPass& pass) {
+std::vector<ReportTriangle> trianglesOf(const ChainState& chain, const AdjustmentResult& result) {
   std::vector<ReportTriangle> triangles;
   triangles.reserve(at(chain.n));
-  for (int i = 1; i <= chain.n; ++i) triangles.push_back(triangleOf(chain, pass, i));
+  for (int i = 1; i <= chain.n; ++i) triangles.push_back(triangleOf(chain, result, i));
   return triangles;
+}
+
+// The decimals of a typed number, less `shift` (the digits of degrees.minutes before the
+// seconds); nullopt where nothing was typed.
+std::optional<int> typedDecimals(const ChainData* typed, InputItem item, int shift = 0) {
+  if (typed == nullptr) return std::nullopt;
+  const std::optional<NumberParts> parts = splitNumber(typed->value(item));
+  if (!parts) return std::nullopt;
+  const std::size_t point = parts->mantissa.find('.');
+  const long written =
+      point == std::string::npos ? 0 : static_cast<long>(parts->mantissa.size() - point - 1);
+  const long decimals = written - parts->exponent - shift;
+  return static_cast<int>(std::clamp(decimals, 0L, static_cast<long>(kMostTypedDecimals)));
+}
+
+KnownPoint knownPoint(char letter, double x, double y, int chainPoint, const ChainData* typed,
+                      InputItem xItem, InputItem yItem) {
+  return {letter, x, y, chainPoint, typedDecimals(typed, xItem), typedDecimals(typed, yItem)};
+}
+
+KnownValue typedSide(double metres, const ChainData* typed, InputItem item) {
+  return {metres, typedDecimals(typed, item), nullptr};
+}
+
+KnownValue typedAzimuth(double degrees, const ChainData* typed, InputItem item) {
+  return {degrees, typedDecimals(typed, item, kDmsDigitsBeforeSeconds), nullptr};
 }
 
 // Whether any condition of the group carries the column: the adjustment observed that angle.
@@ -49,20 +105,45 @@ std::optional<OrientationAngle> orientationAngle(double observed, const Adjustme
   return angle;
 }
 
+// Sa and Ta come from C where it is known, Ta from E; Sb and Tb from D, Tb from F.
+void addKnownValues(KnownData& known, const ChainState& chain, const RunFlags& flags,
+                    const ChainData* typed) {
+  if (chain.hasC()) {
+    known.Sa = KnownValue{chain.Sa, std::nullopt, "C、A"};
+    known.Ta = KnownValue{chain.Ta, std::nullopt, "C、A"};
+  } else {
+    if (chain.Sa != 0.0) known.Sa = typedSide(chain.Sa, typed, InputItem::Sa);
+    if (chain.hasE()) {
+      known.Ta = KnownValue{chain.Ta, std::nullopt, "A、E"};
+    } else if (chain.Ta != 0.0 || flags.tagYes()) {
+      known.Ta = typedAzimuth(chain.Ta, typed, InputItem::Ta);
+    }
+  }
+  if (chain.hasD()) {
+    known.Sb = KnownValue{chain.Sb, std::nullopt, "D、B"};
+    known.Tb = KnownValue{chain.Tb, std::nullopt, "D、B"};
+  } else {
+    if (chain.Sb != 0.0) known.Sb = typedSide(chain.Sb, typed, InputItem::Sb);
+    if (chain.hasF()) {
+      known.Tb = KnownValue{chain.Tb, std::nullopt, "B、F"};
+    } else if (flags.tbgYes()) {
+      known.Tb = typedAzimuth(chain.Tb, typed, InputItem::Tb);
+    }
+  }
+}
+
 KnownData knownDataOf(const ChainState& chain, const RunFlags& flags,
-                      const AdjustmentResult& result) {
+                      const AdjustmentResult& result, const ChainData* typed) {
+  using enum InputItem;
   const int n = chain.n;
   KnownData known;
-  known.points.push_back({'A', chain.Xa, chain.Ya, 0});
-  known.points.push_back({'B', chain.Xb, chain.Yb, n + 1});
-  if (chain.hasC()) known.points.push_back({'C', chain.Xc, chain.Yc, 1});
-  if (chain.hasD()) known.points.push_back({'D', chain.Xd, chain.Yd, n});
-  if (chain.hasE()) known.points.push_back({'E', chain.Xe, chain.Ye, -1});
-  if (chain.hasF()) known.points.push_back({'F', chain.Xf, chain.Yf, -1});
-  if (chain.Sa != 0.0) known.Sa = chain.Sa;
-  if (chain.Sb != 0.0) known.Sb = chain.Sb;
-  if (chain.Ta != 0.0 || flags.tagYes()) known.Ta = chain.Ta;
-  if (flags.tbgYes()) known.Tb = chain.Tb;
+  known.points.push_back(knownPoint('A', chain.Xa, chain.Ya, 0, typed, Xa, Ya));
+  known.points.push_back(knownPoint('B', chain.Xb, chain.Yb, n + 1, typed, Xb, Yb));
+  if (chain.hasC()) known.points.push_back(knownPoint('C', chain.Xc, chain.Yc, 1, typed, Xc, Yc));
+  if (chain.hasD()) known.points.push_back(knownPoint('D', chain.Xd, chain.Yd, n, typed, Xd, Yd));
+  if (chain.hasE()) known.points.push_back(knownPoint('E', chain.Xe, chain.Ye, -1, typed, Xe, Ye));
+  if (chain.hasF()) known.points.push_back(knownPoint('F', chain.Xf, chain.Yf, -1, typed, Xf, Yf));
+  addKnownValues(known, chain, flags, typed);
   known.Qa = orientationAngle(chain.typedQa, result, kColumnOfQa);
   known.Qb = orientationAngle(chain.typedQb, result, columnOfQb(n));
   return known;
@@ -118,30 +199,50 @@ std::string RunReport::pointLabel(int j) const {
   return label;
 }
 
+const char* programVersion() { return CHAINADJ_VERSION; }
+
+std::string todayText() {
+  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[16];
+  std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+  return text;
+}
+
 RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, int row,
-                        const AdjustmentResult& result, const QualitySettings& settings) {
+                        const AdjustmentResult& result, const ReportSettings& settings,
+                        const ChainData* typed) {
   RunReport report;
-  report.kind = {row, procedureDescription(row), result.fitted};
-  report.known = knownDataOf(chain, flags, result);
+  report.project = settings.project;
+  if (report.project.computedOn.empty()) report.project.computedOn = todayText();
+  report.kind = {row, reportTerms(procedureDescription(row)), result.fitted};
+  report.known = knownDataOf(chain, flags, result, typed);
   report.names = chain.na;
   PlanePoints points = adjustedPoints(chain, result);
   report.X = std::move(points.X);
   report.Y = std::move(points.Y);
-  report.triangles = trianglesOf(chain, result.points);
+  report.triangles = trianglesOf(chain, result);
   report.conditions = conditionsOf(result);
   report.precision = precisionOf(result);
   report.firstListedPoint = result.firstListedPoint;
   report.lastListedPoint = result.lastListedPoint;
-  report.quality = {settings, checkClosures(chain, result, settings), pointPrecisions(chain, result)};
+  const QualitySettings& quality = settings.quality;
+  report.quality = {quality, checkClosures(chain, result, quality), pointPrecisions(chain, result)};
+  report.sides = sideGeometry(result.points, report.X, report.Y);
+  report.statistics = {kClassicalMethod,
+                       classicalStatistics(chain, result, quality.grade.angleMeanError)};
   return report;
 }
 
-RunReport makeRunReport(const RunDriver& driver, const QualitySettings& settings) {
+RunReport makeRunReport(const RunDriver& driver, const QualitySettings& settings,
+                        const ProjectInfo& project) {
   if (!driver.lastRunCompleted() || !driver.lastSelection()) {
     throw ChainError(kNoCompletedRunMessage);
   }
+  const std::optional<ChainData>& typed = driver.lastRunData();
   return makeRunReport(driver.chain(), driver.flags(), *driver.lastSelection(),
-                       driver.lastResult(), settings);
+                       driver.lastResult(), {settings, project}, typed ? &*typed : nullptr);
 }
 
 }  // namespace chainadj

@@ -16,8 +16,12 @@
 #include <vector>
 
 #include "adjust/adjustment_result.h"
+#include "entry/chain_data.h"
+#include "entry/project_info.h"
 #include "quality/closure_checks.h"
+#include "quality/global_test.h"
 #include "quality/point_precision.h"
+#include "quality/side_precision.h"
 #include "quality/survey_grade.h"
 #include "state/chain_state.h"
 
@@ -29,11 +33,25 @@ class RunDriver;
 inline constexpr const char* kNoCompletedRunMessage =
     "还没有一次完成的平差计算，没有成果可以输出。请先计算一条三角锁，计算完成后再输出成果。";
 
+// The program and its version, as the head of a report names them.
+inline constexpr const char* kProgramName = "chainadj";
+const char* programVersion();
+
 // A known point of the chain or an orientation point.
 struct KnownPoint {
   char letter = 'A';   // 'A', 'B', 'C', 'D', 'E' or 'F'
   double x = 0, y = 0;  // metres
   int chainPoint = -1;  // the chain point it is (A 0, B n+1, C 1, D n); -1 for E and F
+  // The decimals X and Y were typed with; nullopt where the typed text is not known.
+  std::optional<int> xDecimals, yDecimals;
+};
+
+// A known side or azimuth: typed, with the decimals it was typed with, or derived from known
+// points (推算).
+struct KnownValue {
+  double value = 0;               // metres, or decimal degrees
+  std::optional<int> decimals;    // of the metres, or of the seconds; nullopt: the usual
+  const char* derivedFrom = nullptr;  // the points it was derived from ("C、A"); nullptr: typed
 };
 
 // An orientation angle as typed, with its correction where the adjustment observed it.
@@ -44,8 +62,8 @@ struct OrientationAngle {
 
 struct KnownData {
   std::vector<KnownPoint> points;  // A and B, then C, D, E and F where the run had them
-  std::optional<double> Sa, Sb;    // start and closing sides, metres (typed or derived)
-  std::optional<double> Ta, Tb;    // start and closing azimuths, decimal degrees
+  std::optional<KnownValue> Sa, Sb;  // start and closing sides, metres (typed or derived)
+  std::optional<KnownValue> Ta, Tb;  // start and closing azimuths, decimal degrees
   std::optional<OrientationAngle> Qa, Qb;
 };
 
@@ -64,6 +82,9 @@ struct ReportTriangle {
   std::array<double, kAnglesPerTriangle> observed{};  // decimal degrees as typed, C(i) signed
   std::array<double, kAnglesPerTriangle> adjusted{};  // decimal degrees, C(i) signed
   double closure = 0;                               // w(i), seconds
+  // The corrections of the two groups, seconds, of the magnitude of C(i): v′ = −w(i)/3 of the
+  // triangle closure, v″ of the procedure's second group (0 where it has none).
+  std::array<double, kAnglesPerTriangle> firstGroup{}, secondGroup{};
 
   // Adjusted minus observed, seconds. The correction of C(i) is that of its magnitude, as the
   // closure A + B + |C| - 180 counts it, so the three corrections sum to -w(i).
@@ -88,7 +109,14 @@ struct ReportQuality {
   std::vector<PointPrecision> points;  // points 1..lastListedPoint, point j at index j-1
 };
 
+// The adjustment's unit-weight statistics and where they come from.
+struct ReportStatistics {
+  std::string method;  // the method whose corrections they are from
+  UnitWeightStatistics unitWeight;
+};
+
 struct RunReport {
+  ProjectInfo project;
   AdjustmentKind kind;
   KnownData known;
   std::vector<std::string> names;  // the names typed for points 0..n+1 ("" where none)
@@ -99,6 +127,8 @@ struct RunReport {
   int firstListedPoint = 1;  // the coordinate listing: points first..last
   int lastListedPoint = 0;
   ReportQuality quality;
+  std::vector<SidePrecision> sides;  // every side of every triangle, in the order they are drawn
+  ReportStatistics statistics;
 
   int triangleCount() const { return static_cast<int>(triangles.size()); }
   // The precision of listed point j when it is a new point; nullptr for a known point (A, B, C,
@@ -109,14 +139,27 @@ struct RunReport {
   std::string pointLabel(int j) const;
 };
 
-// The report of a run from its parts: the chain as the procedure left it (adjusted angles, the
-// observations as typed), the run's flags, its selection row, what the procedure kept and the
-// settings of the quality check.
-RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, int row,
-                        const AdjustmentResult& result, const QualitySettings& settings);
+// What a report is made with besides the run: the settings of the check and the project of its
+// head, whose date of computation is today's where it is empty.
+struct ReportSettings {
+  QualitySettings quality;
+  ProjectInfo project;
+};
 
-// The report of the driver's last run, checked with `settings`; throws ChainError
-// (kNoCompletedRunMessage) when that run did not run to the end of its adjustment.
-RunReport makeRunReport(const RunDriver& driver, const QualitySettings& settings);
+// The report of a run from its parts: the chain as the procedure left it (adjusted angles, the
+// observations as typed), the run's flags, its selection row, what the procedure kept, the
+// settings and the texts the run's values were typed as (nullptr where they are not known).
+RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, int row,
+                        const AdjustmentResult& result, const ReportSettings& settings,
+                        const ChainData* typed);
+
+// The report of the driver's last run, checked with `settings`, with `project` at its head;
+// throws ChainError (kNoCompletedRunMessage) when that run did not run to the end of its
+// adjustment.
+RunReport makeRunReport(const RunDriver& driver, const QualitySettings& settings,
+                        const ProjectInfo& project = {});
+
+// Today's date as the report writes it: 2026-12-09.
+std::string todayText();
 
 }  // namespace chainadj

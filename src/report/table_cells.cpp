@@ -27,6 +27,11 @@ std::string masked(double value, const char* mask, const char* unit) {
   return text;
 }
 
+std::string fixedDecimals(double value, int decimals) {
+  if (decimals <= 0) return formatRoundedPlain(value, 0);
+  return formatMask(value, "0." + std::string(static_cast<std::size_t>(decimals), '0'));
+}
+
 std::string dms(double degrees) {
   std::string text;
   appendDms(degrees, text);
@@ -41,15 +46,15 @@ void appendMillimetres(double metres, std::string& out) {
 ConditionWords wordsOf(ConditionKind kind) {
   switch (kind) {
     case ConditionKind::Azimuth:
-      return {"方位角条件", "w(2--1)", kUnitSeconds};
+      return {"方位角条件", "W_α", kUnitSeconds};
     case ConditionKind::Side:
-      return {"边条件", "w(2--2)", kUnitLogUnits};
+      return {"边条件", "W_S", kUnitSixthDecimal};
     case ConditionKind::X:
-      return {"纵座标条件", "w(2--3)", kUnitMillimetres};
+      return {"纵坐标条件", "W_x", kUnitMillimetres};
     case ConditionKind::Y:
       break;
   }
-  return {"横座标条件", "w(2--4)", kUnitMillimetres};
+  return {"横坐标条件", "W_y", kUnitMillimetres};
 }
 
 ReportTable withoutLeadingColumns(ReportTable table, std::size_t count) {

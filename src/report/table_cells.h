@@ -17,6 +17,8 @@ ReportTable writtenTable(std::string title, std::vector<TableColumn> columns, Ta
 
 // The value with the display mask, then the unit text (" 秒", " 米", ...).
 std::string masked(double value, const char* mask, const char* unit = "");
+// The value rounded to `decimals` decimals (halves to even) and written with them all.
+std::string fixedDecimals(double value, int decimals);
 // An angle in decimal degrees as D°MM′SS.SS″.
 std::string dms(double degrees);
 
@@ -25,7 +27,7 @@ void appendMillimetres(double metres, std::string& out);
 
 struct ConditionWords {
   const char* name;     // 方位角条件, 边条件, ...
-  const char* closure;  // w(2--1) .. w(2--4)
+  const char* closure;  // W_α, W_S, W_x, W_y
   const char* unit;     // the unit its closure is shown in
 };
 ConditionWords wordsOf(ConditionKind kind);

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "state/whole_file.h"
+#include "report/head_tables.h"
 #include "report/report_format.h"
 #include "report/report_tables.h"
 
@@ -84,6 +85,8 @@ void writeTable(const ReportTable& table, std::ostream& out) {
 void writeTextReport(const RunReport& report, std::ostream& out) {
   writeUnderlined(kReportTitle, '=', out);
   out << '\n';
+  writeTable(projectTable(report), out);
+  out << kSignatureLine << "\n\n";
   for (const std::string& line : reportSummary(report)) out << line << '\n';
   out << '\n';
   for (const ReportTable& table : reportTables(report)) writeTable(table, out);

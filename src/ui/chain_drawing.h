@@ -1,12 +1,16 @@
 // The drawing of the adjusted chain to scale, on a report page: every triangle, the new points
-// and their names (while there are few enough to be read), the known points marked with the
-// triangulation point's triangle, the sight lines to the orientation points, the error ellipse of
-// every new point magnified by a round factor, a north arrow and a scale bar of a round length,
-// all inside a frame; the round scale 1:N and the magnification are written under it.
+// and their names (while there are few enough to be read, each placed where it is clear of the
+// lines and the ellipses), the known points marked with the triangulation point's triangle, the
+// sight lines to the orientation points, the error ellipse of every new point magnified by a
+// round factor, a north arrow and a scale bar of a round length, all inside a frame. A long chain
+// is drawn whole on an overview with the outlines and numbers of its sheets, and sheet by sheet
+// along the chain at a scale where its names and ellipses can be read (report/chain_figure.h).
 #pragma once
 
 #include <QRectF>
+#include <vector>
 
+#include "report/chain_figure.h"
 #include "report/run_report.h"
 
 class QPainter;
@@ -18,9 +22,20 @@ struct ChainDrawingScale {
   double ellipseMagnification = 0;  // the error ellipses magnified this many times; 0: none drawn
 };
 
-// Draws into `frame` (device units) on a painter whose device has `unitsPerMm` units to the
-// millimetre; returns the scales it drew at.
+// Draws the whole chain into `frame` (device units) on a painter whose device has `unitsPerMm`
+// units to the millimetre; returns the scales it drew at. With `sheets`, the chain is too long
+// to be read whole: the overview draws the outlines and numbers of the sheets instead of names
+// and ellipses.
 ChainDrawingScale drawChain(QPainter& painter, const QRectF& frame, double unitsPerMm,
-                            const RunReport& report);
+                            const RunReport& report, const std::vector<ChainSheet>& sheets = {});
+
+// Draws one sheet of a long chain: its points and triangles at its scale, clipped to the frame,
+// the ellipses magnified `magnification` times (all sheets are at one scale and share it).
+ChainDrawingScale drawChainSheet(QPainter& painter, const QRectF& frame, double unitsPerMm,
+                                 const RunReport& report, const ChainSheet& sheet,
+                                 double magnification);
+
+// The inner margin between a drawing's frame and the chain, millimetres.
+inline constexpr double kDrawingInnerMarginMm = 12.0;
 
 }  // namespace chainadj::ui

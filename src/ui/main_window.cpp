@@ -20,6 +20,7 @@
 #include "report/run_report.h"
 #include "state/chain_error.h"
 #include "ui/main_form.h"
+#include "ui/project_info_dialog.h"
 #include "ui/quality_settings_dialog.h"
 #include "ui/quality_settings_store.h"
 #include "ui/report_pages.h"
@@ -85,6 +86,14 @@ MainWindow::SettingsEditor qtSettingsDialog(QWidget* parent) {
   };
 }
 
+MainWindow::ProjectEditor qtProjectDialog(QWidget* parent) {
+  return [parent](const ProjectInfo& current) -> std::optional<ProjectInfo> {
+    ProjectInfoDialog dialog(current, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.info();
+  };
+}
+
 // The file name as the file system takes it.
 std::string pathOf(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
@@ -102,6 +111,7 @@ class WaitCursor {
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), form_(new MainForm(this)), chooseFile_(qtFileDialog(this)),
       printDialog_(qtPrintDialog(this)), editSettings_(qtSettingsDialog(this)),
+      editProject_(qtProjectDialog(this)),
       store_(userSettingsStore()), savedQuality_(loadQualitySettings(*store_)) {
   setObjectName("MainWindow");
   setWindowTitle(form_->windowTitle());
@@ -149,6 +159,21 @@ void MainWindow::buildViewAndSettingsMenus() {
   settings->setObjectName("SettingsMenu");
   qualitySettings_ = settings->addAction(QString::fromUtf8("平差设置…"));
   connect(qualitySettings_, &QAction::triggered, this, &MainWindow::editQualitySettings);
+  projectInfo_ = settings->addAction(QString::fromUtf8("项目信息…"));
+  connect(projectInfo_, &QAction::triggered, this, &MainWindow::editProjectInfo);
+}
+
+ProjectInfo MainWindow::projectOfLastRun() const {
+  return editedProject_.value_or(projectInfoOf(form_->reservedLinesOfLastFile()));
+}
+
+RunReport MainWindow::reportOfLastRun() const {
+  return makeRunReport(form_->driver(), qualitySettingsOfLastRun(), projectOfLastRun());
+}
+
+void MainWindow::editProjectInfo() {
+  const std::optional<ProjectInfo> edited = editProject_(projectOfLastRun());
+  if (edited) editedProject_ = *edited;
 }
 
 QualitySettings MainWindow::qualitySettingsOfLastRun() const {
@@ -196,6 +221,7 @@ void MainWindow::openDataFile() {
     form_->platform().showMessage(error.what());
     return;
   }
+  editedProject_.reset();
   form_->runChainData(data);
 }
 
@@ -210,13 +236,14 @@ void MainWindow::saveDataFile() {
   if (name.isEmpty()) return;
   ChainData data = *last;
   keepReservedLines(data, form_->reservedLinesOfLastFile());
+  setProjectLines(data, projectOfLastRun());
   tellingFailures([&] { writeChainFile(pathOf(name), data); });
 }
 
 void MainWindow::saveReportPdf() {
   if (form_->runInProgress()) return;
   tellingFailures([&] {
-    const RunReport report = makeRunReport(form_->driver(), qualitySettingsOfLastRun());
+    const RunReport report = reportOfLastRun();
     const QString name = chosenFile(FileDialogPurpose::SaveReportPdf);
     if (name.isEmpty()) return;
     const WaitCursor waiting;
@@ -227,7 +254,7 @@ void MainWindow::saveReportPdf() {
 void MainWindow::exportCsv() {
   if (form_->runInProgress()) return;
   tellingFailures([&] {
-    const RunReport report = makeRunReport(form_->driver(), qualitySettingsOfLastRun());
+    const RunReport report = reportOfLastRun();
     const QString name = chosenFile(FileDialogPurpose::ExportCsv);
     if (name.isEmpty()) return;
     writeCoordinateCsvFile(report, pathOf(name));
@@ -237,7 +264,7 @@ void MainWindow::exportCsv() {
 void MainWindow::printReport() {
   if (form_->runInProgress()) return;
   tellingFailures([&] {
-    const RunReport report = makeRunReport(form_->driver(), qualitySettingsOfLastRun());
+    const RunReport report = reportOfLastRun();
     QPrinter printer(QPrinter::HighResolution);
     useReportPageLayout(printer);
     printer.setDocName(QString::fromUtf8(kReportTitle));
@@ -250,7 +277,7 @@ void MainWindow::printReport() {
 void MainWindow::showResultsTable() {
   if (form_->runInProgress()) return;
   tellingFailures([&] {
-    RunReport report = makeRunReport(form_->driver(), qualitySettingsOfLastRun());
+    RunReport report = reportOfLastRun();
     if (resultsDialog_) resultsDialog_->close();
     resultsDialog_ = new ResultsTableDialog(std::move(report), this);
     resultsDialog_->setAttribute(Qt::WA_DeleteOnClose);

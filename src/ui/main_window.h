@@ -6,7 +6,7 @@
 // The report items are enabled only after a completed run, and nothing but 退出 while a run waits
 // for an answer. The 查看 menu shows the results table of the last completed run (成果表…); the
 // 设置 menu edits the settings of the quality check (平差设置…), which are kept for the next
-// start. The report of a run from a data file is checked with the file's lines grade and m_beta
+// start, and the project of the report's head (项目信息…), kept with the data file. The report of a run from a data file is checked with the file's lines grade and m_beta
 // over the kept settings; that of a typed run with the kept settings.
 #pragma once
 
@@ -17,6 +17,8 @@
 #include <memory>
 #include <optional>
 
+#include "entry/project_info.h"
+#include "report/run_report.h"
 #include "quality/survey_grade.h"
 
 class QAction;
@@ -45,6 +47,9 @@ class MainWindow : public QMainWindow {
   // dialog 平差设置 unless replaced.
   using SettingsEditor =
       std::function<std::optional<QualitySettings>(const QualitySettings& current)>;
+  // Lets the user edit the project of the report's head; nullopt when the user cancels. The
+  // dialog 项目信息 unless replaced.
+  using ProjectEditor = std::function<std::optional<ProjectInfo>(const ProjectInfo& current)>;
 
   // The settings of the quality check are read from the user's settings store and kept there.
   explicit MainWindow(QWidget* parent = nullptr);
@@ -55,12 +60,18 @@ class MainWindow : public QMainWindow {
   void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
   void setPrintDialog(PrintDialog dialog) { printDialog_ = std::move(dialog); }
   void setSettingsEditor(SettingsEditor editor) { editSettings_ = std::move(editor); }
+  void setProjectEditor(ProjectEditor editor) { editProject_ = std::move(editor); }
 
   // The settings kept for the next start, as last edited.
   const QualitySettings& savedQualitySettings() const { return savedQuality_; }
   // The settings the last run is checked with: the kept ones, under the lines grade and m_beta
   // of the data file that answered it.
   QualitySettings qualitySettingsOfLastRun() const;
+  // The project of the report: as last edited in 项目信息, or else the project lines of the data
+  // file that answered the last run. Opening a file takes its lines again.
+  ProjectInfo projectOfLastRun() const;
+  // The report of the last completed run with both; throws ChainError when there is none.
+  RunReport reportOfLastRun() const;
 
   // The form fitted to the screen the window is on, the menu bar taken into account (the form
   // knows its height).
@@ -74,6 +85,7 @@ class MainWindow : public QMainWindow {
   QAction* quitAction() const { return quit_; }
   QAction* resultsTableAction() const { return resultsTable_; }
   QAction* qualitySettingsAction() const { return qualitySettings_; }
+  QAction* projectInfoAction() const { return projectInfo_; }
   // The results table last opened, while it is open.
   ResultsTableDialog* resultsTableDialog() const;
 
@@ -85,6 +97,7 @@ class MainWindow : public QMainWindow {
   void exportCsv();
   void showResultsTable();
   void editQualitySettings();
+  void editProjectInfo();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -103,6 +116,8 @@ class MainWindow : public QMainWindow {
   FileChooser chooseFile_;
   PrintDialog printDialog_;
   SettingsEditor editSettings_;
+  ProjectEditor editProject_;
+  std::optional<ProjectInfo> editedProject_;
   std::unique_ptr<QSettings> store_;
   QualitySettings savedQuality_;
   QPointer<ResultsTableDialog> resultsDialog_;
@@ -114,6 +129,7 @@ class MainWindow : public QMainWindow {
   QAction* quit_ = nullptr;
   QAction* resultsTable_ = nullptr;
   QAction* qualitySettings_ = nullptr;
+  QAction* projectInfo_ = nullptr;
   bool followsScreen_ = false;
 };
 

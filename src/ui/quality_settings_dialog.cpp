@@ -33,7 +33,10 @@ QualitySettingsDialog::QualitySettingsDialog(const QualitySettings& settings, QW
       angleMeanError_(numberBox(kSmallestAngleSeconds, kLargestAngleSeconds, " 秒", this)),
       triangleLimit_(numberBox(kSmallestAngleSeconds, kLargestAngleSeconds, " 秒", this)),
       azimuthMeanError_(numberBox(0.0, kLargestAngleSeconds, " 秒", this)),
-      baseMeanError_(numberBox(0.0, kLargestBaseMillimetres, " 毫米", this)) {
+      baseMeanError_(numberBox(0.0, kLargestBaseMillimetres, " 毫米", this)),
+      weakestSide_(numberBox(1.0, kLargestWeakestSide, "", this)) {
+  weakestSide_->setDecimals(0);
+  weakestSide_->setPrefix(QString::fromUtf8("1/"));
   setObjectName("QualitySettingsDialog");
   setWindowTitle(QString::fromUtf8("平差设置"));
   for (const SurveyGrade& grade : gradePresets()) grade_->addItem(QString::fromStdString(grade.name));
@@ -42,11 +45,13 @@ QualitySettingsDialog::QualitySettingsDialog(const QualitySettings& settings, QW
   form->addRow(QString::fromUtf8("等级："), grade_);
   form->addRow(QString::fromUtf8("测角中误差 mβ："), angleMeanError_);
   form->addRow(QString::fromUtf8("三角形闭合差限差："), triangleLimit_);
+  form->addRow(QString::fromUtf8("最弱边相对中误差限差："), weakestSide_);
   form->addRow(QString::fromUtf8("起算方位角中误差 mα："), azimuthMeanError_);
   form->addRow(QString::fromUtf8("起算边长中误差："), baseMeanError_);
   auto* note = new QLabel(QString::fromUtf8(
-      "选等级时，mβ 和限差取该等级的规定值，可以再改。设置只用于成果的质量检核，"
-      "不改变平差计算。打开的数据文件里的 grade、m_beta 行只对那次计算有效，优先于这里的设置。"),
+      "选等级时，mβ 和两个限差取该等级的规定值，可以再改。设置只用于成果的质量检核，"
+      "不改变平差计算。打开的数据文件里的 grade、m_beta、weakest_side 行只对那次计算有效，"
+      "优先于这里的设置。"),
                           this);
   note->setWordWrap(true);
 
@@ -74,6 +79,7 @@ void QualitySettingsDialog::setSettings(const QualitySettings& settings) {
   grade_->setCurrentText(QString::fromStdString(settings.grade.name));
   angleMeanError_->setValue(settings.grade.angleMeanError);
   triangleLimit_->setValue(settings.grade.triangleLimit);
+  weakestSide_->setValue(settings.grade.weakestSide);
   azimuthMeanError_->setValue(settings.azimuthMeanError);
   baseMeanError_->setValue(settings.baseMeanError);
 }
@@ -82,12 +88,13 @@ void QualitySettingsDialog::choosePreset(int index) {
   const SurveyGrade& grade = gradePresets()[static_cast<std::size_t>(index)];
   angleMeanError_->setValue(grade.angleMeanError);
   triangleLimit_->setValue(grade.triangleLimit);
+  weakestSide_->setValue(grade.weakestSide);
 }
 
 QualitySettings QualitySettingsDialog::settings() const {
   QualitySettings settings;
   settings.grade = {grade_->currentText().toStdString(), angleMeanError_->value(),
-                    triangleLimit_->value()};
+                    triangleLimit_->value(), weakestSide_->value()};
   settings.azimuthMeanError = azimuthMeanError_->value();
   settings.baseMeanError = baseMeanError_->value();
   return settings;

@@ -1,5 +1,5 @@
-// The dialog 平差设置: the grade of the survey from the presets, which brings its mβ and triangle
-// closure limit, both of which the user may then edit, and the mean errors of the known azimuths
+// The dialog 平差设置: the grade of the survey from the presets, which brings its mβ, triangle
+// closure limit and limit 1/T of the weakest side, all of which the user may then edit, and the mean errors of the known azimuths
 // (mα) and of the known bases. 恢复默认 puts back 四等 with error-free known data.
 #pragma once
 
@@ -27,6 +27,7 @@ class QualitySettingsDialog : public QDialog {
   QDoubleSpinBox* triangleLimitBox() const { return triangleLimit_; }
   QDoubleSpinBox* azimuthMeanErrorBox() const { return azimuthMeanError_; }
   QDoubleSpinBox* baseMeanErrorBox() const { return baseMeanError_; }
+  QDoubleSpinBox* weakestSideBox() const { return weakestSide_; }
 
  private:
   void choosePreset(int index);
@@ -36,6 +37,7 @@ class QualitySettingsDialog : public QDialog {
   QDoubleSpinBox* triangleLimit_;
   QDoubleSpinBox* azimuthMeanError_;
   QDoubleSpinBox* baseMeanError_;
+  QDoubleSpinBox* weakestSide_;
 };
 
 }  // namespace chainadj::ui

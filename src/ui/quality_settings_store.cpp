@@ -11,6 +11,7 @@ constexpr const char* kApplication = "chainadj";
 constexpr const char* kGradeKey = "quality/grade";
 constexpr const char* kAngleMeanErrorKey = "quality/angleMeanError";
 constexpr const char* kTriangleLimitKey = "quality/triangleLimit";
+constexpr const char* kWeakestSideKey = "quality/weakestSide";
 constexpr const char* kAzimuthMeanErrorKey = "quality/azimuthMeanError";
 constexpr const char* kBaseMeanErrorKey = "quality/baseMeanError";
 
@@ -35,6 +36,7 @@ QualitySettings loadQualitySettings(const QSettings& store) {
   }
   loadNumber(store, kAngleMeanErrorKey, isAngleMeanError, settings.grade.angleMeanError);
   loadNumber(store, kTriangleLimitKey, isAngleMeanError, settings.grade.triangleLimit);
+  loadNumber(store, kWeakestSideKey, isWeakestSideLimit, settings.grade.weakestSide);
   loadNumber(store, kAzimuthMeanErrorKey, isKnownAngleError, settings.azimuthMeanError);
   loadNumber(store, kBaseMeanErrorKey, isKnownBaseError, settings.baseMeanError);
   return settings;
@@ -44,6 +46,7 @@ void saveQualitySettings(QSettings& store, const QualitySettings& settings) {
   store.setValue(kGradeKey, QString::fromStdString(settings.grade.name));
   store.setValue(kAngleMeanErrorKey, settings.grade.angleMeanError);
   store.setValue(kTriangleLimitKey, settings.grade.triangleLimit);
+  store.setValue(kWeakestSideKey, settings.grade.weakestSide);
   store.setValue(kAzimuthMeanErrorKey, settings.azimuthMeanError);
   store.setValue(kBaseMeanErrorKey, settings.baseMeanError);
   store.sync();

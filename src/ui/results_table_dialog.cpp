@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "report/chain_verdict.h"
 #include "report/quality_tables.h"
 #include "ui/copyable_table_view.h"
 #include "ui/report_table_model.h"
@@ -19,7 +20,9 @@ constexpr int kDialogHeight = 640;
 
 QString summaryText(const RunReport& report) {
   QString text;
-  for (const std::string& line : qualitySummary(report)) {
+  std::vector<std::string> lines = qualitySummary(report);
+  for (std::string& line : verdictLines(report)) lines.push_back(std::move(line));
+  for (const std::string& line : lines) {
     if (!text.isEmpty()) text += '\n';
     text += QString::fromStdString(line);
   }
@@ -41,6 +44,7 @@ ResultsTableDialog::ResultsTableDialog(RunReport report, QWidget* parent)
   addTab(std::move(tables.triangles), "三角形");
   addTab(std::move(tables.conditions), "条件");
   addTab(std::move(tables.points), "点位");
+  addTab(std::move(tables.sides), "边长");
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   buttons->button(QDialogButtonBox::Close)->setText(QString::fromUtf8("关闭"));

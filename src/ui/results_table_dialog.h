@@ -1,7 +1,9 @@
 // The results table of a completed run (查看 → 成果表): the lines of the quality check over three
 // tabs, 三角形 (observed angles, w and its limit, corrections, adjusted angles), 条件 (the angle
 // mean error and every condition closure against its limit, with the verdict) and 点位 (X, Y,
-// mx, my, mp, E, F and the azimuth of E). Each tab is a table view whose selection copies into a
+// mx, my, mp, E, F and the azimuth of E) and 边长 (every side with its length, azimuth and
+// precision); the weakest side, the largest point error, the global test and the conclusion
+// under the lines of the check. Each tab is a table view whose selection copies into a
 // spreadsheet. The dialog keeps its own copy of the report, so that a later run leaves it as it is.
 #pragma once
 
@@ -24,7 +26,7 @@ class ResultsTableDialog : public QDialog {
   explicit ResultsTableDialog(RunReport report, QWidget* parent = nullptr);
 
   QTabWidget* tabs() const { return tabs_; }
-  // The table view of tab `index` (0 三角形, 1 条件, 2 点位).
+  // The table view of tab `index` (0 三角形, 1 条件, 2 点位, 3 边长).
   CopyableTableView* view(int index) const;
 
  private:

@@ -171,7 +171,11 @@ TEST(ConsoleCommandLine, HelpListsEveryOption) {
   EXPECT_EQ(outcome.status, 0);
   for (const char* option : {"--data FILE", "--save-data FILE", "--report FILE.txt",
                              "--csv FILE.csv", "--pdf FILE.pdf", "--grade NAME",
-                             "--m-beta SECONDS", "--m-alpha SECONDS", "--m-base MM", "--help"}) {
+                             "--m-beta SECONDS", "--m-alpha SECONDS", "--m-base MM",
+                             "--weakest-side T", "--project TEXT", "--chain-name TEXT",
+                             "--coordinate-system TEXT", "--instrument TEXT", "--observer TEXT",
+                             "--computer TEXT", "--checker TEXT", "--observed-on TEXT",
+                             "--computed-on TEXT", "--help"}) {
     EXPECT_NE(outcome.output.find(option), std::string::npos) << option;
   }
 }
@@ -212,6 +216,15 @@ const CommandLineCase kCommandLines[] = {
     {{"--m-base", "x"}, std::nullopt, std::nullopt,
      "--m-base 的 “x” 不对，要起算边长中误差：一个不小于 0、不大于 10000 的数（毫米）"},
     {{"--m-beta", "1", "--m-beta", "2"}, std::nullopt, std::nullopt, "--m-beta 只能给一次"},
+    {{"--weakest-side", "1/40000", "--observer=张三", "--checker", "李 四"}, std::nullopt,
+     std::nullopt, ""},
+    {{"--weakest-side", "0"}, std::nullopt, std::nullopt,
+     "--weakest-side 的 “0” 不对，要最弱边相对中误差的限差：T 或 1/T，T 是 1 到 10000000 的数"},
+    {{"--weakest-side=1/"}, std::nullopt, std::nullopt,
+     "--weakest-side 的 “1/” 不对，要最弱边相对中误差的限差：T 或 1/T，T 是 1 到 10000000 的数"},
+    {{"--project"}, std::nullopt, std::nullopt, "--project 后面要跟项目名称"},
+    {{"--observer="}, std::nullopt, std::nullopt, "--observer 后面要跟观测者"},
+    {{"--computer", "a", "--computer", "b"}, std::nullopt, std::nullopt, "--computer 只能给一次"},
 };
 
 class CommandLines : public ::testing::TestWithParam<CommandLineCase> {};
@@ -229,6 +242,17 @@ TEST_P(CommandLines, AreUnderstoodOrRefusedWithAReason) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CommandLines, ::testing::ValuesIn(kCommandLines));
+
+TEST(ConsoleCommandLine, KeepsTheProjectAndTheLimitOfTheWeakestSide) {
+  const ParsedCommandLine parsed =
+      parseCommandLine({"--project=某铁路控制网", "--checker", "李四", "--weakest-side", "50000"});
+  ASSERT_TRUE(parsed.options) << parsed.error;
+  const ProjectInfo project = overlaid(ProjectInfo{}, parsed.options->project);
+  EXPECT_EQ(project.project, "某铁路控制网");
+  EXPECT_EQ(project.checker, "李四");
+  EXPECT_EQ(project.observer, "");
+  EXPECT_EQ(parsed.options->quality.weakestSide, 50000.0);
+}
 
 }  // namespace
 }  // namespace chainadj

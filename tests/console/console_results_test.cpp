@@ -58,7 +58,12 @@ TEST(ConsoleResults, ADataRunWritesItsReportCsvAndPdf) {
   EXPECT_EQ(text.rfind("三角锁（线形锁）近似平差成果报告\n", 0), 0u);
   EXPECT_NE(text.find("B         虎岭                   33246.344         51343.082"),
             std::string::npos);
-  EXPECT_NE(text.find("点位中误差 md                         13.08 毫米"), std::string::npos);
+  EXPECT_NE(text.find("点位中误差 md                               13.08 毫米"), std::string::npos);
+  // The weakest side of the example is the middle one, P3–P4, well within 四等's 1/40000.
+  EXPECT_NE(text.find("\n最弱边（按中间边估算）P3–P4：相对中误差 1/183519，不低于 四等限差 1/40000，合格\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("\n最大点位中误差 mp：P3 点 8.56 毫米\n"), std::string::npos);
+  EXPECT_NE(text.find("\n结论：本锁检核合格。\n"), std::string::npos);
 
   const std::string document = contents(pdf.path());
 #ifdef CHAINADJ_HAS_PDF
@@ -156,9 +161,10 @@ TEST(ConsoleResults, APdfGoesThroughANamedPipeAndKeepsIt) {
 
 // The settings line of the report for the settings the run is checked with.
 std::string settingsLine(const char* grade, const char* mBeta, const char* limit,
-                         const char* mAlpha, const char* mBase) {
+                         const char* mAlpha, const char* mBase, const char* weakest) {
   return std::string("质量检核：") + grade + "，测角中误差 mβ " + mBeta + " 秒，三角形闭合差限差 " +
-         limit + " 秒；起算方位角中误差 mα " + mAlpha + " 秒，起算边长中误差 " + mBase + " 毫米\n";
+         limit + " 秒，最弱边相对中误差限差 1/" + weakest + "；起算方位角中误差 mα " + mAlpha +
+         " 秒，起算边长中误差 " + mBase + " 毫米\n";
 }
 
 struct SettingsCase {
@@ -172,19 +178,26 @@ struct SettingsCase {
 // Options over the data file's lines over the defaults; within each, the grade first and mβ
 // after it; a typed session has only the options over the defaults.
 const SettingsCase kSettingsCases[] = {
-    {"Defaults", false, "", {}, settingsLine("四等", "2.50", "9.00", "0.00", "0.00")},
-    {"FileGrade", false, "grade 三等\n", {}, settingsLine("三等", "1.80", "7.00", "0.00", "0.00")},
+    {"Defaults", false, "", {}, settingsLine("四等", "2.50", "9.00", "0.00", "0.00", "40000")},
+    {"FileGrade", false, "grade 三等\n", {},
+     settingsLine("三等", "1.80", "7.00", "0.00", "0.00", "70000")},
     {"FileGradeAndMeanError", false, "m_beta 1.2\ngrade 三等\n", {},
-     settingsLine("三等", "1.20", "7.00", "0.00", "0.00")},
+     settingsLine("三等", "1.20", "7.00", "0.00", "0.00", "70000")},
     {"OptionGradeOverFileMeanError", false, "m_beta 1.2\n", {"--grade", "二等"},
-     settingsLine("二等", "1.00", "3.50", "0.00", "0.00")},
+     settingsLine("二等", "1.00", "3.50", "0.00", "0.00", "120000")},
     {"OptionMeanErrorOverFileGrade", false, "grade 一级\n", {"--m-beta=3"},
-     settingsLine("一级", "3.00", "15.00", "0.00", "0.00")},
+     settingsLine("一级", "3.00", "15.00", "0.00", "0.00", "20000")},
     {"OptionsOverFileLines", false, "grade 三等\nm_beta 1.2\n", {"--grade", "二级", "--m-beta", "7.5"},
-     settingsLine("二级", "7.50", "30.00", "0.00", "0.00")},
+     settingsLine("二级", "7.50", "30.00", "0.00", "0.00", "10000")},
     {"KnownDataErrors", false, "", {"--m-alpha", "1.5", "--m-base", "5"},
-     settingsLine("四等", "2.50", "9.00", "1.50", "5.00")},
-    {"TypedSession", true, "", {"--grade", "一级"}, settingsLine("一级", "5.00", "15.00", "0.00", "0.00")},
+     settingsLine("四等", "2.50", "9.00", "1.50", "5.00", "40000")},
+    {"TypedSession", true, "", {"--grade", "一级"},
+     settingsLine("一级", "5.00", "15.00", "0.00", "0.00", "20000")},
+    // The file's limit of the weakest side over its grade's, the option's over the file's.
+    {"FileWeakestSide", false, "grade 三等\nweakest_side 1/50000\n", {},
+     settingsLine("三等", "1.80", "7.00", "0.00", "0.00", "50000")},
+    {"OptionWeakestSideOverFile", false, "weakest_side 50000\n", {"--weakest-side", "1/200000"},
+     settingsLine("四等", "2.50", "9.00", "0.00", "0.00", "200000")},
 };
 
 class CheckSettings : public ::testing::TestWithParam<SettingsCase> {};

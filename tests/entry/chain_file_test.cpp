@@ -1,12 +1,13 @@
 // Reading and writing chain data files, and how a file answers the prompts of a run.
 #include <gtest/gtest.h>
 
-
 #include "chain_answers.h"
 #include "entry/chain_data_answers.h"
 #include "entry/chain_file_reader.h"
 #include "entry/chain_file_writer.h"
+#include "entry/project_info.h"
 #include "entry/run_driver.h"
+#include "state/chain_error.h"
 #include "adjust/coordinate_listing.h"
 #include "scripted_platform.h"
 #include "surveyed_chain.h"
@@ -79,6 +80,54 @@ TEST(ChainFileReader, KeepsTheReservedQualityControlLines) {
   ChainData record;
   keepReservedLines(record, loaded);
   EXPECT_EQ(record.settings, loaded.settings);
+}
+
+// The project's lines and the limit of the weakest side: read, given to the report, written back
+// in the order of the keywords; the dialog's edit replaces them, an empty item removes its line.
+TEST(ChainFileReader, KeepsTheProjectAndTheLimitOfTheWeakestSide) {
+  const ChainData loaded = parseChainData(
+      "observer 张三\nproject \"某 工程\"\nweakest_side 1/70000\ncomputed_on 2026-12-01\n60 60 60\n");
+  const ProjectInfo project = projectInfoOf(loaded);
+  EXPECT_EQ(project.project, "某 工程");
+  EXPECT_EQ(project.observer, "张三");
+  EXPECT_EQ(project.computedOn, "2026-12-01");
+  EXPECT_EQ(project.checker, "");
+  EXPECT_EQ(qualityLayerOf(loaded).weakestSide, 70000.0);
+  const std::string text = chainDataText(loaded);
+  EXPECT_NE(text.find("weakest_side 1/70000\nproject 某 工程\nobserver 张三\ncomputed_on 2026-12-01\n"),
+            std::string::npos) << text;
+  EXPECT_EQ(parseChainData(text), loaded);
+
+  ChainData edited = loaded;
+  ProjectInfo changed = project;
+  changed.observer.clear();
+  changed.checker = "李四";
+  setProjectLines(edited, changed);
+  EXPECT_EQ(edited.setting("observer"), std::nullopt);
+  EXPECT_EQ(edited.setting("checker"), "李四");
+  EXPECT_EQ(projectInfoOf(edited), changed);
+}
+
+struct RefusedSetting {
+  const char* line;
+  const char* message;
+};
+
+const RefusedSetting kRefusedSettings[] = {
+    {"weakest_side 0", "数据文件第 1 行：weakest_side 是最弱边相对中误差的限差 1/T，应当写 T 或 1/T（T 是 1 到 10000000 的数，例如 40000），这里是 “0”。"},
+    {"weakest_side 1/x", "数据文件第 1 行：weakest_side 是最弱边相对中误差的限差 1/T，应当写 T 或 1/T（T 是 1 到 10000000 的数，例如 40000），这里是 “1/x”。"},
+    {"observer", "数据文件第 1 行：项目信息的一行在名称后面要写上它的内容（例如 observer 张三）。"},
+};
+
+TEST(ChainFileReader, RefusesASettingItCannotTake) {
+  for (const RefusedSetting& c : kRefusedSettings) {
+    try {
+      parseChainData(std::string(c.line) + "\n60 60 60\n");
+      ADD_FAILURE() << c.line;
+    } catch (const ChainError& error) {
+      EXPECT_STREQ(error.what(), c.message);
+    }
+  }
 }
 
 // How many names a run asks, counted from its prompts, for the known points C and D present,

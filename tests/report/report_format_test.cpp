@@ -78,7 +78,7 @@ TEST(EllipseMagnification, KeepsTheLargestEllipseWithinItsSizeOnPaper) {
   ReportTriangle triangle;
   triangle.vertex = {0, 1, 2};
   report.triangles = {triangle};
-  report.known.points = {{'A', 0, 0, 0}, {'B', 0, 100, 2}};
+  report.known.points = {{'A', 0, 0, 0, {}, {}}, {'B', 0, 100, 2, {}, {}}};
   report.firstListedPoint = 1;
   report.lastListedPoint = 2;
   const struct { double semiAxis, denominator, magnification; } kCases[] = {
@@ -100,7 +100,7 @@ TEST(FigureExtent, HoldsEveryPointAndIsNeverDegenerate) {
   RunReport report;
   report.X = {100, 300, 200};
   report.Y = {50, 50, 50};
-  report.known.points = {{'E', 150, 400, -1}};
+  report.known.points = {{'E', 150, 400, -1, {}, {}}};
   const FigureExtent extent = figureExtent(report);
   EXPECT_EQ(extent.minX, 100);
   EXPECT_EQ(extent.maxX, 300);
@@ -120,7 +120,7 @@ TEST(CoordinateCsv, QuotesANameWithACommaOrAQuote) {
   report.Y = {0, 2, 2.5, 4};
   report.firstListedPoint = 1;
   report.lastListedPoint = 3;
-  report.known.points = {{'A', 0, 0, 0}, {'B', 3, 4, 3}};
+  report.known.points = {{'A', 0, 0, 0, {}, {}}, {'B', 3, 4, 3, {}, {}}};
   // Millimetres and degrees to two decimals; the known B without them.
   report.quality.points = {fromCofactors(1, 4e-6, 1e-6, 0, 1.0), fromCofactors(2, 1e-6, 9e-6, 0, 0.5),
                            fromCofactors(3, 1e-6, 1e-6, 0, 1.0)};

@@ -57,7 +57,12 @@ TEST_P(KnownTruth, TrianglesClosuresCorrectionsAndPoints) {
   const TrueChain& truth = reported.chain.truth;
   const int n = truth.triangles();
   EXPECT_EQ(report.kind.row, selectionRow(GetParam()));
-  EXPECT_EQ(report.kind.description, procedureDescription(report.kind.row));
+  // The form's description in the report's terms.
+  std::string description = procedureDescription(report.kind.row);
+  for (std::size_t at = description.find("座标"); at != std::string::npos; at = description.find("座标")) {
+    description.replace(at, std::string("座标").size(), "坐标");
+  }
+  EXPECT_EQ(report.kind.description, description);
   ASSERT_EQ(report.triangleCount(), n);
 
   for (int i = 1; i <= n; ++i) {
@@ -196,12 +201,13 @@ TEST(TextReport, AnErrorFreeChainShowsItsTruth) {
   writeTextReport(makeRunReport(run.driver, QualitySettings{}), out);
   const std::string text = out.str();
   EXPECT_EQ(lines(text)[0], kReportTitle);
-  EXPECT_NE(text.find("平差图形：第 1 种（Cm1），由起始边长按边条件、方位角条件和座标条件平差\n"
+  EXPECT_NE(text.find("平差图形：第 1 种（Cm1），由起始边长按边条件、方位角条件和坐标条件平差\n"
                       "三角形个数：3\n"),
             std::string::npos);
   const auto rows = wordsOfLines(text);
-  EXPECT_TRUE(hasRow(rows, {"方位角条件", "w(2--1)", "0.00", "秒"}));
-  EXPECT_TRUE(hasRow(rows, {"纵座标条件", "w(2--3)", "0.00", "毫米"}));
+  EXPECT_TRUE(hasRow(rows, {"方位角条件", "W_α", "0.00", "秒"}));
+  EXPECT_TRUE(hasRow(rows, {"纵坐标条件", "W_x", "0.00", "毫米"}));
+  EXPECT_TRUE(hasRow(rows, {"边条件", "W_S", "0.00", "对数第六位单位"}));
   const TrueChain& truth = chain.truth;
   for (int j = 1; j <= 4; ++j) {
     const Point& p = truth.points[static_cast<std::size_t>(j)];
@@ -215,9 +221,11 @@ TEST(TextReport, AnErrorFreeChainShowsItsTruth) {
     const std::array<int, 3> at = {truth.distanceAngleVertex(i), i + 1, truth.route[k]};
     for (std::size_t a = 0; a < 3; ++a) {
       const std::string vertex = at[a] == 0 ? "A" : chain.listedName(at[a]).substr(2);
-      std::vector<std::string> row = {vertex, letters[a], dms(angles[a]), "0.00", dms(angles[a])};
+      // v′, v″ and v are all 0.
+      std::vector<std::string> row = {vertex, letters[a], dms(angles[a]), "0.00", "0.00", "0.00",
+                                      dms(angles[a])};
       if (a == 0) row = {std::to_string(i), vertex, letters[a], dms(angles[a]), "0.00", "9.00",
-                         "0.00", dms(angles[a])};
+                         "0.00", "0.00", "0.00", dms(angles[a])};
       EXPECT_TRUE(hasRow(rows, row)) << "triangle " << i << " angle " << letters[a];
     }
   }
@@ -251,11 +259,18 @@ TEST(TextReport, AnAngleWrongByAMinuteIsNamedFirstAndOverItsLimit) {
   const std::string text = out.str();
 
   const std::vector<std::string> split = lines(text);
-  EXPECT_EQ(split[6].rfind("质量检核：三等，测角中误差 mβ 1.80 秒，三角形闭合差限差 7.00 秒", 0), 0u);
-  EXPECT_EQ(split[7].rfind("超限的三角形 1 个（粗差多半在这些三角形里）：三角形 5（w = ", 0), 0u)
-      << split[7];
-  EXPECT_EQ(split[8].rfind("测角中误差（菲列罗公式）：", 0), 0u);
-  EXPECT_EQ(split[8].substr(split[8].size() - 6), "超限");
+  const auto check = std::find_if(split.begin(), split.end(), [](const std::string& line) {
+    return line.rfind("质量检核：", 0) == 0;
+  });
+  ASSERT_LT(check + 2, split.end());
+  EXPECT_EQ(check->rfind("质量检核：三等，测角中误差 mβ 1.80 秒，三角形闭合差限差 7.00 秒", 0), 0u);
+  EXPECT_EQ(check[1].rfind("超限的三角形 1 个（粗差多半在这些三角形里）：三角形 5（W = ", 0), 0u)
+      << check[1];
+  EXPECT_EQ(check[2].rfind("测角中误差（菲列罗公式）：", 0), 0u);
+  EXPECT_EQ(check[2].substr(check[2].size() - 6), "超限");
+  // The conclusion names both reasons.
+  EXPECT_NE(text.find("\n结论：本锁检核不合格：1 个三角形闭合差超限；测角中误差超过所选等级的 mβ"),
+            std::string::npos);
   const auto rows = rowsOf(text, "三角形闭合差检核", 7);
   ASSERT_EQ(rows.size(), 7u);
   EXPECT_EQ(rows[0][0], "5");

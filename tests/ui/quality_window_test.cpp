@@ -136,7 +136,7 @@ QString copiedWithCtrlC(CopyableTableView& view) {
   return QApplication::clipboard()->text();
 }
 
-TEST(ResultsTable, ShowsThreeTabsAndCopiesASelectionAsTabSeparatedText) {
+TEST(ResultsTable, ShowsFourTabsAndCopiesASelectionAsTabSeparatedText) {
   clearStore();
   ScriptedWindow scripted;
   EXPECT_FALSE(scripted.window.resultsTableAction()->isEnabled());
@@ -146,15 +146,16 @@ TEST(ResultsTable, ShowsThreeTabsAndCopiesASelectionAsTabSeparatedText) {
   ResultsTableDialog* dialog = scripted.window.resultsTableDialog();
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(dialog->windowTitle().toStdString(), "成果表");
-  ASSERT_EQ(dialog->tabs()->count(), 3);
+  ASSERT_EQ(dialog->tabs()->count(), 4);
   // Tab, rows, columns, a column head: 5 triangles of three angles; mβ and four conditions;
   // five new points and B.
   const struct { const char* name; int rows, columns, column; const char* head; } kTabs[] = {
-      {"三角形", 15, 8, 5, "限差（秒）"},
+      {"三角形", 15, 10, 5, "限差（秒）"},
       {"条件", 5, 4, 3, "结论"},
-      {"点位", 6, 10, 9, "φ（度）"},
+      {"点位", 6, 10, 9, "φ"},
+      {"边长", 11, 7, 5, "相对中误差"},
   };
-  for (int tab = 0; tab < 3; ++tab) {
+  for (int tab = 0; tab < 4; ++tab) {
     EXPECT_EQ(dialog->tabs()->tabText(tab).toStdString(), kTabs[tab].name);
     const QAbstractItemModel* model = dialog->view(tab)->model();
     EXPECT_EQ(model->rowCount(), kTabs[tab].rows) << kTabs[tab].name;
@@ -180,8 +181,8 @@ TEST(ResultsTable, ShowsThreeTabsAndCopiesASelectionAsTabSeparatedText) {
   const QStringList rows = copiedWithCtrlC(points).split('\n', Qt::SkipEmptyParts);
   ASSERT_EQ(rows.size(), 7);
   EXPECT_EQ(rows[0].toStdString(),
-            "点号\t点名\t纵座标 X（米）\t横座标 Y（米）\tmx（毫米）\tmy（毫米）\tmp（毫米）\t"
-            "E（毫米）\tF（毫米）\tφ（度）");
+            "点号\t点名\t纵坐标 X（米）\t横坐标 Y（米）\tmx（毫米）\tmy（毫米）\tmp（毫米）\t"
+            "E（毫米）\tF（毫米）\tφ");
   EXPECT_EQ(rows[6].toStdString(), "6\t虎岭\t33246.344\t51343.082\t\t\t\t\t\t");
 }
 
