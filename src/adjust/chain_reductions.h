@@ -28,6 +28,8 @@ enum class BaseKind {
 
 struct ReductionSettings {
   PlaneDefinition plane;
+  // The zone the Y coordinates belong to, where it is named (13..45); 0 when it is not.
+  int zone = 0;
   double projectionHeight = 0;  // H0, metres above the ellipsoid
   BaseKind bases = BaseKind::PlaneDistance;
   double baseHeight = 0;        // Hm of the measured bases, metres above the ellipsoid

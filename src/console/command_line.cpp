@@ -3,6 +3,7 @@
 #include <set>
 #include <string_view>
 
+#include "entry/chain_settings.h"
 #include "state/number_text.h"
 
 namespace chainadj {
@@ -106,6 +107,16 @@ constexpr const char* kHelpText =
     "  --computed-on TEXT（默认为当天的日期）\n"
     "                     项目名称、锁名、坐标系统及投影带、仪器、观测者、计算者、检查者、\n"
     "                     观测日期、计算日期。\n"
+    "\n"
+    "高斯-克吕格投影面上的归算（优先于数据文件的同名行；给出中央子午线或投影带才归算）:\n"
+    "  --central-meridian DEG  中央子午线的经度（度.分分秒秒）。\n"
+    "  --zone N           投影带的带号：13 到 23 为 6° 带，24 到 45 为 3° 带。\n"
+    "  --ellipsoid NAME   参考椭球：CGCS2000（默认）、1980西安、1954北京。\n"
+    "  --false-easting M  横坐标的加常数（默认 500000 米）；Ya 前面带有带号时自动识别。\n"
+    "  --projection-height M  投影面的高程（默认 0 米）。\n"
+    "  --base-distances plane|measured  起算边长是由坐标算得的平面距离（默认，不归算），\n"
+    "                     还是实测的水平距离（归算到椭球面再到投影面）。\n"
+    "  --base-height M    实测边长的平均高程（米）。\n"
     "  --help, -h         列出这些选项。\n";
 
 // The value of an option that takes a file: after '=' in the same argument, or the next one.
@@ -133,6 +144,25 @@ const Option* optionNamed(const Option (&table)[N], const std::string& argument)
   return nullptr;
 }
 
+// The plane settings option that the argument names, if any.
+const PlaneSettingOption* planeOptionNamed(const std::string& argument) {
+  for (const PlaneSettingOption& plane : planeSettingOptions()) {
+    if (startsWithOption(argument, plane.option)) return &plane;
+  }
+  return nullptr;
+}
+
+// A plane settings option's value, checked as its data-file line is: why it is refused, if it is.
+std::optional<std::string> planeValueRefusal(const PlaneSettingOption& plane,
+                                             const std::optional<std::string>& value) {
+  if (!value) return std::string(plane.option) + " 后面要跟" + plane.wants;
+  const SettingKeyword* keyword = settingKeywordNamed(plane.keyword);
+  if (keyword != nullptr && keyword->refusal(*value)) {
+    return std::string(plane.option) + " 的 “" + *value + "” 不对，要" + plane.wants;
+  }
+  return std::nullopt;
+}
+
 // The project item that the argument names, if any.
 const ProjectField* projectOptionNamed(const std::string& argument) {
   for (const ProjectField& field : projectFields()) {
@@ -155,12 +185,15 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     const FileOption* fileOption = optionNamed(kFileOptions, argument);
     const QualityOption* qualityOption = optionNamed(kQualityOptions, argument);
     const ProjectField* projectOption = projectOptionNamed(argument);
-    if (fileOption == nullptr && qualityOption == nullptr && projectOption == nullptr) {
+    const PlaneSettingOption* planeOption = planeOptionNamed(argument);
+    if (fileOption == nullptr && qualityOption == nullptr && projectOption == nullptr &&
+        planeOption == nullptr) {
       return {std::nullopt, "不认识的参数 “" + argument + "”"};
     }
     const std::string_view option = fileOption      ? fileOption->name
                                     : qualityOption ? qualityOption->name
-                                                    : projectOption->option;
+                                    : projectOption ? projectOption->option
+                                                    : planeOption->option;
     if (!given.insert(option).second) {
       return {std::nullopt, std::string(option) + " 只能给一次"};
     }
@@ -170,6 +203,11 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         return {std::nullopt, std::string(option) + " 后面要跟一个文件名"};
       }
       options.*(fileOption->file) = std::move(value);
+    } else if (planeOption != nullptr) {
+      if (const std::optional<std::string> refusal = planeValueRefusal(*planeOption, value)) {
+        return {std::nullopt, *refusal};
+      }
+      options.planeLines[std::string(planeOption->keyword)] = *value;
     } else if (projectOption != nullptr) {
       if (!value || value->empty()) {
         return {std::nullopt, std::string(option) + " 后面要跟" + projectOption->label};

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "entry/plane_settings.h"
 #include "entry/project_info.h"
 #include "quality/settings_layer.h"
 
@@ -24,6 +25,8 @@ struct ConsoleOptions {
   QualitySettingsLayer quality;
   // The project of the report's head (--project, --chain-name, ...): over the data file's lines.
   ProjectInfoLayer project;
+  // The Gauss–Krüger plane (--central-meridian, --zone, ...): over the data file's lines.
+  SettingLines planeLines;
   bool help = false;                        // --help, -h
 
   // Whether any results file is asked for.

@@ -76,12 +76,13 @@ int writeResults(const ConsoleOptions& options, const std::optional<RunReport>& 
 
 // Runs the file's chain once; the file's data goes to the answers, which are dropped once the
 // run is over, before a report of a long chain is made.
-std::optional<RunOutcome> runFile(const std::string& path, ConsolePlatform& console,
-                                  RunDriver& driver, ChainData& reserved) {
+std::optional<RunOutcome> runFile(const std::string& path, const SettingLines& planeLines,
+                                  ConsolePlatform& console, RunDriver& driver,
+                                  ChainData& reserved) {
   ChainData data;
   try {
     data = readChainFile(path);
-    driver.reduceOntoPlane(reductionSettingsOf(data));
+    driver.reduceOntoPlane(reductionSettingsOf(data, planeLines));
   } catch (const ChainError& error) {
     console.showMessage(error.what());
     return std::nullopt;
@@ -100,7 +101,8 @@ int runDataFile(const ConsoleOptions& options, std::ostream& out) {
   RunDriver driver(console);
   // The file's settings lines (grade, m_beta, the project, ...): for the report, kept when saved.
   ChainData reserved;
-  const std::optional<RunOutcome> outcome = runFile(*options.dataFile, console, driver, reserved);
+  const std::optional<RunOutcome> outcome =
+      runFile(*options.dataFile, options.planeLines, console, driver, reserved);
   if (!outcome) return 1;
   if (outcome == RunOutcome::ProgramEnding) console.showMessage(kInputEndedMessage);
   int status = outcome == RunOutcome::Adjusted ? 0 : 1;
@@ -121,6 +123,7 @@ int runDataFile(const ConsoleOptions& options, std::ostream& out) {
 int runTypedSession(const ConsoleOptions& options, std::istream& in, std::ostream& out) {
   ConsolePlatform console(in, out);
   RunDriver driver(console);
+  driver.reduceOntoPlane(reductionSettingsOf(ChainData{}, options.planeLines));
   // The results are those of the last completed run, even when a later run stopped.
   std::optional<RunReport> lastCompleted;
   const QualitySettings settings = overlaid(QualitySettings{}, options.quality);

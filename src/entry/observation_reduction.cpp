@@ -2,6 +2,7 @@
 
 #include "adjust/adjusted_points.h"
 #include "entry/observation_entry.h"
+#include "entry/plane_settings.h"
 #include "state/constants.h"
 
 namespace chainadj {
@@ -67,7 +68,8 @@ void applyReductions(ChainState& chain, const ChainState& unreduced,
 }  // namespace
 
 ChainReductions reduceObservations(ChainState& chain, AdjustmentProcedure procedure,
-                                   const ReductionSettings& settings) {
+                                   const ReductionSettings& given) {
+  const ReductionSettings settings = withZoneOfY(given, chain.Ya);
   const ChainState unreduced = chain;
   ChainReductions reductions = reductionsAt(unreduced, unreduced, procedure, settings);
   applyReductions(chain, unreduced, reductions);

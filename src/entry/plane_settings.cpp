@@ -50,7 +50,26 @@ double numberOr(const ChainData& data, std::string_view keyword, double otherwis
   return typed ? parseNumber(*typed).value_or(otherwise) : otherwise;
 }
 
+constexpr std::array<PlaneSettingOption, 7> kOptions = {{
+    {kCentralMeridianSetting, "--central-meridian", "中央子午线的经度（度.分分秒秒）"},
+    {kZoneSetting, "--zone", "投影带的带号（13 到 45）"},
+    {kEllipsoidSetting, "--ellipsoid", "参考椭球：CGCS2000、1980西安 或 1954北京"},
+    {kFalseEastingSetting, "--false-easting", "横坐标的加常数（米）"},
+    {kProjectionHeightSetting, "--projection-height", "投影面的高程（米）"},
+    {kBaseDistancesSetting, "--base-distances", "起算边长的类别：plane 或 measured"},
+    {kBaseHeightSetting, "--base-height", "实测边长的平均高程（米）"},
+}};
+
 }  // namespace
+
+std::span<const PlaneSettingOption> planeSettingOptions() { return kOptions; }
+
+std::optional<ReductionSettings> reductionSettingsOf(const ChainData& data, const SettingLines& over) {
+  ChainData lines;
+  lines.settings = data.settings;
+  for (const auto& [keyword, typed] : over) lines.settings.insert_or_assign(keyword, typed);
+  return reductionSettingsOf(lines);
+}
 
 std::optional<std::string> centralMeridianRefusal(const std::string& typed) {
   const std::optional<TypedDms> dms = readDms(typed);
@@ -94,16 +113,22 @@ std::optional<ReductionSettings> reductionSettingsOf(const ChainData& data) {
   settings.plane.centralMeridian =
       meridian ? readDms(*meridian).value_or(TypedDms{}).toDecimalDegrees()
                : centralMeridianOfZone(zone);
-  const double typedY = data.number(InputItem::Ya);
-  const int prefix = static_cast<int>(std::floor(std::fabs(typedY) / kZoneMultiple));
-  if (prefix != 0 && zone != 0 && prefix != zone) {
-    throw ChainError("起算点 A 的横坐标 Ya 前面的带号是 " + std::to_string(prefix) + "，与 zone " +
-                     std::to_string(zone) + " 不符。");
-  }
-  settings.plane.falseEasting = prefix * kZoneMultiple + numberOr(data, kFalseEastingSetting, 500000.0);
+  settings.zone = zone;
+  settings.plane.falseEasting = numberOr(data, kFalseEastingSetting, settings.plane.falseEasting);
   settings.projectionHeight = numberOr(data, kProjectionHeightSetting, 0.0);
   if (data.setting(kBaseDistancesSetting) == "measured") settings.bases = BaseKind::MeasuredDistance;
   settings.baseHeight = numberOr(data, kBaseHeightSetting, 0.0);
+  return settings;
+}
+
+ReductionSettings withZoneOfY(ReductionSettings settings, double ya) {
+  const int prefix = static_cast<int>(std::floor(std::fabs(ya) / kZoneMultiple));
+  if (prefix == 0) return settings;
+  if (settings.zone != 0 && prefix != settings.zone) {
+    throw ChainError("起算点 A 的横坐标 Ya 前面的带号是 " + std::to_string(prefix) + "，与投影带 " +
+                     std::to_string(settings.zone) + " 不符，本次计算停止。");
+  }
+  settings.plane.falseEasting += prefix * kZoneMultiple;
   return settings;
 }
 

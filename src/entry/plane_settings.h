@@ -12,10 +12,13 @@
 //
 // A chain is reduced only when its file gives central_meridian or zone. Y may be typed with the
 // zone number in front of it (39 512 345.678): a Y of A of a million metres or more carries the
-// zone as its millions, which must agree with a zone line where one is given.
+// zone as its millions, which must agree with the zone where one is named; the false easting
+// then stands behind the zone number.
 #pragma once
 
+#include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -32,6 +35,20 @@ inline constexpr std::string_view kProjectionHeightSetting = "projection_height"
 inline constexpr std::string_view kBaseDistancesSetting = "base_distances";
 inline constexpr std::string_view kBaseHeightSetting = "base_height";
 
+// A plane settings line as a console option gives it: --central-meridian for central_meridian.
+struct PlaneSettingOption {
+  std::string_view keyword;
+  std::string_view option;
+  const char* wants;  // what the option wants after it, in Chinese
+};
+std::span<const PlaneSettingOption> planeSettingOptions();
+
+// Settings lines by keyword, as typed.
+using SettingLines = std::map<std::string, std::string, std::less<>>;
+
+// The reduction the data's settings lines ask for with `over` given over them (console options).
+std::optional<ReductionSettings> reductionSettingsOf(const ChainData& data, const SettingLines& over);
+
 // Why a typed value of one of these lines cannot be taken (nullopt: it is taken).
 std::optional<std::string> centralMeridianRefusal(const std::string& typed);
 std::optional<std::string> zoneRefusal(const std::string& typed);
@@ -40,7 +57,11 @@ std::optional<std::string> metresRefusal(const std::string& typed);
 std::optional<std::string> baseDistancesRefusal(const std::string& typed);
 
 // The reduction the data's settings lines ask for, nullopt when they put the chain on no plane.
-// ChainError when the zone typed in front of Y disagrees with the zone line.
 std::optional<ReductionSettings> reductionSettingsOf(const ChainData& data);
+
+// The settings for a chain whose start point A has the typed Y `ya` (metres): a zone number
+// typed in front of Y moves the false easting behind it. ChainError when that zone number
+// disagrees with the zone the settings name.
+ReductionSettings withZoneOfY(ReductionSettings settings, double ya);
 
 }  // namespace chainadj

@@ -157,11 +157,25 @@ TEST(ConsoleDataFile, ACentralMeridianLineReducesTheChainOntoItsPlane) {
   const auto lines = [](const std::string& text) { return std::count(text.begin(), text.end(), '\n'); };
   EXPECT_EQ(lines(reduced.output), lines(plain.output));
 
-  const TemporaryFile wrongZone("zone 39\nYa 38512345\n60 60 60\n");
+  std::string inZone38 = example;
+  inZone38.replace(inZone38.find("Ya 48760.000"), 12, "Ya 38048760.000");
+  const TemporaryFile wrongZone("zone 39\n" + inZone38);
   options.dataFile = wrongZone.path();
   const Outcome refused = runProgram(options);
   EXPECT_EQ(refused.status, 1);
-  EXPECT_EQ(refused.output, "! 起算点 A 的横坐标 Ya 前面的带号是 38，与 zone 39 不符。\n");
+  EXPECT_EQ(refused.output.substr(refused.output.rfind("\n!") + 1),
+            "! 起算点 A 的横坐标 Ya 前面的带号是 38，与投影带 39 不符，本次计算停止。\n");
+
+  // The option over the file's line, and for a typed session alone.
+  const TemporaryFile elsewhere("central_meridian 120\n" + example);
+  const ParsedCommandLine parsed =
+      parseCommandLine({"--central-meridian", "114", "--data", elsewhere.path()});
+  ASSERT_TRUE(parsed.options) << parsed.error;
+  EXPECT_EQ(runProgram(*parsed.options).output, reduced.output);
+  const ParsedCommandLine typed = parseCommandLine({"--central-meridian=114"});
+  ASSERT_TRUE(typed.options) << typed.error;
+  const std::string answers = contents(CHAINADJ_CONSOLE_GOLDEN_DIR "/example.in");
+  EXPECT_NE(runProgram(*typed.options, answers).output, runProgram(ConsoleOptions{}, answers).output);
 }
 
 TEST(ConsoleCommandLine, HelpListsEveryOption) {
@@ -175,7 +189,9 @@ TEST(ConsoleCommandLine, HelpListsEveryOption) {
                              "--weakest-side T", "--project TEXT", "--chain-name TEXT",
                              "--coordinate-system TEXT", "--instrument TEXT", "--observer TEXT",
                              "--computer TEXT", "--checker TEXT", "--observed-on TEXT",
-                             "--computed-on TEXT", "--help"}) {
+                             "--computed-on TEXT", "--central-meridian DEG", "--zone N",
+                             "--ellipsoid NAME", "--false-easting M", "--projection-height M",
+                             "--base-distances plane|measured", "--base-height M", "--help"}) {
     EXPECT_NE(outcome.output.find(option), std::string::npos) << option;
   }
 }
@@ -225,6 +241,13 @@ const CommandLineCase kCommandLines[] = {
     {{"--project"}, std::nullopt, std::nullopt, "--project 后面要跟项目名称"},
     {{"--observer="}, std::nullopt, std::nullopt, "--observer 后面要跟观测者"},
     {{"--computer", "a", "--computer", "b"}, std::nullopt, std::nullopt, "--computer 只能给一次"},
+    {{"--zone", "39", "--ellipsoid=1980西安", "--base-distances", "measured", "--base-height", "12.5",
+      "--projection-height", "0", "--false-easting", "500000"},
+     std::nullopt, std::nullopt, ""},
+    {{"--zone=12"}, std::nullopt, std::nullopt, "--zone 的 “12” 不对，要投影带的带号（13 到 45）"},
+    {{"--central-meridian", "117.6000"}, std::nullopt, std::nullopt,
+     "--central-meridian 的 “117.6000” 不对，要中央子午线的经度（度.分分秒秒）"},
+    {{"--base-distances"}, std::nullopt, std::nullopt, "--base-distances 后面要跟起算边长的类别：plane 或 measured"},
 };
 
 class CommandLines : public ::testing::TestWithParam<CommandLineCase> {};

@@ -31,9 +31,10 @@ const PlaneCase kPlaneCases[] = {
 TEST(PlaneSettings, GiveTheCentralMeridianFalseEastingAndEllipsoid) {
   for (const PlaneCase& c : kPlaneCases) {
     SCOPED_TRACE(c.lines);
-    const std::optional<ReductionSettings> settings =
-        reductionSettingsOf(parseChainData(std::string(c.lines) + kTriangle));
+    const ChainData data = parseChainData(std::string(c.lines) + kTriangle);
+    std::optional<ReductionSettings> settings = reductionSettingsOf(data);
     ASSERT_TRUE(settings.has_value());
+    settings = withZoneOfY(*settings, data.number(InputItem::Ya));
     EXPECT_NEAR(settings->plane.centralMeridian, c.centralMeridian, 1e-12);
     EXPECT_EQ(settings->plane.falseEasting, c.falseEasting);
     EXPECT_STREQ(settings->plane.ellipsoid.name, c.ellipsoid);
@@ -63,7 +64,10 @@ TEST(PlaneSettings, RefuseWhatNamesNoPlane) {
     SCOPED_TRACE(line);
     EXPECT_THROW(parseChainData(std::string(line) + kTriangle), ChainError);
   }
-  EXPECT_THROW(reductionSettingsOf(parseChainData("zone 39\nYa 38512345\n60 60 60\n")), ChainError);
+  const std::optional<ReductionSettings> zone39 = reductionSettingsOf(parseChainData("zone 39\n60 60 60\n"));
+  ASSERT_TRUE(zone39.has_value());
+  EXPECT_THROW(withZoneOfY(*zone39, 38512345.0), ChainError);
+  EXPECT_EQ(withZoneOfY(*zone39, 512345.0).plane.falseEasting, 500000.0);
 }
 
 }  // namespace
