@@ -124,11 +124,11 @@ ChainReductions chainReductions(const ChainState& chain, const ChainPass& route,
   reductions.Qb = closingOrientation(chain, route, directions);
   if (settings.bases == BaseKind::MeasuredDistance) {
     if (chain.noC() && chain.Sa != 0.0) {
-      reductions.Sa = planeDistance(chain.Sa, 0, 1, X, Y, settings, plane);
+      reductions.Sa = {chain.Sa, planeDistance(chain.Sa, 0, 1, X, Y, settings, plane)};
     }
     if (chain.noD() && chain.Sb != 0.0) {
-      reductions.Sb = planeDistance(chain.Sb, route.route[at(chain.n)], chain.n + 1, X, Y,
-                                    settings, plane);
+      reductions.Sb = {chain.Sb, planeDistance(chain.Sb, route.route[at(chain.n)], chain.n + 1,
+                                               X, Y, settings, plane)};
     }
   }
   reductions.directions = std::move(directions).rows();

@@ -43,12 +43,22 @@ struct DirectionReductionRow {
   double seconds = 0;
 };
 
+// A measured base and its plane distance, metres.
+struct BaseReduction {
+  double measured = 0;
+  double plane = 0;
+};
+
 struct ChainReductions {
   // Of A(i), B(i) and the magnitude of C(i), seconds; triangle i at index i (0 unused).
   std::vector<std::array<double, 3>> angles;
   std::optional<double> Qa, Qb;  // of the signed orientation angles, seconds
-  std::optional<double> Sa, Sb;  // the plane distances of measured bases, metres
+  std::optional<BaseReduction> Sa, Sb;  // measured bases
   std::vector<DirectionReductionRow> directions;  // every direction reduced, once each
+  // The observations before they were reduced: the triangle angles A, B, C (signed) and the
+  // orientation angles, decimal degrees, as ChainState keeps them.
+  std::vector<std::array<double, 3>> observed;
+  double observedQa = 0, observedQb = 0;
 
   // The largest difference between two sets of angle reductions, seconds.
   double largestAngleChange(const ChainReductions& other) const;

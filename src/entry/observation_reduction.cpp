@@ -1,5 +1,7 @@
 #include "entry/observation_reduction.h"
 
+#include <cmath>
+
 #include "adjust/adjusted_points.h"
 #include "entry/observation_entry.h"
 #include "entry/plane_settings.h"
@@ -45,24 +47,28 @@ ChainReductions reductionsAt(const ChainState& chain, const ChainState& unreduce
                          settings);
 }
 
-// The chain's angles as typed, plus their reductions, with the triangle closures taken off
-// again; the orientation angles and measured bases likewise.
+// The chain's angles as typed, plus their reductions, become its observations, with the triangle
+// closures taken off again; the orientation angles and measured bases likewise.
 void applyReductions(ChainState& chain, const ChainState& unreduced,
                      const ChainReductions& reductions) {
   chain.WW = 0.0;
   for (int i = 1; i <= chain.n; ++i) {
     const auto k = static_cast<std::size_t>(i);
-    const auto& typed = chain.typed[k];
+    const auto& typed = unreduced.typed[k];
     const auto& reduction = reductions.angles[k];
-    chain.A[k] = typed[0] + reduction[0] / kSecondsPerDegree;
-    chain.B[k] = typed[1] + reduction[1] / kSecondsPerDegree;
-    chain.C[k] = std::abs(typed[2]) + reduction[2] / kSecondsPerDegree;
+    const double sign = typed[2] < 0.0 ? -1.0 : 1.0;
+    chain.typed[k] = {typed[0] + reduction[0] / kSecondsPerDegree,
+                      typed[1] + reduction[1] / kSecondsPerDegree,
+                      typed[2] + sign * reduction[2] / kSecondsPerDegree};
+    chain.A[k] = chain.typed[k][0];
+    chain.B[k] = chain.typed[k][1];
+    chain.C[k] = std::abs(chain.typed[k][2]);
     takeOffClosure(chain, i);
   }
-  if (reductions.Qa) chain.Qa = chain.typedQa + *reductions.Qa / kSecondsPerDegree;
-  if (reductions.Qb) chain.Qb = chain.typedQb + *reductions.Qb / kSecondsPerDegree;
-  chain.Sa = reductions.Sa.value_or(unreduced.Sa);
-  chain.Sb = reductions.Sb.value_or(unreduced.Sb);
+  if (reductions.Qa) chain.Qa = chain.typedQa = unreduced.typedQa + *reductions.Qa / kSecondsPerDegree;
+  if (reductions.Qb) chain.Qb = chain.typedQb = unreduced.typedQb + *reductions.Qb / kSecondsPerDegree;
+  chain.Sa = reductions.Sa ? reductions.Sa->plane : unreduced.Sa;
+  chain.Sb = reductions.Sb ? reductions.Sb->plane : unreduced.Sb;
 }
 
 }  // namespace
@@ -78,6 +84,9 @@ ChainReductions reduceObservations(ChainState& chain, AdjustmentProcedure proced
     applyReductions(chain, unreduced, again);
     reductions = std::move(again);
   }
+  reductions.observed = unreduced.typed;
+  reductions.observedQa = unreduced.typedQa;
+  reductions.observedQb = unreduced.typedQb;
   return reductions;
 }
 

@@ -7,6 +7,7 @@
 #include "report/head_tables.h"
 #include "report/printed_corrections.h"
 #include "report/quality_tables.h"
+#include "report/reduction_tables.h"
 #include "report/report_format.h"
 #include "report/table_cells.h"
 #include "adjust/condition_rows.h"
@@ -296,6 +297,7 @@ std::vector<std::string> reportSummary(const RunReport& report) {
           report.kind.description,
       "三角形个数：" + std::to_string(report.triangleCount()),
       "第二组条件：" + conditionList(report)};
+  if (report.reduction) lines.push_back(reductionSettingsLine(report));
   for (std::string& line : qualitySummary(report)) lines.push_back(std::move(line));
   for (std::string& line : verdictLines(report)) lines.push_back(std::move(line));
   return lines;
@@ -307,6 +309,10 @@ std::vector<ReportTable> reportTables(const RunReport& report) {
   tables.push_back(knownValuesTable(report));
   if (std::optional<ReportTable> orientation = orientationTable(report)) {
     tables.push_back(std::move(*orientation));
+  }
+  if (report.reduction) {
+    tables.push_back(angleReductionTable(report));
+    if (std::optional<ReportTable> bases = baseReductionTable(report)) tables.push_back(std::move(*bases));
   }
   tables.push_back(triangleTable(report));
   tables.push_back(conditionTable(report));

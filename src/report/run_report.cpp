@@ -241,8 +241,12 @@ RunReport makeRunReport(const RunDriver& driver, const QualitySettings& settings
     throw ChainError(kNoCompletedRunMessage);
   }
   const std::optional<ChainData>& typed = driver.lastRunData();
-  return makeRunReport(driver.chain(), driver.flags(), *driver.lastSelection(),
-                       driver.lastResult(), {settings, project}, typed ? &*typed : nullptr);
+  RunReport report = makeRunReport(driver.chain(), driver.flags(), *driver.lastSelection(),
+                                   driver.lastResult(), {settings, project}, typed ? &*typed : nullptr);
+  if (driver.reduction() && driver.lastReductions()) {
+    report.reduction = {*driver.reduction(), *driver.lastReductions()};
+  }
+  return report;
 }
 
 }  // namespace chainadj

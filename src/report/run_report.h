@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "adjust/adjustment_result.h"
+#include "adjust/chain_reductions.h"
 #include "entry/chain_data.h"
 #include "entry/project_info.h"
 #include "quality/closure_checks.h"
@@ -129,6 +130,13 @@ struct RunReport {
   ReportQuality quality;
   std::vector<SidePrecision> sides;  // every side of every triangle, in the order they are drawn
   ReportStatistics statistics;
+  // The reduction onto the Gauss–Krüger plane, where the run made one: the triangles' and the
+  // known values' observations above are then those on the plane.
+  struct Reduction {
+    ReductionSettings settings;
+    ChainReductions reductions;
+  };
+  std::optional<Reduction> reduction;
 
   int triangleCount() const { return static_cast<int>(triangles.size()); }
   // The precision of listed point j when it is a new point; nullptr for a known point (A, B, C,

@@ -28,13 +28,15 @@ struct ChainState {
   double Sa = 0, Sb = 0;  // start side A-C and closing side B-D, metres; 0 = none
   double Ta = 0, Tb = 0;  // start and closing azimuths, decimal degrees
   double Qa = 0, Qb = 0;  // orientation angles at A and B, signed decimal degrees
-  // Qa and Qb as typed, signed decimal degrees (0 when not asked): the observations a report
-  // shows, kept apart from Qa, which a procedure may correct.
+  // Qa and Qb as observed, signed decimal degrees (0 when not asked): as typed, or reduced onto
+  // the Gauss–Krüger plane where the run reduces; the observations a report shows, kept apart
+  // from Qa, which a procedure may correct.
   double typedQa = 0, typedQb = 0;
   double WW = 0;          // sum of w(i)^2 / 3 over the triangles, square degrees
 
-  // Triangle angles as typed, A(i), B(i) and C(i) (signed), decimal degrees, index 0..n (0
-  // unused): the observations the results report shows.
+  // Triangle angles as observed, A(i), B(i) and C(i) (signed), decimal degrees, index 0..n (0
+  // unused): as typed, or reduced onto the Gauss–Krüger plane where the run reduces; the
+  // observations the results report shows.
   std::vector<std::array<double, 3>> typed;
   // Triangle angles after the closure pre-correction, decimal degrees, index 0..n (0 unused).
   // C(i) holds the absolute value; its sign is in Sg(i).

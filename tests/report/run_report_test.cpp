@@ -17,6 +17,9 @@
 #include "report/report_tables.h"
 #include "report/text_report.h"
 #include "state/chain_error.h"
+#include "state/constants.h"
+#include "entry/run_driver.h"
+#include "scripted_platform.h"
 #include "surveyed_chain.h"
 
 namespace chainadj::testing {
@@ -292,6 +295,48 @@ void expectNoReport(const RunDriver& driver) {
 }
 
 // Before any run, and after a run stopped in its listing even when an earlier one completed.
+// A chain reduced onto a plane whose central meridian lies 100 km west of it: the report states
+// the plane, lists every angle with its reduction, and its triangles' observations are those on
+// the plane; without the plane, nothing of it.
+TEST(RunReport, AReducedChainShowsItsReductions) {
+  const SurveyedChain chain = surveyChain(mixedChain(7), KnownKind::FullFromA, 12.5, -21.25);
+  ScriptedPlatform platform;
+  platform.setResponder(respondWith(answersFor(chain, withErrors(chain.truth.angles, 3.0))));
+  RunDriver driver(platform);
+  ReductionSettings plane;
+  plane.plane.centralMeridian = 114.0;
+  plane.plane.falseEasting = 5000.0 - 100000.0;  // the chain's Y near 5000 m
+  plane.bases = BaseKind::MeasuredDistance;
+  driver.reduceOntoPlane(plane);
+  ASSERT_EQ(driver.runOnce(), RunOutcome::Adjusted);
+  const RunReport report = makeRunReport(driver, QualitySettings{});
+  ASSERT_TRUE(report.reduction.has_value());
+  const ChainReductions& reductions = report.reduction->reductions;
+  for (int i = 1; i <= report.triangleCount(); ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    double sum = 0;
+    for (std::size_t angle = 0; angle < 3; ++angle) {
+      const double observed = std::fabs(reductions.observed[k][angle]);
+      EXPECT_NEAR(std::fabs(report.triangles[k - 1].observed[angle]),
+                  observed + reductions.angles[k][angle] / kSecondsPerDegree, 1e-12);
+      sum += reductions.angles[k][angle];
+    }
+    EXPECT_LT(sum, 0.0) << "the reductions take off the spherical excess";
+  }
+  ASSERT_TRUE(reductions.Sa.has_value());
+  EXPECT_GT(reductions.Sa->plane, reductions.Sa->measured);  // the plane's scale exceeds 1
+  std::ostringstream text;
+  writeTextReport(report, text);
+  for (const char* expected : {"观测值归算到高斯-克吕格投影面：CGCS2000 椭球，中央子午线 114°00′00″",
+                               "方向改化及角度归算", "起算边长归算"}) {
+    EXPECT_NE(text.str().find(expected), std::string::npos) << expected;
+  }
+  const ReportedRun plain(KnownKind::FullFromA);
+  std::ostringstream plainText;
+  writeTextReport(plain.report(), plainText);
+  EXPECT_EQ(plainText.str().find("归算"), std::string::npos);
+}
+
 TEST(RunReport, NoReportWithoutACompletedRun) {
   const SurveyedChain chain = surveyChain(zigZagChain(3), KnownKind::FullFromA, 12.5, -21.25);
   ScriptedPlatform platform;
