@@ -20,6 +20,8 @@ constexpr double kConvergedChangeMetres = 1e-5;  // 0.01 mm
 // A pivot of the factor at most this share of its diagonal element of N: the unknowns are not
 // determined (a constraint's weight of 1e8 leaves the others some 1e-8 of it).
 constexpr double kSingularPivotShare = 1e-12;
+// A coordinate change within this share of the coordinate's a-priori mean error is rounding.
+constexpr double kRoundingShare = 1e-6;
 // A redundancy number below this: the observation is not checked by the others.
 constexpr double kUncheckedRedundancy = 1e-6;
 constexpr double kRadiansPerSecond = std::numbers::pi / 180.0 / kSecondsPerDegree;
@@ -35,7 +37,7 @@ struct EquationResult {
 class CoordinateAdjustment {
  public:
   CoordinateAdjustment(RigorousNetwork net, double sigma0Seconds)
-      : net_(std::move(net)), normals_(net_), X_(net_.X), Y_(net_.Y), sigma0_(sigma0Seconds) {}
+      : net_(std::move(net)), normals_(net_), coordinates_(net_), sigma0_(sigma0Seconds) {}
 
   void iterate() {
     if (normals_.unknowns() == 0) {
@@ -43,6 +45,7 @@ class CoordinateAdjustment {
       return;
     }
     while (iterations_ < kMaxIterations && !converged_) {
+      inverse_.reset();
       assemble();
       if (iterations_ == 0) factor_.analyzePattern(normals_.matrix());
       factor_.factorize(normals_.matrix());
@@ -50,16 +53,23 @@ class CoordinateAdjustment {
       const Eigen::VectorXd dx = factor_.solve(normals_.rightHandSide());
       ++iterations_;
       applyChange(dx);
+      converged_ = lastChange_ < kConvergedChangeMetres ||
+                   (iterations_ >= 2 && withinTheRoundingOfTheSolution(dx));
     }
-    inverse_ = std::make_unique<SelectedInverse>(factor_);
+    if (!inverse_) inverse_ = std::make_unique<SelectedInverse>(factor_);
   }
 
   RigorousSolution solution() const {
     RigorousSolution s;
-    s.X = X_;
-    s.Y = Y_;
-    s.known.assign(X_.size(), false);
-    for (std::size_t p = 0; p < X_.size(); ++p) s.known[p] = net_.unknownOf[p] < 0;
+    const int points = net_.points();
+    s.X.resize(at(points));
+    s.Y.resize(at(points));
+    s.known.assign(at(points), false);
+    for (int p = 0; p < points; ++p) {
+      s.X[at(p)] = coordinates_.x(p);
+      s.Y[at(p)] = coordinates_.y(p);
+      s.known[at(p)] = net_.unknownOf[at(p)] < 0;
+    }
     s.points = pointCofactors();
     s.sides = sideCofactors(s.points);
     describeObservations(s);
@@ -81,14 +91,14 @@ class CoordinateAdjustment {
       Linearised angles[3];
       double misclosures[3];
       for (int k = 0; k < 3; ++k) {
-        angles[k] = triangleAngle(net_, X_, Y_, i, k);
+        angles[k] = triangleAngle(net_, coordinates_, i, k);
         misclosures[k] = misclosure(Measure::Angle, net_.observedAngles[at(i)][at(k)],
                                     angles[k].value);
       }
       normals_.addElement(angles, misclosures, inverseSigmas, 3);
     }
     for (const EndEquation& end : net_.ends) {
-      const Linearised equation = endEquation(end, X_, Y_);
+      const Linearised equation = endEquation(end, coordinates_);
       const double m = misclosure(end.measure, end.observed, equation.value);
       const double inverse = 1.0 / end.sigma;
       normals_.addElement(&equation, &m, &inverse, 1);
@@ -101,7 +111,7 @@ class CoordinateAdjustment {
     const auto& permuted = factor_.permutationP().indices();
     const double* values = normals_.matrix().valuePtr();
     for (int j = 0; j < normals_.unknowns(); ++j) {
-      const double pivot = d[permuted[j]];
+      const double pivot = d[permuted.size() == 0 ? j : permuted[j]];
       const double diagonal = values[normals_.position(j, j)];
       if (!std::isfinite(pivot) || !std::isfinite(diagonal)) {
         throw ChainError(kNonFiniteCoordinatesMessage);
@@ -114,17 +124,33 @@ class CoordinateAdjustment {
 
   void applyChange(const Eigen::VectorXd& dx) {
     lastChange_ = 0.0;
-    for (std::size_t p = 0; p < X_.size(); ++p) {
+    for (std::size_t p = 0; p < coordinates_.dX.size(); ++p) {
       const int k = net_.unknownOf[p];
       if (k < 0) continue;
-      X_[p] += dx[2 * k];
-      Y_[p] += dx[2 * k + 1];
+      coordinates_.dX[p] += dx[2 * k];
+      coordinates_.dY[p] += dx[2 * k + 1];
       lastChange_ = std::max({lastChange_, std::fabs(dx[2 * k]), std::fabs(dx[2 * k + 1])});
-      if (!std::isfinite(X_[p]) || !std::isfinite(Y_[p])) {
+      if (!std::isfinite(coordinates_.dX[p]) || !std::isfinite(coordinates_.dY[p])) {
         throw ChainError(kNonFiniteCoordinatesMessage);
       }
     }
-    converged_ = lastChange_ < kConvergedChangeMetres;
+  }
+
+  // The normal equations of a very long chain are ill-conditioned (some 1e19 at 100 000
+  // triangles): its middle, uncertain by kilometres, is solved only to some 1e-8 of that, and its
+  // changes stay there however often the iteration goes on. A change within a millionth of every
+  // unknown's own a-priori mean error (or below 0.01 mm) is that rounding.
+  bool withinTheRoundingOfTheSolution(const Eigen::VectorXd& dx) {
+    inverse_ = std::make_unique<SelectedInverse>(factor_);
+    for (Eigen::Index j = 0; j < dx.size(); ++j) {
+      const double change = std::fabs(dx[j]);
+      const int unknown = static_cast<int>(j);
+      if (change >= kConvergedChangeMetres &&
+          change > kRoundingShare * std::sqrt((*inverse_)(unknown, unknown))) {
+        return false;
+      }
+    }
+    return true;
   }
 
   // Square metres per square second of unit weight from the selected inverse, which is in
@@ -138,9 +164,9 @@ class CoordinateAdjustment {
   }
 
   std::vector<PointCofactors> pointCofactors() const {
-    std::vector<PointCofactors> points(X_.size());
+    std::vector<PointCofactors> points(at(net_.points()));
     if (!inverse_) return points;
-    for (std::size_t p = 0; p < X_.size(); ++p) {
+    for (std::size_t p = 0; p < points.size(); ++p) {
       const int q = static_cast<int>(p);
       points[p] = {inverse(q, 0, q, 0), inverse(q, 0, q, 1), inverse(q, 1, q, 1)};
     }
@@ -197,7 +223,7 @@ class CoordinateAdjustment {
     double sumOfSquares = 0.0;  // of the corrections over their mean errors
     for (int i = 1; i <= net_.triangles; ++i) {
       for (int k = 0; k < 3; ++k) {
-        const EquationResult r = result(triangleAngle(net_, X_, Y_, i, k), Measure::Angle,
+        const EquationResult r = result(triangleAngle(net_, coordinates_, i, k), Measure::Angle,
                                         net_.observedAngles[at(i)][at(k)], net_.angleSigma);
         sumOfSquares += std::pow(r.correction / net_.angleSigma, 2);
         RigorousObservation o;
@@ -212,7 +238,7 @@ class CoordinateAdjustment {
       }
     }
     for (const EndEquation& end : net_.ends) {
-      const EquationResult r = result(endEquation(end, X_, Y_), end.measure, end.observed, end.sigma);
+      const EquationResult r = result(endEquation(end, coordinates_), end.measure, end.observed, end.sigma);
       sumOfSquares += std::pow(r.correction / end.sigma, 2);
       describeParts(end, r, s.observations);
     }
@@ -250,7 +276,7 @@ class CoordinateAdjustment {
 
   RigorousNetwork net_;
   CoordinateNormals normals_;
-  std::vector<double> X_, Y_;
+  ChainCoordinates coordinates_;
   double sigma0_;
   SparseFactor factor_;
   std::unique_ptr<SelectedInverse> inverse_;

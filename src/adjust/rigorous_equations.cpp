@@ -20,8 +20,8 @@ struct Direction {
   double azimuth, dX, dY;
 };
 
-Direction direction(const std::vector<double>& X, const std::vector<double>& Y, int p, int q) {
-  const double dx = X[at(q)] - X[at(p)], dy = Y[at(q)] - Y[at(p)];
+Direction direction(const ChainCoordinates& c, int p, int q) {
+  const double dx = c.differenceX(p, q), dy = c.differenceY(p, q);
   const double s2 = dx * dx + dy * dy;
   return {std::atan2(dy, dx), -dy / s2, dx / s2};
 }
@@ -36,13 +36,23 @@ void addDirection(Linearised& l, const Direction& d, int slotP, int slotQ, doubl
 
 }  // namespace
 
-Linearised triangleAngle(const RigorousNetwork& net, const std::vector<double>& X,
-                         const std::vector<double>& Y, int i, int k) {
+ChainCoordinates::ChainCoordinates(const RigorousNetwork& net)
+    : X(net.X), Y(net.Y), dX(net.X.size(), 0.0), dY(net.Y.size(), 0.0) {}
+
+double ChainCoordinates::differenceX(int from, int to) const {
+  return (X[at(to)] - X[at(from)]) + (dX[at(to)] - dX[at(from)]);
+}
+
+double ChainCoordinates::differenceY(int from, int to) const {
+  return (Y[at(to)] - Y[at(from)]) + (dY[at(to)] - dY[at(from)]);
+}
+
+Linearised triangleAngle(const RigorousNetwork& net, const ChainCoordinates& c, int i, int k) {
   const std::array<int, 3>& v = net.vertices[at(i)];
   const int next = (k + 1) % 3, previous = (k + 2) % 3;
   const double sense = net.sense[at(i)];
-  const Direction toNext = direction(X, Y, v[at(k)], v[at(next)]);
-  const Direction toPrevious = direction(X, Y, v[at(k)], v[at(previous)]);
+  const Direction toNext = direction(c, v[at(k)], v[at(next)]);
+  const Direction toPrevious = direction(c, v[at(k)], v[at(previous)]);
   Linearised l;
   l.points = v;
   l.pointCount = 3;
@@ -52,19 +62,18 @@ Linearised triangleAngle(const RigorousNetwork& net, const std::vector<double>& 
   return l;
 }
 
-Linearised endEquation(const EndEquation& equation, const std::vector<double>& X,
-                       const std::vector<double>& Y) {
+Linearised endEquation(const EndEquation& equation, const ChainCoordinates& c) {
   const int p = equation.points[0], q = equation.points[1];
   Linearised l;
   l.points = {p, q, -1};
   l.pointCount = 2;
   if (equation.measure == Measure::Azimuth) {
-    const Direction d = direction(X, Y, p, q);
+    const Direction d = direction(c, p, q);
     l.value = d.azimuth;
     addDirection(l, d, 0, 1, 1.0);
     return l;
   }
-  const double dx = X[at(q)] - X[at(p)], dy = Y[at(q)] - Y[at(p)];
+  const double dx = c.differenceX(p, q), dy = c.differenceY(p, q);
   l.value = std::hypot(dx, dy);
   l.gradient = {-dx / l.value, -dy / l.value, dx / l.value, dy / l.value, 0.0, 0.0};
   return l;

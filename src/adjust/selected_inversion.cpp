@@ -17,7 +17,10 @@ SelectedInverse::SelectedInverse(const SparseFactor& factor) {
   const double* l = L.valuePtr();
   const Eigen::VectorXd& d = factor.vectorD();
   const auto& indices = factor.permutationP().indices();
-  permutedIndex_.assign(indices.data(), indices.data() + size);
+  permutedIndex_.assign(indices.data(), indices.data() + indices.size());
+  if (permutedIndex_.empty()) {  // the identity
+    for (int i = 0; i < size; ++i) permutedIndex_.push_back(i);
+  }
   diagonal_.assign(at(size), 0.0);
   values_.assign(inner_.size(), 0.0);
   for (int j = size - 1; j >= 0; --j) {
