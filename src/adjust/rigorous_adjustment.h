@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "adjust/adjustment_result.h"
+#include "adjust/point_cofactors.h"
 #include "adjust/rigorous_network.h"
 #include "adjust/triangle_vertices.h"
 #include "state/chain_state.h"
@@ -31,12 +32,6 @@ struct RigorousObservation {
   // observation that the others do not check (r_i about 0).
   std::optional<double> w;
   bool constraint = false;  // free of error: held by a weight 1e8 times an angle's
-};
-
-// Cofactors of the X and Y of a point, or of a coordinate difference, in square metres per
-// square second of unit weight: the covariance is m0² times them.
-struct PointCofactors {
-  double xx = 0, xy = 0, yy = 0;
 };
 
 struct SideCofactors {
