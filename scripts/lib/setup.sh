@@ -3,7 +3,7 @@
 
 CHAINADJ_PACKAGES=(
   g++ cmake make pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev libutfcpp-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev libboost-dev libutfcpp-dev
   qt6-base-dev libgl-dev
   fonts-arphic-uming fonts-wqy-microhei
   librsvg2-bin

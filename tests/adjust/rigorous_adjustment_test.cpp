@@ -8,6 +8,7 @@
 #include <string>
 
 #include "adjustment_run.h"
+#include "state/chain_error.h"
 #include "independent_parametric.h"
 #include "surveyed_chain.h"
 
@@ -165,6 +166,41 @@ TEST_P(RigorousRow, EqualsTheDenseAdjustmentWithErrorsOfTheKnownData) {
 
 INSTANTIATE_TEST_SUITE_P(EveryRow, RigorousRow, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return caseName(info.param); });
+
+TEST(RigorousAdjustment, NeedsTheClassicalResultOfTheRunAndAnAngleMeanError) {
+  const RigorousRun r(kRows[0], 2.0);
+  const ChainState& chain = r.run.chain();
+  EXPECT_THROW(adjustByCoordinates(chain, 1, AdjustmentResult{}, kSettings), ChainError);
+  EXPECT_THROW(adjustByCoordinates(chain, 11, r.run.driver.lastResult(), kSettings), ChainError);
+  EXPECT_THROW(r.adjust({0.0, 0.0, 0.0}), ChainError);
+}
+
+// Between C and D over two triangles every point is known: the angles are only checked.
+TEST(RigorousAdjustment, AChainWithoutUnknownPointsChecksItsAngles) {
+  const RigorousRun r({"TwoTriangles", K::BetweenCAndD, [] { return zigZagChain(2); }, 0.0, 0.0},
+                      2.0);
+  ASSERT_EQ(r.run.outcome, RunOutcome::Adjusted);
+  const RigorousSolution s = r.adjust();
+  EXPECT_TRUE(s.converged);
+  EXPECT_EQ(s.iterations, 0);
+  EXPECT_EQ(s.redundancy, 6);
+  ASSERT_EQ(s.observations.size(), 6u);
+  const ChainAngles observed = withErrors(r.chain.truth.angles, 2.0);
+  for (const RigorousObservation& o : s.observations) {
+    EXPECT_DOUBLE_EQ(o.redundancy, 1.0);
+    ASSERT_TRUE(o.w.has_value());
+    EXPECT_NEAR(*o.w, o.correction / kSettings.angleMeanError, 1e-12);
+    const auto i = static_cast<std::size_t>(o.triangle);
+    const double typed = o.kind == ObservationKind::A   ? observed.A[i]
+                         : o.kind == ObservationKind::B ? observed.B[i]
+                                                        : std::fabs(observed.C[i]);
+    const double truth = o.kind == ObservationKind::A   ? r.chain.truth.angles.A[i]
+                         : o.kind == ObservationKind::B ? r.chain.truth.angles.B[i]
+                                                        : std::fabs(r.chain.truth.angles.C[i]);
+    EXPECT_NEAR(o.correction, (truth - typed) * 3600.0, 1e-5);
+  }
+  for (const PointCofactors& q : s.points) EXPECT_EQ(q.xx, 0.0);
+}
 
 }  // namespace
 }  // namespace chainadj::testing

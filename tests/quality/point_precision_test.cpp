@@ -11,6 +11,7 @@
 #include <cmath>
 #include <complex>
 
+#include "adjust/rigorous_adjustment.h"
 #include "adjustment_run.h"
 #include "independent_adjustment.h"
 #include "surveyed_chain.h"
@@ -154,6 +155,34 @@ TEST(PointPrecision, AgreesWithTheDenseJacobianAndNormalMatrix) {
       EXPECT_NEAR(p.qyy, cofactors(2 * j - 1, 2 * j - 1), scale) << nameOf(c.kind) << " point " << j;
       EXPECT_NEAR(p.qxy, cofactors(2 * (j - 1), 2 * j - 1), scale) << nameOf(c.kind) << " point " << j;
     }
+  }
+}
+
+// At the closing end of a long chain the last points have the precision the adjustment by
+// coordinates gives them (the procedure of row 1 is that adjustment): the last new point lies on
+// the error-free base Sb and its ellipse is flat, as the first point's on Sa is, and the
+// computed closing point keeps no variance at all.
+TEST(PointPrecision, StaysStableAtTheClosingEndOfALongChain) {
+  constexpr int kTriangles = 3000;
+  const SurveyedChain chain = surveyChain(zigZagChain(kTriangles), KnownKind::FullFromA, 12.5, -8.25);
+  const AdjustmentRun run(answersFor(chain, withErrors(chain.truth.angles, 2.0)));
+  ASSERT_EQ(run.outcome, RunOutcome::Adjusted);
+  const AdjustmentResult& result = run.driver.lastResult();
+  const std::vector<PointPrecision> classical = pointPrecisions(run.chain(), result);
+  const RigorousSolution rigorous =
+      adjustByCoordinates(run.chain(), 1, result, {2.5, 0.0, 0.0});
+  EXPECT_LT(classical.front().F, 5e-6);
+  EXPECT_LT(classical[kTriangles - 1].F, 5e-6);
+  EXPECT_LT(classical[kTriangles].mp, 1e-9);
+  for (int j : {1, 2, kTriangles / 2, kTriangles - 4, kTriangles - 3, kTriangles - 2,
+                kTriangles - 1, kTriangles}) {
+    const PointPrecision& c = classical[static_cast<std::size_t>(j - 1)];
+    const PointCofactors& q = rigorous.points[static_cast<std::size_t>(j)];
+    const double scale = 1e-5 * (q.xx + q.yy);
+    EXPECT_NEAR(c.qxx, q.xx, scale) << "point " << j;
+    EXPECT_NEAR(c.qyy, q.yy, scale) << "point " << j;
+    EXPECT_NEAR(c.qxy, q.xy, scale) << "point " << j;
+    EXPECT_NEAR(c.E * c.E + c.F * c.F, c.mx * c.mx + c.my * c.my, 1e-9 * c.mp * c.mp);
   }
 }
 
