@@ -15,7 +15,7 @@
 namespace chainadj {
 
 using SparseFactor = Eigen::SimplicialLDLT<Eigen::SparseMatrix<double, Eigen::ColMajor, int>,
-                                           Eigen::Lower, Eigen::NaturalOrdering<int>>;
+                                           Eigen::Lower, Eigen::AMDOrdering<int>>;
 
 class SelectedInverse {
  public:
