@@ -154,6 +154,11 @@ class CofactorModel {
   CofactorModel(const ChainState& chain, const AdjustmentResult& result)
       : chain_(chain), result_(result), n_(chain.n), conditions_(result.group.conditions()),
         perSecond_(chain.rho / kSecondsPerDegree) {
+    cotangents_.resize(at(n_ + 1));
+    for (int i = 1; i <= n_; ++i) {
+      cotangents_[at(i)] = {1.0 / std::tan(chain.rho * chain.A[at(i)]),
+                            1.0 / std::tan(chain.rho * chain.B[at(i)])};
+    }
     findTarget();
     qaObserved_ = result.start == FirstTurn::AtNewPoint && !result.fitted && chain.Sg[0] != 0.0f;
     orientationColumns();
@@ -254,8 +259,7 @@ class CofactorModel {
   }
 
   std::array<Column, 3> columns(int i) const {
-    const double cotA = 1.0 / std::tan(chain_.rho * chain_.A[at(i)]);
-    const double cotB = 1.0 / std::tan(chain_.rho * chain_.B[at(i)]);
+    const auto [cotA, cotB] = cotangents_[at(i)];
     const std::array<double, 3> u = lessMean({perSecond_ * cotA, -perSecond_ * cotB, 0.0});
     const std::array<double, 3> v = lessMean({0.0, 0.0, perSecond_ * chain_.Sg[at(i)]});
     const Complex p = z(result_.points.route[at(i)]);
@@ -372,6 +376,7 @@ class CofactorModel {
   int n_;
   int conditions_;
   double perSecond_;  // radians per second of arc
+  std::vector<std::array<double, 2>> cotangents_;  // of A(i) and B(i), 1..n
   Eigen::Matrix4d inverse_ = Eigen::Matrix4d::Zero();  // N^-1 of the conditions' rows
   bool qaObserved_ = false;
   Rows qaRow_{}, qbRow_{};  // the rows at the columns of Qa and Qb
