@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "adjust/adjustment_messages.h"
 #include "adjustment_run.h"
 #include "state/chain_error.h"
 #include "independent_parametric.h"
@@ -173,6 +174,12 @@ TEST(RigorousAdjustment, NeedsTheClassicalResultOfTheRunAndAnAngleMeanError) {
   EXPECT_THROW(adjustByCoordinates(chain, 1, AdjustmentResult{}, kSettings), ChainError);
   EXPECT_THROW(adjustByCoordinates(chain, 11, r.run.driver.lastResult(), kSettings), ChainError);
   EXPECT_THROW(r.adjust({0.0, 0.0, 0.0}), ChainError);
+}
+
+TEST(RigorousAdjustment, SaysHowFarItWasFromConvergingWhenItStops) {
+  EXPECT_EQ(rigorousNotConvergedMessage(20, 0.0376),
+            "严密平差迭代 20 次后仍未收敛（最后一次坐标改正的最大值为 0.038 毫米），结果不可靠。"
+            "请检查观测数据中是否有粗差。");
 }
 
 // Between C and D over two triangles every point is known: the angles are only checked.
