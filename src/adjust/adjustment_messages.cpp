@@ -1,11 +1,19 @@
 #include "adjust/adjustment_messages.h"
 
+#include "state/display_format.h"
+
 namespace chainadj {
 namespace {
 
 std::string triangleIndex(int triangle) { return std::to_string(triangle); }
 
 }  // namespace
+
+std::string rigorousNotConvergedMessage(int iterations, double lastChangeMillimetres) {
+  return "严密平差迭代 " + std::to_string(iterations) + " 次后仍未收敛（最后一次坐标改正的最大值为 " +
+         formatMask(lastChangeMillimetres, kMaskCoordinate) +
+         " 毫米），结果不可靠。请检查观测数据中是否有粗差。";
+}
 
 std::string zeroForwardAngleSineMessage(int triangle) {
   const std::string i = triangleIndex(triangle);

@@ -47,6 +47,22 @@ inline constexpr const char* kEndOnStartMessage =
     "按假定边长推算的锁的终点与起算点 A 重合，无法确定锁的比例和方向，本次计算停止。"
     "请检查输入的角度。";
 
+inline constexpr const char* kNoClassicalChainMessage =
+    "严密平差以条件分组平差的结果为近似坐标，但没有完整的平差结果，无法进行严密平差。";
+
+inline constexpr const char* kRigorousAngleMeanErrorMessage =
+    "严密平差需要大于零的测角中误差 mβ 来确定观测值的权，无法进行严密平差。";
+
+inline constexpr const char* kSingularCoordinateNormalsMessage =
+    "严密平差的法方程奇异（约化后的主元为零）：观测值不能确定所有待定点的坐标，本次严密平差停止。"
+    "请检查三角形的排列、间隔角的正负号和已知数据。";
+
+inline constexpr const char* kNonFiniteCoordinatesMessage =
+    "严密平差的迭代中出现了无穷大或无效的坐标，本次严密平差停止。请检查输入的角度和边长。";
+
+// "严密平差迭代 20 次后仍未收敛（最后一次坐标改正的最大值为 x 毫米），..."
+std::string rigorousNotConvergedMessage(int iterations, double lastChangeMillimetres);
+
 // "第 i 个三角形的前进角 B(i) 的正弦为零，..."
 std::string zeroForwardAngleSineMessage(int triangle);
 

@@ -1,8 +1,8 @@
 #include "adjust/triangle_vertices.h"
 
 #include <algorithm>
-#include <set>
-#include <utility>
+#include <cstdint>
+#include <unordered_set>
 
 namespace chainadj {
 namespace {
@@ -22,14 +22,18 @@ std::array<int, 3> triangleVertices(const ChainPass& pass, int i) {
 }
 
 std::vector<ChainSide> chainSides(const ChainPass& pass) {
+  const int n = pass.triangles();
   std::vector<ChainSide> sides;
-  std::set<std::pair<int, int>> drawn;
-  for (int i = 1; i <= pass.triangles(); ++i) {
+  sides.reserve(at(2 * n + 1));
+  std::unordered_set<std::uint64_t> drawn;  // from * (n + 2) + to
+  drawn.reserve(at(3 * n));
+  for (int i = 1; i <= n; ++i) {
     const std::array<int, 3> v = triangleVertices(pass, i);
     for (std::size_t k = 0; k < v.size(); ++k) {
       const int p = v[(k + 1) % 3], q = v[(k + 2) % 3];
       const ChainSide side{std::min(p, q), std::max(p, q)};
-      if (drawn.insert({side.from, side.to}).second) sides.push_back(side);
+      const std::uint64_t key = static_cast<std::uint64_t>(side.from) * at(n + 2) + at(side.to);
+      if (drawn.insert(key).second) sides.push_back(side);
     }
   }
   return sides;

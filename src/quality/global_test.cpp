@@ -5,14 +5,20 @@
 
 namespace chainadj {
 
+ChiSquaredBounds chiSquaredBounds(int degreesOfFreedom, double confidence) {
+  const boost::math::chi_squared_distribution<double> chi2(static_cast<double>(degreesOfFreedom));
+  const double tail = (1.0 - confidence) / 2.0;
+  return {boost::math::quantile(chi2, tail), boost::math::quantile(chi2, 1.0 - tail)};
+}
+
 std::optional<GlobalTest> globalTest(double pvv, int redundancy, double sigma0) {
   if (redundancy < 1 || !(sigma0 > 0.0) || !std::isfinite(pvv) || pvv < 0.0) return std::nullopt;
-  const boost::math::chi_squared_distribution<double> chi2(static_cast<double>(redundancy));
-  const double tail = (1.0 - kGlobalTestConfidence) / 2.0;
+  const ChiSquaredBounds bounds = chiSquaredBounds(redundancy);
   GlobalTest test;
+  test.degreesOfFreedom = redundancy;
   test.value = pvv / (sigma0 * sigma0);
-  test.lower = boost::math::quantile(chi2, tail);
-  test.upper = boost::math::quantile(chi2, 1.0 - tail);
+  test.lower = bounds.lower;
+  test.upper = bounds.upper;
   test.passed = std::isfinite(test.value) && test.value >= test.lower && test.value <= test.upper;
   return test;
 }

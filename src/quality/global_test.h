@@ -11,7 +11,15 @@ namespace chainadj {
 // The confidence of the two-sided interval.
 inline constexpr double kGlobalTestConfidence = 0.95;
 
+struct ChiSquaredBounds {
+  double lower = 0, upper = 0;
+};
+
+// The quantiles (1 − confidence)/2 and (1 + confidence)/2 of χ² with `degreesOfFreedom` > 0.
+ChiSquaredBounds chiSquaredBounds(int degreesOfFreedom, double confidence = kGlobalTestConfidence);
+
 struct GlobalTest {
+  int degreesOfFreedom = 0;  // r
   double value = 0;  // r·m0²/σ0²
   double lower = 0;  // the χ²(r) quantile of (1 − confidence)/2
   double upper = 0;  // the χ²(r) quantile of (1 + confidence)/2

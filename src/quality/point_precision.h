@@ -1,14 +1,6 @@
 // The precision of every point of an adjusted chain: mx, my, mp and the error ellipse, from the
-// cofactors of the point's coordinates as functions of the adjusted angles,
-// Q = f*'f* - (Af)' N^-1 (Af), f the gradient of a coordinate per second of angle, f* the same
-// with each triangle's mean taken out (the triangle conditions of the first group), A the
-// second-group rows as the procedure built them and N = AA'.
-//
-// A change of triangle i's angles turns and scales the whole chain beyond it about its route
-// point: point m > i moves by (p_m - P_i) w_i, in complex numbers, with w_i the triangle's turn
-// and scale per second. So the sums that make up f'f and Af for point m are sums over the
-// triangles before m of quadratic and linear forms in P_i; they are accumulated along the chain
-// once, and the whole chain costs time linear in n.
+// cofactors of the point's coordinates as functions of the adjusted angles (classical_cofactors.h)
+// and the unit-weight mean error, in time linear in n.
 #pragma once
 
 #include <vector>

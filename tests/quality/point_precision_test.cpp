@@ -1,7 +1,8 @@
 // The precision of every point against a dense reference worked out the slow way: the whole
 // Jacobian of the adjusted coordinates by numerical differentiation of the chain computed from
-// the angles, the triangle conditions taken out of it, and the normal matrix of the procedure's
-// second-group rows inverted whole.
+// the angles, the triangle conditions taken out of it, and the Jacobian of the procedure's
+// second-group conditions (the closing azimuth, side and point as functions of the same angles,
+// differentiated the same way) with its normal matrix inverted whole.
 #include "quality/point_precision.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <cmath>
 #include <complex>
 
+#include "adjust/rigorous_adjustment.h"
 #include "adjustment_run.h"
 #include "independent_adjustment.h"
 #include "surveyed_chain.h"
@@ -18,6 +20,30 @@ namespace chainadj::testing {
 namespace {
 
 constexpr double kStepSeconds = 0.01;
+
+// The value of a second-group condition's function at the chain points: the closing azimuth
+// (seconds) and the logarithm of the closing side along the last side, the closing point (B, or
+// D for a chain between C and D).
+double conditionFunction(ConditionKind kind, const std::vector<Point>& p, const SurveyedChain& chain) {
+  const int n = chain.truth.triangles();
+  const auto last = static_cast<std::size_t>(chain.truth.route[static_cast<std::size_t>(n)]);
+  const auto end = static_cast<std::size_t>(n + 1);
+  const auto closing = static_cast<std::size_t>(chain.hasC() && chain.hasD() ? n : n + 1);
+  switch (kind) {
+    case ConditionKind::Azimuth: return azimuth(p[last], p[end]) * 3600.0;
+    case ConditionKind::Side: return 1e6 * std::log10(distance(p[last], p[end]));
+    case ConditionKind::X: return p[closing].x;
+    case ConditionKind::Y: return p[closing].y;
+  }
+  return 0.0;
+}
+
+double conditionDerivative(ConditionKind kind, const std::vector<Point> moved[2],
+                           const SurveyedChain& chain) {
+  double d = conditionFunction(kind, moved[0], chain) - conditionFunction(kind, moved[1], chain);
+  if (kind == ConditionKind::Azimuth) d = wrapDegrees(d / 3600.0) * 3600.0;
+  return d / (2.0 * kStepSeconds);
+}
 
 struct Case {
   KnownKind kind;
@@ -68,7 +94,10 @@ TEST(PointPrecision, AgreesWithTheDenseJacobianAndNormalMatrix) {
     const int last = result.lastListedPoint;
 
     // Jacobian: rows 2(j-1), 2(j-1)+1 are X and Y of point j; columns as the coefficient table.
+    // The conditions' Jacobian in the same columns.
+    const int r = result.group.conditions();
     Eigen::MatrixXd jacobian = Eigen::MatrixXd::Zero(2 * last, columns);
+    Eigen::MatrixXd conditionJacobian = Eigen::MatrixXd::Zero(r, columns);
     for (int k = qaObserved ? 0 : 1; k <= 3 * n; ++k) {
       std::vector<Point> moved[2];
       for (int side = 0; side < 2; ++side) {
@@ -87,17 +116,24 @@ TEST(PointPrecision, AgreesWithTheDenseJacobianAndNormalMatrix) {
         jacobian(2 * (j - 1), k) = (moved[0][p].x - moved[1][p].x) / (2.0 * kStepSeconds);
         jacobian(2 * (j - 1) + 1, k) = (moved[0][p].y - moved[1][p].y) / (2.0 * kStepSeconds);
       }
+      for (int q = 0; q < r; ++q) {
+        conditionJacobian(q, k) = conditionDerivative(result.group.all()[static_cast<std::size_t>(q)].kind, moved, chain);
+      }
     }
-    Eigen::MatrixXd transformed = jacobian;
-    for (int i = 1; i <= n; ++i) {
-      const Eigen::VectorXd mean = jacobian.middleCols(3 * i - 2, 3).rowwise().mean();
-      transformed.middleCols(3 * i - 2, 3).colwise() -= mean;
+    // Qb turns the closing direction alone, where the procedure observes it.
+    for (int q = 0; q < r; ++q) {
+      const Condition& condition = result.group.all()[static_cast<std::size_t>(q)];
+      if (condition.a[static_cast<std::size_t>(columns - 1)] != 0.0) conditionJacobian(q, columns - 1) = state.Sg[static_cast<std::size_t>(n + 1)];
     }
-    const int r = result.group.conditions();
-    Eigen::MatrixXd rows(r, columns);
-    for (int k = 0; k < r; ++k) {
-      rows.row(k) = Eigen::Map<const Eigen::RowVectorXd>(result.group.all()[static_cast<std::size_t>(k)].a.data(), columns);
-    }
+    const auto lessTriangleMeans = [n](Eigen::MatrixXd m) {
+      for (int i = 1; i <= n; ++i) {
+        const Eigen::VectorXd mean = m.middleCols(3 * i - 2, 3).rowwise().mean();
+        m.middleCols(3 * i - 2, 3).colwise() -= mean;
+      }
+      return m;
+    };
+    const Eigen::MatrixXd transformed = lessTriangleMeans(jacobian);
+    const Eigen::MatrixXd rows = lessTriangleMeans(conditionJacobian);
     Eigen::MatrixXd cofactors = transformed * transformed.transpose();
     if (r > 0) {
       const Eigen::MatrixXd af = rows * jacobian.transpose();
@@ -119,6 +155,34 @@ TEST(PointPrecision, AgreesWithTheDenseJacobianAndNormalMatrix) {
       EXPECT_NEAR(p.qyy, cofactors(2 * j - 1, 2 * j - 1), scale) << nameOf(c.kind) << " point " << j;
       EXPECT_NEAR(p.qxy, cofactors(2 * (j - 1), 2 * j - 1), scale) << nameOf(c.kind) << " point " << j;
     }
+  }
+}
+
+// At the closing end of a long chain the last points have the precision the adjustment by
+// coordinates gives them (the procedure of row 1 is that adjustment): the last new point lies on
+// the error-free base Sb and its ellipse is flat, as the first point's on Sa is, and the
+// computed closing point keeps no variance at all.
+TEST(PointPrecision, StaysStableAtTheClosingEndOfALongChain) {
+  constexpr int kTriangles = 3000;
+  const SurveyedChain chain = surveyChain(zigZagChain(kTriangles), KnownKind::FullFromA, 12.5, -8.25);
+  const AdjustmentRun run(answersFor(chain, withErrors(chain.truth.angles, 2.0)));
+  ASSERT_EQ(run.outcome, RunOutcome::Adjusted);
+  const AdjustmentResult& result = run.driver.lastResult();
+  const std::vector<PointPrecision> classical = pointPrecisions(run.chain(), result);
+  const RigorousSolution rigorous =
+      adjustByCoordinates(run.chain(), 1, result, {2.5, 0.0, 0.0});
+  EXPECT_LT(classical.front().F, 5e-6);
+  EXPECT_LT(classical[kTriangles - 1].F, 5e-6);
+  EXPECT_LT(classical[kTriangles].mp, 1e-9);
+  for (int j : {1, 2, kTriangles / 2, kTriangles - 4, kTriangles - 3, kTriangles - 2,
+                kTriangles - 1, kTriangles}) {
+    const PointPrecision& c = classical[static_cast<std::size_t>(j - 1)];
+    const PointCofactors& q = rigorous.points[static_cast<std::size_t>(j)];
+    const double scale = 1e-5 * (q.xx + q.yy);
+    EXPECT_NEAR(c.qxx, q.xx, scale) << "point " << j;
+    EXPECT_NEAR(c.qyy, q.yy, scale) << "point " << j;
+    EXPECT_NEAR(c.qxy, q.xy, scale) << "point " << j;
+    EXPECT_NEAR(c.E * c.E + c.F * c.F, c.mx * c.mx + c.my * c.my, 1e-9 * c.mp * c.mp);
   }
 }
 

@@ -19,27 +19,6 @@
 namespace chainadj::testing {
 namespace {
 
-struct QuantileCase {
-  int redundancy;
-  double lower, upper;  // χ² quantiles of 2.5 % and 97.5 % from the published table
-};
-
-TEST(GlobalTest, HasTheBoundsOfTheChiSquaredTable) {
-  const QuantileCase kCases[] = {{1, 0.000982, 5.024}, {9, 2.700, 19.023}, {30, 16.791, 46.979}};
-  for (const QuantileCase& c : kCases) {
-    const std::optional<GlobalTest> test = globalTest(c.redundancy * 4.0, c.redundancy, 2.0);
-    ASSERT_TRUE(test);
-    EXPECT_NEAR(test->lower, c.lower, 5e-4) << c.redundancy;
-    EXPECT_NEAR(test->upper, c.upper, 5e-4) << c.redundancy;
-    EXPECT_DOUBLE_EQ(test->value, c.redundancy);  // [pvv]/σ0² = 4r/4
-    EXPECT_TRUE(test->passed);
-  }
-  EXPECT_FALSE(globalTest(1.0, 0, 2.0));   // no redundancy
-  EXPECT_FALSE(globalTest(1.0, 5, 0.0));   // no σ0
-  EXPECT_FALSE(globalTest(NAN, 5, 1.0));
-  EXPECT_FALSE(globalTest(100.0, 9, 1.0)->passed);  // 100 > 19.02
-}
-
 // A chain of zigs and fans with errors of 2″ and a blunder-free run.
 struct CheckedRun {
   explicit CheckedRun(KnownKind kind, double error = 2.0)
