@@ -1,6 +1,8 @@
 #include "entry/chain_document.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "entry/chain_checks.h"
 #include "entry/chain_file_syntax.h"
@@ -198,6 +200,16 @@ bool ChainDocument::hasData() const {
 }
 
 ChainData ChainDocument::data() const {
+  ChainData data = knownData();
+  const int names = nameCount();
+  data.names.reserve(at(names));
+  for (int k = 0; k < names; ++k) data.names.push_back(name(k));
+  data.triangles.reserve(rowLines_.size());
+  for (std::size_t line : rowLines_) data.triangles.push_back(lines_[line].cells);
+  return data;
+}
+
+ChainData ChainDocument::knownData() const {
   ChainData data;
   for (std::size_t k = 0; k < kKnownValues; ++k) {
     if (valueLines_[k] && !lines_[*valueLines_[k]].cells[0].empty()) {
@@ -209,11 +221,6 @@ ChainData ChainDocument::data() const {
       data.settings[std::string(settingKeywords()[at(line.key)].keyword)] = line.cells[0];
     }
   }
-  const int names = nameCount();
-  data.names.reserve(at(names));
-  for (int k = 0; k < names; ++k) data.names.push_back(name(k));
-  data.triangles.reserve(rowLines_.size());
-  for (std::size_t line : rowLines_) data.triangles.push_back(lines_[line].cells);
   return data;
 }
 
@@ -351,14 +358,14 @@ EditBatch ChainDocument::removeRows(const DocumentEdit& edit) {
 }
 
 EditBatch ChainDocument::restoreRows(const DocumentEdit& edit) {
+  std::unordered_map<std::uint64_t, std::size_t> rows;  // id -> its angles in the edit
+  for (std::size_t k = 0; k < edit.lines.size() && k < edit.rows.size(); ++k) rows[edit.lines[k]] = k;
   std::size_t restored = 0;
-  for (std::size_t k = 0; k < edit.lines.size(); ++k) {
-    const auto line = std::find_if(lines_.begin(), lines_.end(), [&](const Line& each) {
-      return each.id == edit.lines[k] && each.removed;
-    });
-    if (line == lines_.end()) continue;
-    line->removed = false;
-    line->cells = edit.rows[k];
+  for (Line& line : lines_) {
+    const auto found = rows.find(line.id);
+    if (!line.removed || found == rows.end()) continue;
+    line.removed = false;
+    line.cells = edit.rows[found->second];
     ++restored;
   }
   index();
@@ -366,10 +373,25 @@ EditBatch ChainDocument::restoreRows(const DocumentEdit& edit) {
   return {DocumentEdit::removeRows(edit.index, static_cast<int>(restored))};
 }
 
-int DocumentEdit::rowsInserted() const {
-  if (kind == Kind::InsertRows) return static_cast<int>(rows.size());
-  if (kind == Kind::RestoreRows) return static_cast<int>(lines.size());
-  return 0;
+std::optional<ChainDocument::RowChange> ChainDocument::rowChange(const DocumentEdit& edit) const {
+  switch (edit.kind) {
+    case DocumentEdit::Kind::InsertRows:
+      if (edit.index < 0 || edit.index > rowCount() || edit.rows.empty()) return std::nullopt;
+      return RowChange{edit.index, static_cast<int>(edit.rows.size())};
+    case DocumentEdit::Kind::RestoreRows: {
+      const std::unordered_set<std::uint64_t> ids(edit.lines.begin(), edit.lines.end());
+      const auto restorable = std::count_if(lines_.begin(), lines_.end(), [&](const Line& line) {
+        return line.removed && ids.count(line.id) != 0;
+      });
+      if (restorable == 0) return std::nullopt;
+      return RowChange{edit.index, static_cast<int>(restorable)};
+    }
+    case DocumentEdit::Kind::RemoveRows:
+      if (edit.index < 0 || edit.count <= 0 || edit.index + edit.count > rowCount()) return std::nullopt;
+      return RowChange{edit.index, -edit.count};
+    default:
+      return std::nullopt;
+  }
 }
 
 // ---- The text ----

@@ -52,6 +52,16 @@ class ChainDocument {
 
   // The chain as a data file of it would hold it (unfinished rows with their empty angles).
   ChainData data() const;
+  // Its known values and settings only (a long chain's rows are not copied).
+  ChainData knownData() const;
+
+  // The rows an edit would insert (count > 0) or remove (count < 0) from `first` on, before it
+  // is applied; nullopt for an edit that inserts or removes none.
+  struct RowChange {
+    int first = 0;
+    int count = 0;
+  };
+  std::optional<RowChange> rowChange(const DocumentEdit& edit) const;
 
   // Applies an edit and gives the edit that takes it back. An edit that points at no value, name
   // or row of the document changes nothing and gives nothing back (an empty batch).

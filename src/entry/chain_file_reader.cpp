@@ -207,7 +207,9 @@ ChainData parseChainData(std::string_view text, ChainChecks checks, std::vector<
   return ChainFileReader(checks, lines).read(text);
 }
 
-ChainData readChainFile(const std::string& path) {
+ChainData readChainFile(const std::string& path) { return parseChainData(readChainFileText(path)); }
+
+std::string readChainFileText(const std::string& path) {
   const std::string cannotOpen = "不能打开数据文件 " + inQuotes(path) + "。";
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) throw ChainError(cannotOpen);
@@ -222,7 +224,7 @@ ChainData readChainFile(const std::string& path) {
   file.read(text.data(), static_cast<std::streamsize>(size));
   if (file.bad()) throw ChainError(cannotOpen);
   text.resize(static_cast<std::size_t>(file.gcount()));
-  return parseChainData(text);
+  return text;
 }
 
 }  // namespace chainadj

@@ -54,4 +54,8 @@ ChainData parseChainData(std::string_view text, ChainChecks checks = ChainChecks
 // The chain in the file at `path`; throws ChainError when it cannot be read or is refused.
 ChainData readChainFile(const std::string& path);
 
+// The text of the data file at `path`, unread; throws ChainError when it cannot be read or is
+// too large to be a data file.
+std::string readChainFileText(const std::string& path);
+
 }  // namespace chainadj

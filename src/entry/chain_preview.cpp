@@ -34,23 +34,58 @@ class QuietPlatform : public Platform {
   AnswerSource& source_;
 };
 
+std::optional<std::string> valueRefusal(const ChainData& data) {
+  for (const auto& [item, typed] : data.values) {
+    if (const std::optional<Refusal> refusal = refusalReason(inputRule(item).kind, typed)) {
+      return valueRefusalText(*refusal, inputItemName(item), typed);
+    }
+  }
+  return std::nullopt;
+}
+
+// Keeps which values are asked.
+class AskedValues : public AnswerSource {
+ public:
+  explicit AskedValues(AnswerSource& source) : source_(source) {}
+  std::optional<std::string> answer(const PromptKey& key) override {
+    if (key.kind == PromptKind::Value && !isTriangleAngle(key.item)) {
+      asked.set(static_cast<std::size_t>(key.item));
+    }
+    return source_.answer(key);
+  }
+  decltype(SelectionPreview::asked) asked;
+
+ private:
+  AnswerSource& source_;
+};
+
 struct EnteredKnownData {
   ChainState chain;
   RunFlags flags;
+  decltype(SelectionPreview::asked) asked;
+  std::optional<std::string> stop;  // why the entry stopped
 };
 
 // The known data as a run's entry takes and derives them (one triangle stands for the chain's:
-// no row looks at the triangles). Throws ChainError or ProgramEnding where the entry stops.
+// no row looks at the triangles), with why the entry stopped if it did.
 EnteredKnownData enterKnownData(const ChainData& data) {
   ChainData known;
   known.values = data.values;
   known.triangles = {{"60", "60", "60"}};
   ChainDataAnswers answers(std::move(known), ListingAnswers::Answered);
-  QuietPlatform platform(answers);
+  AskedValues asking(answers);
+  QuietPlatform platform(asking);
   EnteredKnownData entered;
   ObservationEntry entry(entered.chain, entered.flags, platform);
-  entry.takeTriangleCount();
-  entry.takeKnownData();
+  try {
+    entry.takeTriangleCount();
+    entry.takeKnownData();
+  } catch (const ChainError& error) {
+    entered.stop = error.what();
+  } catch (const ProgramEnding&) {
+    entered.stop = valueRefusal(data).value_or(kNoVariantMessage);
+  }
+  entered.asked = asking.asked;
   return entered;
 }
 
@@ -100,15 +135,6 @@ constexpr const char* kUnorientedWithAzimuth =
 std::string selectedText(int row) {
   return "第 " + std::to_string(row) + " 行（Cm" + std::to_string(row) + "）：" +
          procedureDescription(row);
-}
-
-std::optional<std::string> valueRefusal(const ChainData& data) {
-  for (const auto& [item, typed] : data.values) {
-    if (const std::optional<Refusal> refusal = refusalReason(inputRule(item).kind, typed)) {
-      return valueRefusalText(*refusal, inputItemName(item), typed);
-    }
-  }
-  return std::nullopt;
 }
 
 std::optional<std::string> triangleRefusal(const ChainData& data) {
@@ -162,24 +188,24 @@ std::string closureOverLimitText(int triangle, double seconds, double limitSecon
 }
 
 SelectionPreview previewSelection(const ChainData& data) {
+  const EnteredKnownData entered = enterKnownData(data);
+  SelectionPreview preview;
+  preview.asked = entered.asked;
   if (const std::optional<ChainProblem> problem = knownPointProblem(data)) {
-    return {std::nullopt, problem->what};
+    preview.text = problem->what;
+  } else if (entered.stop) {
+    preview.text = *entered.stop;
+  } else if ((preview.row = selectVariant(entered.chain, entered.flags))) {
+    preview.text = selectedText(*preview.row);
+  } else {
+    preview.text = kUnorientedWithAzimuth;
+    for (const NoRowReason& reason : kNoRowReasons) {
+      if (!reason.applies(entered.chain, entered.flags)) continue;
+      preview.text = reason.text;
+      break;
+    }
   }
-  EnteredKnownData entered;
-  try {
-    entered = enterKnownData(data);
-  } catch (const ChainError& error) {
-    return {std::nullopt, error.what()};
-  } catch (const ProgramEnding&) {
-    return {std::nullopt, valueRefusal(data).value_or(kNoVariantMessage)};
-  }
-  if (const std::optional<int> row = selectVariant(entered.chain, entered.flags)) {
-    return {row, selectedText(*row)};
-  }
-  for (const NoRowReason& reason : kNoRowReasons) {
-    if (reason.applies(entered.chain, entered.flags)) return {std::nullopt, reason.text};
-  }
-  return {std::nullopt, kUnorientedWithAzimuth};
+  return preview;
 }
 
 std::optional<std::string> runRefusal(const ChainData& data) {

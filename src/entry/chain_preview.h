@@ -3,6 +3,7 @@
 // (or why none fits), and why the chain could not be run as it stands.
 #pragma once
 
+#include <bitset>
 #include <optional>
 #include <string>
 
@@ -30,8 +31,11 @@ std::string closureOverLimitText(int triangle, double seconds, double limitSecon
 struct SelectionPreview {
   std::optional<int> row;  // the selection row 1..10 (procedure Cm1..Cm10)
   std::string text;        // the row with what it adjusts, or why none fits
+  // The known values the run asks (the others it derives or leaves), by InputItem.
+  std::bitset<static_cast<std::size_t>(kLastKnownValue) + 1> asked;
 };
-// The row a run of these known data would choose, found as the run finds it.
+// The row a run of these known data would choose and the values it asks, found as the run finds
+// them.
 SelectionPreview previewSelection(const ChainData& data);
 
 // Why a run of the chain could not get to the end of its data entry without asking anything

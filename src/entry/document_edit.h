@@ -71,10 +71,6 @@ struct DocumentEdit {
     return edit;
   }
 
-  // How many rows it inserts (InsertRows, RestoreRows) or removes (RemoveRows); 0 for the rest.
-  int rowsInserted() const;
-  int rowsRemoved() const { return kind == Kind::RemoveRows ? count : 0; }
-
   bool operator==(const DocumentEdit&) const = default;
 };
 

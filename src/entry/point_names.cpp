@@ -7,19 +7,18 @@ namespace {
 
 // The chain point 0 (A) .. n+1 (B) that the name at `order` names, as the run asks the names:
 // from A when neither C nor D is known, from C (chain point 1) otherwise.
-std::optional<int> chainPointOf(const ChainData& data, int order) {
-  if (order < 0 || order >= pointNamesAsked(data)) return std::nullopt;
+std::optional<int> chainPointOf(const ChainData& data, int n, int order) {
+  if (order < 0 || order >= pointNamesAsked(data, n)) return std::nullopt;
   const bool fromC = pointPresent(data.number(InputItem::Xc), data.number(InputItem::Yc));
   return fromC ? order + 1 : order;
 }
 
 }  // namespace
 
-std::string namedPoint(const ChainData& data, int order) {
-  const std::optional<int> point = chainPointOf(data, order);
+std::string namedPoint(const ChainData& data, int n, int order) {
+  const std::optional<int> point = chainPointOf(data, n, order);
   if (!point) return {};
-  const int n = static_cast<int>(data.triangles.size());
-  const int last = pointNamesAsked(data) - 1;
+  const int last = pointNamesAsked(data, n) - 1;
   const bool fromC = pointPresent(data.number(InputItem::Xc), data.number(InputItem::Yc));
   const bool toD = pointPresent(data.number(InputItem::Xd), data.number(InputItem::Yd));
   if (order == 0) return fromC ? "已知点 C" : "起算点 A";
@@ -28,10 +27,10 @@ std::string namedPoint(const ChainData& data, int order) {
   return "待定点 " + std::to_string(*point);
 }
 
-std::optional<int> nameOrderOfTrianglePoint(const ChainData& data, int triangle) {
+std::optional<int> nameOrderOfTrianglePoint(const ChainData& data, int n, int triangle) {
   const bool fromC = pointPresent(data.number(InputItem::Xc), data.number(InputItem::Yc));
   const int order = fromC ? triangle : triangle + 1;  // the point is triangle + 1
-  if (!chainPointOf(data, order)) return std::nullopt;
+  if (!chainPointOf(data, n, order)) return std::nullopt;
   return order;
 }
 

@@ -111,8 +111,7 @@ EditBatch trianglePaste(const ChainDocument& document, std::string_view text, in
   const int rowsAfter = std::max(document.rowCount(), row + static_cast<int>(rows.size()));
   if (rowsAfter > kMaxTriangles) throw ChainError("粘贴以后三角形超过 100000 个。");
 
-  ChainData after = document.data();
-  after.triangles.resize(static_cast<std::size_t>(rowsAfter));
+  const ChainData known = document.knownData();
   EditBatch edits;
   std::vector<TriangleAngles> added;
   for (std::size_t k = 0; k < rows.size(); ++k) {
@@ -136,7 +135,7 @@ EditBatch trianglePaste(const ChainDocument& document, std::string_view text, in
   for (std::size_t k = 0; k < rows.size(); ++k) {
     if (!rows[k].name) continue;
     const int triangle = row + static_cast<int>(k) + 1;
-    const std::optional<int> order = nameOrderOfTrianglePoint(after, triangle);
+    const std::optional<int> order = nameOrderOfTrianglePoint(known, rowsAfter, triangle);
     if (!order) {
       refuseLine(k + 1, "这个数据不问第 " + std::to_string(triangle) +
                             " 个三角形所定的点的点名，点名 “" + *rows[k].name + "” 放不进去");

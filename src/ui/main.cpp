@@ -1,5 +1,7 @@
-// chainadj: the chain adjustment in its window.
+// chainadj [FILE.chain]: the chain adjustment in its window. A chain that a window left unsaved
+// when it ended without a clean end is offered first; a data file given is then opened and run.
 #include <QApplication>
+#include <QTimer>
 
 #include "ui/main_form.h"
 #include "ui/main_window.h"
@@ -13,5 +15,10 @@ int main(int argc, char** argv) {
                    &QCoreApplication::quit, Qt::QueuedConnection);
   window.fitToScreen();
   window.show();
+  const QStringList arguments = QApplication::arguments();
+  QTimer::singleShot(0, &window, [&window, arguments] {
+    window.offerRecovery();
+    if (arguments.size() > 1) window.openFile(arguments.at(1));
+  });
   return app.exec();
 }
