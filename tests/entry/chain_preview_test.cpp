@@ -91,8 +91,18 @@ TEST(SelectionPreview, NamesTheRowAndWhatItAdjusts) {
   data.values[InputItem::Sb] = "400";
   EXPECT_EQ(previewSelection(data).text,
             "没有起始方位角（Tag 为 n）的無定向线形锁不用边长：Sa、Sb 应为 0");
-  data.values[InputItem::Xc] = "3000";
+  const auto asked = [](const SelectionPreview& preview, InputItem item) {
+    return preview.asked.test(static_cast<std::size_t>(item));
+  };
+  EXPECT_TRUE(asked(previewSelection(data), InputItem::Xe));
+  EXPECT_FALSE(asked(previewSelection(data), InputItem::Ta));  // Tag is n
+  data.values[InputItem::Xc] = "2000";
   data.values[InputItem::Yc] = "1000";
+  for (InputItem item : {InputItem::Xe, InputItem::Sa, InputItem::Tag, InputItem::Qa}) {
+    EXPECT_FALSE(asked(previewSelection(data), item)) << inputItemName(item);
+  }
+  EXPECT_TRUE(asked(previewSelection(data), InputItem::Xf));
+  data.values[InputItem::Xc] = "3000";
   EXPECT_EQ(previewSelection(data).text,
             "已知点 C 与起算点 A 的座标相同，不能推算起始边长和方位角");
 }
