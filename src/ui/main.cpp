@@ -8,6 +8,8 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Its data folder (the recovery files) is named after it, whatever the file it runs from.
+  QCoreApplication::setApplicationName("chainadj");
   // Matches the window to its desktop entry (menu name and icon), also under Wayland.
   QGuiApplication::setDesktopFileName("chainadj");
   chainadj::ui::MainWindow window;

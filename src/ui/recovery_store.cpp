@@ -39,11 +39,12 @@ bool askWithMessageBox(QWidget* window, const QString& description) {
 }
 
 QString describe(const RecoveredChain& chain, const QFileInfo& file) {
-  const QString name = chain.filePath.empty() ? QString::fromUtf8("一条未保存的新锁")
-                                              : QFile::decodeName(chain.filePath.c_str());
-  return QString::fromUtf8("上次程序没有正常结束，%1 的数据还没有保存（%2 个三角形，最后改动于 %3）。\n"
+  const QString what = chain.filePath.empty()
+                           ? QString::fromUtf8("一条新的锁")
+                           : QString::fromUtf8("“%1” 的改动").arg(QFile::decodeName(chain.filePath.c_str()));
+  return QString::fromUtf8("上次程序没有正常结束，%1还没有保存（%2 个三角形，最后改动于 %3）。\n"
                            "要把它恢复到数据编辑里吗？")
-      .arg(name)
+      .arg(what)
       .arg(chain.document.rowCount())
       .arg(file.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }
