@@ -120,8 +120,18 @@ std::optional<std::string> DataFileLife::load(const QString& path) {
     return text;
   } catch (const ChainError& error) {
     tell_(QString::fromUtf8(error.what()));
+    forgetMissing(path);
     return std::nullopt;
   }
+}
+
+// A file that is gone leaves the recent files.
+void DataFileLife::forgetMissing(const QString& path) {
+  if (QFileInfo::exists(path)) return;
+  QStringList recent = recentFiles();
+  if (recent.removeAll(QFileInfo(path).absoluteFilePath()) == 0) return;
+  store_.setValue(kRecentKey, recent);
+  emit recentFilesChanged();
 }
 
 void DataFileLife::remember(const QString& path) {

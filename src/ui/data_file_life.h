@@ -68,6 +68,7 @@ class DataFileLife : public QObject {
  private:
   bool write(const QString& path);
   void remember(const QString& path);
+  void forgetMissing(const QString& path);
   void tellUnfinishedRows();
 
   EditorDocument& document_;

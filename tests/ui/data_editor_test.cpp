@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QProcess>
 #include <QTableView>
@@ -109,6 +110,12 @@ TEST(DataEditor, SavesAnUnchangedFileToTheByteAndRemembersIt) {
   const QStringList recent = example.editing.files().recentFiles();
   ASSERT_FALSE(recent.isEmpty());
   EXPECT_EQ(recent.front().toStdString(), fs::absolute(example.file).string());
+  // Gone from the disk, it is told and leaves the list when it is chosen.
+  fs::remove(example.file);
+  example.editing.recentMenu()->actions().front()->trigger();
+  ASSERT_FALSE(example.scripted.messages.empty());
+  EXPECT_EQ(example.scripted.messages.back().rfind("不能打开数据文件", 0), 0u);
+  EXPECT_FALSE(example.editing.files().recentFiles().contains(recent.front()));
 }
 
 TEST(DataEditor, RefusesAValueAsTheReaderDoesAndSaysWhy) {
