@@ -23,6 +23,7 @@
 #include "scripted_window.h"
 #include "ui/data_editor.h"
 #include "ui/editor_document.h"
+#include "ui/known_data_form.h"
 #include "ui/recovery_store.h"
 #include "ui/triangle_table_model.h"
 
@@ -125,6 +126,34 @@ TEST(DataEditor, RefusesAValueAsTheReaderDoesAndSaysWhy) {
   EXPECT_EQ(example.editing.editor().messageText().toStdString(),
             "第 1 个三角形的前进角 B 的 “62.6000” 分或秒不小于 60（角度按 度.分分秒秒 书写）");
   EXPECT_FALSE(example.editing.undoAction()->isEnabled());
+}
+
+// The known data's form: a value taken on Enter, a refused one put back with the reason, the
+// kind of adjustment and the values a run asks following every change.
+TEST(DataEditor, TakesKnownDataInItsFormAndFollowsTheKindOfAdjustment) {
+  OpenedExample example;
+  DataEditor& editor = example.editing.editor();
+  const auto enter = [&](InputItem item, const char* text) {
+    QLineEdit* field = editor.knownDataForm()->field(item);
+    field->setFocus();
+    field->setText(QString::fromUtf8(text));
+    QTest::keyClick(field, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    return field;
+  };
+  EXPECT_EQ(editor.selectionText().toStdString(),
+            "平差：第 1 行（Cm1）：由起始边长按边条件、方位角条件和座标条件平差");
+  EXPECT_EQ(enter(InputItem::Sa, "-5")->text(), "1297.535");
+  EXPECT_EQ(editor.messageText().toStdString(), "Sa 是边长，不能是负数");
+  enter(InputItem::Xc, "31000");
+  EXPECT_EQ(example.editing.document().chain().value(InputItem::Xc), "31000");
+  EXPECT_EQ(editor.selectionText().toStdString(),
+            "没有适用的平差：已知点 C 只有一个座标是零：一个点要么两个座标都给出，要么都写 0（没有这个点）");
+  EXPECT_FALSE(editor.knownDataForm()->field(InputItem::Xe)->isEnabled());  // not asked now
+  example.editing.undoAction()->trigger();
+  EXPECT_EQ(editor.knownDataForm()->field(InputItem::Xc)->text(), "0");
+  EXPECT_TRUE(editor.knownDataForm()->field(InputItem::Xe)->isEnabled());
+  EXPECT_FALSE(example.scripted.window.isWindowModified());
 }
 
 TEST(DataEditor, PastesASpreadsheetBlockAsOneEdit) {
