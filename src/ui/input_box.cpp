@@ -44,9 +44,6 @@ InputBox::InputBox(const QString& prompt, QWidget* parent, double scale, const Q
   note_->setFixedWidth(promptWidth);
   note_->setStyleSheet(QStringLiteral("color: #c00000;"));
   note_->setVisible(!note.isEmpty());
-  const int noteHeight = note.isEmpty() ? 0 : note_->heightForWidth(promptWidth);
-  prompt_->setMinimumHeight(std::max(prompt_->heightForWidth(promptWidth),
-                                     kPromptLines * prompt_->fontMetrics().lineSpacing() - noteHeight));
   field_->setObjectName("answer");
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -60,6 +57,10 @@ InputBox::InputBox(const QString& prompt, QWidget* parent, double scale, const Q
   connect(stop, &QPushButton::clicked, this, [this] { done(kStopResult); });
 
   auto* layout = new QVBoxLayout(this);
+  // A note takes its room from the prompt's, so that the box keeps its size where both fit.
+  const int noteHeight = note.isEmpty() ? 0 : note_->heightForWidth(promptWidth) + layout->spacing();
+  prompt_->setMinimumHeight(std::max(prompt_->heightForWidth(promptWidth),
+                                     kPromptLines * prompt_->fontMetrics().lineSpacing() - noteHeight));
   layout->addWidget(prompt_);
   layout->addWidget(note_);
   layout->addWidget(field_);
