@@ -28,9 +28,12 @@ std::optional<InputItem> knownValueNamed(std::string_view name) {
 }
 
 int pointNamesAsked(const ChainData& data) {
+  return pointNamesAsked(data, static_cast<int>(data.triangles.size()));
+}
+
+int pointNamesAsked(const ChainData& data, int n) {
   const double xc = data.number(InputItem::Xc), yc = data.number(InputItem::Yc);
   const double xd = data.number(InputItem::Xd), yd = data.number(InputItem::Yd);
-  const int n = static_cast<int>(data.triangles.size());
   if (pointPresent(xc, yc) && pointPresent(xd, yd)) return n == 1 ? 2 : n;
   if (pointPresent(xc, yc) && pointAbsent(xd, yd)) return n + 1;
   if (pointAbsent(xc, yc) && pointAbsent(xd, yd)) return n + 2;

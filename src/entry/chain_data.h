@@ -46,6 +46,8 @@ std::optional<InputItem> knownValueNamed(std::string_view name);
 // absent, points 0 .. n + 1; in any other case (D known without C, or a point with only one
 // coordinate 0) none.
 int pointNamesAsked(const ChainData& data);
+// The same for the known values of `data` and `triangles` triangles.
+int pointNamesAsked(const ChainData& data, int triangles);
 
 // The settings of the quality check the data gives with its lines grade, m_beta and weakest_side
 // (a grade the presets do not have, or a value out of its range, gives nothing: the reader

@@ -9,6 +9,7 @@
 #include <utf8/cpp17.h>
 #include <vector>
 
+#include "entry/chain_checks.h"
 #include "entry/chain_file_syntax.h"
 #include "entry/chain_settings.h"
 #include "entry/observation_entry.h"
@@ -28,31 +29,7 @@ constexpr std::uintmax_t kMaxFileBytes = 32u * 1024u * 1024u;
 
 constexpr std::string_view kPointKeyword = "point";
 
-// The triangle angles in the order of a triangle line, with their names and kinds.
-struct TriangleAngleColumn {
-  const char* name;
-  ValueKind kind;
-};
-constexpr TriangleAngleColumn kTriangleColumns[3] = {
-    {"求距角 A", ValueKind::TriangleAngle},
-    {"前进角 B", ValueKind::TriangleAngle},
-    {"间隔角 C", ValueKind::IntervalAngle},
-};
-
 std::string inQuotes(std::string_view text) { return "“" + std::string(text) + "”"; }
-
-// What is wrong with a value, said about `what` ("Sa", "第 2 个三角形的间隔角 C").
-std::string refusalText(Refusal refusal, const std::string& what, const std::string& typed) {
-  switch (refusal) {
-    case Refusal::NotANumber: return what + " 的 " + inQuotes(typed) + " 不是一个数";
-    case Refusal::NegativeSide: return what + " 是边长，不能是负数";
-    case Refusal::IllegalDms:
-      return what + " 的 " + inQuotes(typed) + " 分或秒不小于 60（角度按 度.分分秒秒 书写）";
-    case Refusal::TriangleAngleRange: return what + " 必须大于 0 度并且小于 180 度";
-    case Refusal::IntervalAngleRange: return what + " 的绝对值必须小于 180 度";
-  }
-  return what + " 不能用";
-}
 
 // A word that begins like a number starts a triangle line: an ASCII digit, sign or point, or
 // their full-width forms U+FF0B "＋", U+FF0D "－", U+FF0E "．", U+FF10..U+FF19 "０".."９"
@@ -69,6 +46,8 @@ bool beginsLikeNumber(std::string_view word) {
 
 class ChainFileReader {
  public:
+  ChainFileReader(ChainChecks checks, std::vector<FileLine>* lines) : checks_(checks), lines_(lines) {}
+
   ChainData read(std::string_view text) {
     if (text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
       text.remove_prefix(kUtf8ByteOrderMark.size());
@@ -79,7 +58,7 @@ class ChainFileReader {
       readLine(text.substr(0, end));
       text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
     }
-    checkWholeChain();
+    if (checks_ == ChainChecks::Run) checkWholeChain();
     return std::move(data_);
   }
 
@@ -93,6 +72,7 @@ class ChainFileReader {
 
   void readLine(std::string_view line) {
     ++lineNumber_;
+    if (lines_ != nullptr) lines_->emplace_back();
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (!utf8::is_valid(line)) {
       refuse("这一行不是 UTF-8 编码的文字（文件可能是 GBK 编码，请把它另存为 UTF-8）");
@@ -113,7 +93,12 @@ class ChainFileReader {
            "Sa Sb Tag Ta TbG Tb Qa Qb）、一个点名（point 点名）或者一个三角形的三个角 A B C");
   }
 
+  void holds(LineRole role, int index) {
+    if (lines_ != nullptr) lines_->back() = {role, index};
+  }
+
   void readPointName(std::string_view rest) {
+    holds(LineRole::PointName, static_cast<int>(data_.names.size()));
     data_.names.push_back(nameOfLine(rest));
     nameLines_.push_back(lineNumber_);
   }
@@ -123,8 +108,9 @@ class ChainFileReader {
     refuseRepeat(name, valueLines_[item]);
     std::string typed = valueText(rest);
     if (const std::optional<Refusal> refusal = refusalReason(inputRule(item).kind, typed)) {
-      refuse(refusalText(*refusal, name, typed));
+      refuse(valueRefusalText(*refusal, name, typed));
     }
+    holds(LineRole::KnownValue, static_cast<int>(item));
     data_.values[item] = std::move(typed);
   }
 
@@ -133,6 +119,7 @@ class ChainFileReader {
     refuseRepeat(keyword, settingLines_[keyword]);
     std::string typed = valueText(rest);
     if (const std::optional<std::string> refusal = setting.refusal(typed)) refuse(*refusal);
+    holds(LineRole::Setting, static_cast<int>(&setting - settingKeywords().data()));
     data_.settings[keyword] = std::move(typed);
   }
 
@@ -150,21 +137,22 @@ class ChainFileReader {
       refuse("一个三角形的一行必须正好有三个角 A B C，这一行有 " + std::to_string(count) + " 个");
     }
     std::array<std::string, 3> typed;
-    double degrees[3] = {0, 0, 0};
+    std::array<double, 3> degrees = {0, 0, 0};
     for (std::size_t k = 0; k < 3; ++k) {
       typed[k] = std::string(words[k]);
-      const ReadAnswer read = readAnswer(kTriangleColumns[k].kind, typed[k]);
+      const ReadAnswer read = readAnswer(triangleAngleColumns()[k].kind, typed[k]);
       if (read.refusal) {
-        const std::string what =
-            "第 " + std::to_string(triangle) + " 个三角形的" + kTriangleColumns[k].name;
-        refuse(refusalText(*read.refusal, what, typed[k]));
+        refuse(valueRefusalText(*read.refusal, triangleAngleName(triangle, static_cast<int>(k)),
+                                typed[k]));
       }
       degrees[k] = read.degrees;
     }
-    if (!closureLeavesAnglesUsable(degrees[0], degrees[1], std::fabs(degrees[2]))) {
-      refuse("第 " + std::to_string(triangle) +
-             " 个三角形的闭合差太大，改正后的角度超出了 0 度到 180 度");
+    if (checks_ == ChainChecks::Run) {
+      if (const std::optional<std::string> problem = closureProblem(triangle, degrees)) {
+        refuse(*problem);
+      }
     }
+    holds(LineRole::Triangle, triangle - 1);
     data_.triangles.push_back(std::move(typed));
   }
 
@@ -189,37 +177,14 @@ class ChainFileReader {
       throw ChainError("数据文件（共 " + std::to_string(lineNumber_) +
                        " 行）里没有三角形：每个三角形写一行，依次是它的三个角 A B C。");
     }
-    checkKnownPointApart(InputItem::Xc, InputItem::Yc, InputItem::Xa, InputItem::Ya,
-                         "已知点 C 与起算点 A 的座标相同，不能推算起始边长和方位角");
-    checkKnownPointApart(InputItem::Xd, InputItem::Yd, InputItem::Xb, InputItem::Yb,
-                         "已知点 D 与闭合点 B 的座标相同，不能推算闭合边长和方位角");
-    if (pointAbsent(data_.number(InputItem::Xd), data_.number(InputItem::Yd))) {
-      checkKnownPointApart(InputItem::Xf, InputItem::Yf, InputItem::Xb, InputItem::Yb,
-                           "定向点 F 与闭合点 B 的座标相同，不能推算闭合方位角");
+    if (const std::optional<ChainProblem> problem = knownPointProblem(data_)) {
+      lineNumber_ = 0;
+      for (InputItem item : problem->values) lineNumber_ = std::max(lineNumber_, valueLines_[item]);
+      refuse(problem->what);
     }
-    const int asked = pointNamesAsked(data_);
-    if (static_cast<int>(data_.names.size()) > asked) {
-      lineNumber_ = nameLines_[static_cast<std::size_t>(asked)];
-      refuse(asked == 0 ? std::string("点名太多：有已知点 D 而没有已知点 C，或者某个已知点只有一个"
-                                      "座标是零，这样的数据不问点名")
-                        : "点名太多：按已知点 C、D 的有无和三角形的个数，这个数据只问 " +
-                              std::to_string(asked) + " 个点名");
-    }
-  }
-
-  // A present known or orientation point (x, y) must not lie on the point (xOther, yOther) it
-  // is sighted from, nor so far from it that their distance is no finite number: the entry could
-  // not derive a side or an azimuth from them.
-  void checkKnownPointApart(InputItem x, InputItem y, InputItem xOther, InputItem yOther,
-                            const char* message) {
-    const double px = data_.number(x), py = data_.number(y);
-    if (!pointPresent(px, py)) return;
-    const double ox = data_.number(xOther), oy = data_.number(yOther);
-    const bool samePoint = px == ox && py == oy;
-    if (samePoint || !distanceIsFinite(ox, oy, px, py)) {
-      lineNumber_ = std::max(valueLines_[x], valueLines_[y]);
-      refuse(samePoint ? message
-                       : "这个点与相邻已知点的座标相差太大，两点的距离超出了可以计算的范围");
+    if (const std::optional<ChainProblem> problem = surplusNameProblem(data_)) {
+      lineNumber_ = nameLines_[static_cast<std::size_t>(*problem->nameOrder)];
+      refuse(problem->what);
     }
   }
 
@@ -227,6 +192,8 @@ class ChainFileReader {
     throw ChainError("数据文件第 " + std::to_string(lineNumber_) + " 行：" + what + "。");
   }
 
+  ChainChecks checks_;
+  std::vector<FileLine>* lines_;
   ChainData data_;
   int lineNumber_ = 0;
   std::map<InputItem, int> valueLines_;
@@ -236,9 +203,13 @@ class ChainFileReader {
 
 }  // namespace
 
-ChainData parseChainData(std::string_view text) { return ChainFileReader().read(text); }
+ChainData parseChainData(std::string_view text, ChainChecks checks, std::vector<FileLine>* lines) {
+  return ChainFileReader(checks, lines).read(text);
+}
 
-ChainData readChainFile(const std::string& path) {
+ChainData readChainFile(const std::string& path) { return parseChainData(readChainFileText(path)); }
+
+std::string readChainFileText(const std::string& path) {
   const std::string cannotOpen = "不能打开数据文件 " + inQuotes(path) + "。";
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) throw ChainError(cannotOpen);
@@ -253,7 +224,7 @@ ChainData readChainFile(const std::string& path) {
   file.read(text.data(), static_cast<std::streamsize>(size));
   if (file.bad()) throw ChainError(cannotOpen);
   text.resize(static_cast<std::size_t>(file.gcount()));
-  return parseChainData(text);
+  return text;
 }
 
 }  // namespace chainadj

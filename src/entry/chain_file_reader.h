@@ -19,6 +19,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "entry/chain_data.h"
 
@@ -27,11 +28,34 @@ namespace chainadj {
 // The file name extension of chain data files.
 inline constexpr const char* kChainFileExtension = ".chain";
 
+// How much of a file the reader checks.
+enum class ChainChecks {
+  Run,    // everything above: the file can be run to the end of its data entry
+  Lines,  // each line on its own, its syntax and its values; not the closures, the known points
+          // against their neighbours, the number of names or that there are triangles (what
+          // the window's data editor opens, and shows the rest of as it is edited)
+};
+
+// What a line of a file holds.
+enum class LineRole { Other, KnownValue, Setting, PointName, Triangle };
+struct FileLine {
+  LineRole role = LineRole::Other;
+  // KnownValue: the InputItem; Setting: its place in settingKeywords(); PointName: its order;
+  // Triangle: 0 for the first triangle line. 0 otherwise.
+  int index = 0;
+};
+
 // The chain in the text of a data file; throws ChainError with a Chinese message when the file
-// is refused.
-ChainData parseChainData(std::string_view text);
+// is refused. `lines`, when given, gets what each line holds, a line of the text (split at its
+// line feeds, the byte-order mark taken off) an element.
+ChainData parseChainData(std::string_view text, ChainChecks checks = ChainChecks::Run,
+                         std::vector<FileLine>* lines = nullptr);
 
 // The chain in the file at `path`; throws ChainError when it cannot be read or is refused.
 ChainData readChainFile(const std::string& path);
+
+// The text of the data file at `path`, unread; throws ChainError when it cannot be read or is
+// too large to be a data file.
+std::string readChainFileText(const std::string& path);
 
 }  // namespace chainadj

@@ -79,6 +79,40 @@ std::string nameOfLine(std::string_view rest) {
   return std::string(rest);
 }
 
+namespace {
+
+// Where `part`, a view into `line`, begins in it.
+std::size_t offsetIn(std::string_view line, std::string_view part) {
+  return static_cast<std::size_t>(part.data() - line.data());
+}
+
+}  // namespace
+
+TextSpan valueSpanOfLine(std::string_view line) {
+  const FirstWord first = splitFirstWord(line);
+  const std::size_t nameEnd = offsetIn(line, first.word) + first.word.size();
+  const std::string_view rest = first.rest;
+  if (!rest.empty() && rest.front() == kQuote) {
+    const std::size_t closing = rest.rfind(kQuote);
+    const std::size_t begin = offsetIn(line, rest);
+    return {begin, begin + (closing == 0 ? rest.size() : closing + 1)};
+  }
+  const std::string_view value = trimFileBlanks(withoutComment(rest));
+  if (value.empty()) return {nameEnd, nameEnd};
+  const std::size_t begin = offsetIn(line, value);
+  return {begin, begin + value.size()};
+}
+
+std::vector<TextSpan> wordSpansOfLine(std::string_view line) {
+  std::vector<TextSpan> spans;
+  for (FirstWord next = splitFirstWord(withoutComment(line)); !next.word.empty();
+       next = splitFirstWord(next.rest)) {
+    const std::size_t begin = offsetIn(line, next.word);
+    spans.push_back({begin, begin + next.word.size()});
+  }
+  return spans;
+}
+
 std::string valueForFile(const std::string& typed) {
   const bool plain = !hasBlankAtAnEnd(typed) && typed.find(kCommentMark) == std::string::npos &&
                      (typed.empty() || typed.front() != kQuote);

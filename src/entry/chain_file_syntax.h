@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace chainadj {
 
@@ -42,6 +43,17 @@ struct ValueText {
 ValueText valueOfLine(std::string_view rest);
 // The name of a point line, from the rest of the line after "point".
 std::string nameOfLine(std::string_view rest);
+
+// Where a part of a line stands in it: bytes begin .. end.
+struct TextSpan {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+};
+// The value of a known-value or settings line, quotes included; an empty span at the end of the
+// line's first word when it has none.
+TextSpan valueSpanOfLine(std::string_view line);
+// The blank-separated words of a line before its comment.
+std::vector<TextSpan> wordSpansOfLine(std::string_view line);
 
 // How the writer puts a typed value and a point name on a line, quoted only when the reader
 // would otherwise read something else.

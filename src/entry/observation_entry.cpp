@@ -48,7 +48,7 @@ bool closureLeavesAnglesUsable(double a, double b, double c) {
 Answer ObservationEntry::take(InputItem item, int triangle,
                               const std::function<void()>& afterFirstEcho) {
   Answer answer = promptConfirm(platform_, item, triangle, afterFirstEcho);
-  if (record_ != nullptr && item <= kLastKnownValue) record_->values[item] = answer.text;
+  if (listener_ != nullptr) listener_->answerAccepted(PromptKey::value(item, triangle), answer.text);
   return answer;
 }
 
@@ -63,10 +63,7 @@ bool ObservationEntry::takeTriangleCount() {
       platform_.setText(box::kTriangleCount, std::string(kTriangleCountEchoStart) + answer + kTriangleCountEchoEnd);
       chain_.n = static_cast<int>(*value);
       chain_.createArrays(chain_.n);
-      if (record_ != nullptr) {
-        record_->triangles.reserve(static_cast<std::size_t>(chain_.n));
-        record_->names.reserve(static_cast<std::size_t>(chain_.n) + 2);
-      }
+      if (listener_ != nullptr) listener_->answerAccepted(PromptKey::triangleCount(), answer);
       chain_.rho = kRhoRadiansPerDegree;
       return true;
     }
@@ -194,9 +191,10 @@ void ObservationEntry::takePointNames() {
   const int n = chain_.n;
   int order = 0;  // the place of the name in the order asked
   const auto name = [&](int index, const char* prompt) {
-    std::string answer = askOrEnd(platform_, prompt, PromptKey::pointName(order++));
+    const PromptKey key = PromptKey::pointName(order++);
+    std::string answer = askOrEnd(platform_, prompt, key);
     platform_.setText(box::kPointName, " " + answer);
-    if (record_ != nullptr) record_->names.push_back(answer);
+    if (listener_ != nullptr) listener_->answerAccepted(key, answer);
     chain_.na[static_cast<std::size_t>(index)] = std::move(answer);
   };
   if (chain_.hasC() && chain_.hasD()) {
@@ -245,7 +243,6 @@ void ObservationEntry::takeTriangle(int i) {
   const Answer c = take(InputItem::C, i);
   chain_.C[k] = signedAngle(c, chain_.Sg[k]);
   chain_.typed[k] = {typedAngleDegrees(a), typedAngleDegrees(b), typedAngleDegrees(c)};
-  if (record_ != nullptr) record_->triangles.push_back({a.text, b.text, c.text});
   distributeClosure(i);
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "entry/chain_data.h"
+#include "entry/answer_listener.h"
 #include "entry/prompt_confirm.h"
 #include "state/chain_state.h"
 #include "state/platform.h"
@@ -26,11 +26,11 @@ void takeOffClosure(ChainState& chain, int i);
 
 class ObservationEntry {
  public:
-  // `record`, when given, receives every answer as it is accepted: the typed text of each value
-  // asked, the point names and the typed angles of each triangle.
+  // `listener`, when given, receives every answer as it is accepted: the triangle count, the
+  // typed text of each value asked, the point names and the typed angles of each triangle.
   ObservationEntry(ChainState& chain, RunFlags& flags, Platform& platform,
-                   ChainData* record = nullptr)
-      : chain_(chain), flags_(flags), platform_(platform), record_(record) {}
+                   AnswerListener* listener = nullptr)
+      : chain_(chain), flags_(flags), platform_(platform), listener_(listener) {}
 
   // Asks for n and creates the arrays. False when the answer is empty: the run ends quietly.
   bool takeTriangleCount();
@@ -49,7 +49,7 @@ class ObservationEntry {
   void takeOrientationAngles();
   void takeTriangle(int i);
   void distributeClosure(int i);
-  // Prompt-and-confirm for one value (of triangle i for A, B, C), the accepted answer recorded.
+  // Prompt-and-confirm for one value (of triangle i for A, B, C), the accepted answer handed on.
   Answer take(InputItem item, int triangle = 0, const std::function<void()>& afterFirstEcho = {});
   double number(InputItem item) { return take(item).value; }
   // The caption of an element of triangle i: its words, then i and ")".
@@ -58,7 +58,7 @@ class ObservationEntry {
   ChainState& chain_;
   RunFlags& flags_;
   Platform& platform_;
-  ChainData* record_;
+  AnswerListener* listener_;
   // A long chain shows four captions a triangle: they are made in this one buffer.
   std::string caption_;
 };

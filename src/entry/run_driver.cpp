@@ -1,5 +1,6 @@
 #include "entry/run_driver.h"
 
+#include "entry/chain_data_record.h"
 #include "entry/observation_entry.h"
 #include "entry/observation_reduction.h"
 #include "entry/variant_selection.h"
@@ -39,14 +40,15 @@ RunOutcome RunDriver::run() {
   lastRunData_.reset();
   reductions_.reset();
 
-  ChainData record;
-  ObservationEntry entry(chain_, flags_, platform_, &record);
+  ChainDataRecord record;
+  ListenerPair listeners(&record, listener_);
+  ObservationEntry entry(chain_, flags_, platform_, &listeners);
   if (!entry.takeTriangleCount()) return RunOutcome::Abandoned;
   entry.takeKnownData();
   writeStatusMessages(chain_, platform_);
   entry.takePointNames();
   entry.takeTriangles();
-  lastRunData_ = std::move(record);
+  lastRunData_ = std::move(record.data());
 
   lastSelection_ = selectVariant(chain_, flags_);
   if (!lastSelection_) {

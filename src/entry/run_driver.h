@@ -6,6 +6,7 @@
 
 #include "adjust/chain_reductions.h"
 #include "adjust/procedures.h"
+#include "entry/answer_listener.h"
 #include "entry/chain_data.h"
 #include "entry/variant_selection.h"
 #include "state/chain_state.h"
@@ -28,6 +29,10 @@ class RunDriver {
 
   RunOutcome runOnce();
   void endProgram();
+
+  // Every answer the runs accept from now on is handed to `listener` too (nullptr: none), as it
+  // is accepted; the run keeps its own record of them all the same.
+  void setAnswerListener(AnswerListener* listener) { listener_ = listener; }
 
   const ChainState& chain() const { return chain_; }
   const RunFlags& flags() const { return flags_; }
@@ -63,6 +68,7 @@ class RunDriver {
   AdjustmentResult result_;
   std::optional<ChainData> lastRunData_;
   std::optional<RunOutcome> lastOutcome_;
+  AnswerListener* listener_ = nullptr;
   std::optional<ReductionSettings> reduction_;
   std::optional<ChainReductions> reductions_;
 };

@@ -25,9 +25,11 @@ constexpr const char* kStopCaption = "中止计算";
 
 }  // namespace
 
-InputBox::InputBox(const QString& prompt, QWidget* parent, double scale)
-    : QDialog(parent), prompt_(new QLabel(prompt, this)), field_(new QLineEdit(this)) {
-  setWindowTitle(parent ? parent->window()->windowTitle() : QString());
+InputBox::InputBox(const QString& prompt, QWidget* parent, double scale, const QString& note)
+    : QDialog(parent), prompt_(new QLabel(prompt, this)), note_(new QLabel(note, this)),
+      field_(new QLineEdit(this)) {
+  // The main window's title without the mark of unsaved data.
+  setWindowTitle(parent ? parent->window()->windowTitle().remove(QStringLiteral("[*]")) : QString());
   setFont(dialogFont(scale));
 
   const int promptWidth = static_cast<int>(std::lround(kPromptWidth * scale));
@@ -36,8 +38,12 @@ InputBox::InputBox(const QString& prompt, QWidget* parent, double scale)
   prompt_->setWordWrap(true);
   prompt_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   prompt_->setFixedWidth(promptWidth);
-  prompt_->setMinimumHeight(std::max(prompt_->heightForWidth(promptWidth),
-                                     kPromptLines * prompt_->fontMetrics().lineSpacing()));
+  note_->setObjectName("note");
+  note_->setTextFormat(Qt::PlainText);
+  note_->setWordWrap(true);
+  note_->setFixedWidth(promptWidth);
+  note_->setStyleSheet(QStringLiteral("color: #c00000;"));
+  note_->setVisible(!note.isEmpty());
   field_->setObjectName("answer");
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -51,7 +57,12 @@ InputBox::InputBox(const QString& prompt, QWidget* parent, double scale)
   connect(stop, &QPushButton::clicked, this, [this] { done(kStopResult); });
 
   auto* layout = new QVBoxLayout(this);
+  // A note takes its room from the prompt's, so that the box keeps its size where both fit.
+  const int noteHeight = note.isEmpty() ? 0 : note_->heightForWidth(promptWidth) + layout->spacing();
+  prompt_->setMinimumHeight(std::max(prompt_->heightForWidth(promptWidth),
+                                     kPromptLines * prompt_->fontMetrics().lineSpacing() - noteHeight));
   layout->addWidget(prompt_);
+  layout->addWidget(note_);
   layout->addWidget(field_);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -1,5 +1,6 @@
 // The input box: the prompt, an empty edit field and the buttons OK, Cancel and 中止计算. Enter
-// is OK. No default text; the title is the main window's. OK gives the typed text (empty when
+// is OK. No default text; the title is the main window's. A note may stand in red under the
+// prompt, within the room the prompt has. OK gives the typed text (empty when
 // the field is empty); Cancel and closing the box give empty text; 中止计算 stops the run.
 //
 // The box waits for its answer in an event loop of its own without blocking the main window:
@@ -35,7 +36,9 @@ class InputBox : public QDialog {
 
  public:
   // `scale` is the main window's scale (1 = full size); the box's face and width follow it.
-  InputBox(const QString& prompt, QWidget* parent, double scale = 1.0);
+  // `note`, when not empty, stands in red under the prompt (a blunder just typed).
+  InputBox(const QString& prompt, QWidget* parent, double scale = 1.0,
+           const QString& note = QString());
 
   // The answer as the program takes it.
   InputBoxAnswer answer() const;
@@ -48,6 +51,7 @@ class InputBox : public QDialog {
 
  private:
   QLabel* prompt_;
+  QLabel* note_;
   QLineEdit* field_;
 };
 

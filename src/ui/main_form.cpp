@@ -6,7 +6,6 @@
 #include <QWindow>
 #include <exception>
 
-#include "entry/chain_data_answers.h"
 #include "ui/caption_label.h"
 #include "ui/form_fonts.h"
 #include "ui/form_scale.h"
@@ -163,17 +162,20 @@ CaptionLabel* MainForm::label12(int element) const {
 
 void MainForm::Command1_Click() {
   if (running_ || platform_.ending()) return;
+  if (typedRunGate_ && !typedRunGate_()) return;
   reservedLines_ = ChainData{};
   runOnce();
   finishRun();
 }
 
-void MainForm::runChainData(const ChainData& data) {
+void MainForm::runChainData(const ChainData& data, ListingAnswers listing) {
   if (running_ || platform_.ending()) return;
   reservedLines_ = ChainData{};
   keepReservedLines(reservedLines_, data);
-  ChainDataAnswers answers(data, ListingAnswers::LeftToUser);
-  platform_.answerFrom(&answers);
+  ChainDataAnswers answers(data, listing);
+  platform_.answerFrom(&answers, listing == ListingAnswers::Answered
+                                     ? WindowPlatform::Unanswered::StopRun
+                                     : WindowPlatform::Unanswered::AskUser);
   runOnce();
   platform_.answerFrom(nullptr);
   finishRun();
@@ -196,7 +198,10 @@ void MainForm::runOnce() {
   }
 }
 
-void MainForm::Command2_Click() { driver_.endProgram(); }
+void MainForm::Command2_Click() {
+  if (endGate_ && !endGate_()) return;
+  driver_.endProgram();
+}
 
 void MainForm::closeEvent(QCloseEvent* event) {
   platform_.beginEnding();

@@ -10,10 +10,12 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <optional>
 
 #include "entry/chain_data.h"
+#include "entry/chain_data_answers.h"
 #include "entry/run_driver.h"
 #include "ui/window_platform.h"
 
@@ -37,6 +39,12 @@ class MainForm : public QWidget {
 
   WindowPlatform& platform() { return platform_; }
   const RunDriver& driver() const { return driver_; }
+  // Every answer the runs accept goes to `listener` too (nullptr: none).
+  void setAnswerListener(AnswerListener* listener) { driver_.setAnswerListener(listener); }
+  // Asked before 计 算 starts a typed run and before 结 束 ends the program: false keeps things
+  // as they are (the user would lose unsaved data and cancelled).
+  void setTypedRunGate(std::function<bool()> gate) { typedRunGate_ = std::move(gate); }
+  void setEndGate(std::function<bool()> gate) { endGate_ = std::move(gate); }
   bool runInProgress() const { return running_; }
   std::optional<RunOutcome> lastOutcome() const { return lastOutcome_; }
   // The lines grade and m_beta of the data file that answered the last run: they set the
@@ -65,10 +73,11 @@ class MainForm : public QWidget {
   void Command1_Click();
   // 结 束: ends the program.
   void Command2_Click();
-  // One run answered from a chain data file, exactly as typing the same answers; what the file
-  // does not answer (the coordinate listing) is asked in the input box. Nothing starts while a
-  // run waits for an answer.
-  void runChainData(const ChainData& data);
+  // One run answered from a chain data file, exactly as typing the same answers. With
+  // ListingAnswers::LeftToUser what the file does not answer (the coordinate listing) is asked in
+  // the input box; with Answered (a run of the data editor) no input box is shown at all and the
+  // listing runs through. Nothing starts while a run waits for an answer.
+  void runChainData(const ChainData& data, ListingAnswers listing = ListingAnswers::LeftToUser);
 
  signals:
   // A run begins; it has ended (however it ended).
@@ -100,6 +109,8 @@ class MainForm : public QWidget {
   QSize windowExtras_{0, 0};
   bool followsScreen_ = false;
   ChainData reservedLines_;
+  std::function<bool()> typedRunGate_;
+  std::function<bool()> endGate_;
 };
 
 }  // namespace chainadj::ui

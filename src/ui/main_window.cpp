@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -19,10 +21,13 @@
 #include "report/report_tables.h"
 #include "report/run_report.h"
 #include "state/chain_error.h"
+#include "ui/chain_editing.h"
+#include "ui/data_file_life.h"
 #include "ui/main_form.h"
 #include "ui/project_info_dialog.h"
 #include "ui/quality_settings_dialog.h"
 #include "ui/quality_settings_store.h"
+#include "ui/recovery_store.h"
 #include "ui/report_pages.h"
 #include "ui/report_pdf.h"
 #include "ui/results_table_dialog.h"
@@ -30,8 +35,6 @@
 namespace chainadj::ui {
 namespace {
 
-constexpr const char* kNoDataToSaveMessage =
-    "最后一次计算的数据没有输入完整，没有可以保存的数据。";
 constexpr const char* kPrintFailedMessage = "成果报告没有打印：打印机不能使用。";
 
 struct FileDialogText {
@@ -55,18 +58,17 @@ FileDialogText dialogText(FileDialogPurpose purpose) {
   return {"导出座标 CSV", "CSV 文件 (*.csv)", ".csv", true};
 }
 
-// Qt's own file dialog, in the folder last used.
-MainWindow::FileChooser qtFileDialog(QWidget* parent) {
-  return [parent, folder = QString()](FileDialogPurpose purpose) mutable {
+// Qt's own file dialog, in the folder last used, with the name proposed for a file to save.
+MainWindow::FileChooser qtFileDialog(QWidget* parent,
+                                     std::function<QString(FileDialogPurpose)> startPath) {
+  return [parent, startPath](FileDialogPurpose purpose) {
     const FileDialogText text = dialogText(purpose);
     const auto options = QFileDialog::DontUseNativeDialog;
     const QString title = QString::fromUtf8(text.title);
     const QString filter = QString::fromUtf8(text.filter);
-    const QString name =
-        text.saves ? QFileDialog::getSaveFileName(parent, title, folder, filter, nullptr, options)
-                   : QFileDialog::getOpenFileName(parent, title, folder, filter, nullptr, options);
-    if (!name.isEmpty()) folder = QFileInfo(name).absolutePath();
-    return name;
+    const QString start = startPath(purpose);
+    return text.saves ? QFileDialog::getSaveFileName(parent, title, start, filter, nullptr, options)
+                      : QFileDialog::getOpenFileName(parent, title, start, filter, nullptr, options);
   };
 }
 
@@ -109,20 +111,28 @@ class WaitCursor {
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), form_(new MainForm(this)), chooseFile_(qtFileDialog(this)),
+    : QMainWindow(parent), form_(new MainForm(this)),
+      chooseFile_(qtFileDialog(this, [this](FileDialogPurpose purpose) {
+        return editing_->files().startPath(purpose);
+      })),
       printDialog_(qtPrintDialog(this)), editSettings_(qtSettingsDialog(this)),
       editProject_(qtProjectDialog(this)),
       store_(userSettingsStore()), savedQuality_(loadQualitySettings(*store_)) {
   setObjectName("MainWindow");
-  setWindowTitle(form_->windowTitle());
   setCentralWidget(form_);
-  // The window is exactly the form and the menu bar: it follows the form's scale.
+  // The window is exactly the form, the editor beside it and the menu bar: it follows the
+  // form's scale.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+  setAcceptDrops(true);
+  editing_ = new ChainEditing(*this, *form_, *store_,
+                              [this](FileDialogPurpose purpose) { return chosenFile(purpose); });
+  editing_->setKeptQuality(savedQuality_);
   buildFileMenu();
   buildViewAndSettingsMenus();
-  form_->setWindowExtras(QSize(0, menuBar()->sizeHint().height()));
+  editing_->followLayout();
   connect(form_, &MainForm::runStarted, this, &MainWindow::updateActions);
   connect(form_, &MainForm::runFinished, this, &MainWindow::updateActions);
+  connect(editing_, &ChainEditing::actionsChanged, this, &MainWindow::updateActions);
   updateActions();
 }
 
@@ -136,7 +146,6 @@ void MainWindow::buildFileMenu() {
     return action;
   };
   openData_ = add("打开数据文件…", QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openDataFile);
-  saveData_ = add("保存数据文件…", QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveDataFile);
   file->addSeparator();
   saveReportPdf_ = add("保存成果报告 PDF…", QKeySequence(), &MainWindow::saveReportPdf);
   printReport_ = add("打印成果报告…", QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::printReport);
@@ -145,6 +154,8 @@ void MainWindow::buildFileMenu() {
   quit_ = file->addAction(QString::fromUtf8("退出"));
   quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(quit_, &QAction::triggered, this, &QWidget::close);
+  editing_->addFileActions(*file, openData_);
+  editing_->addEditMenu(*menuBar(), nullptr);
 }
 
 MainWindow::~MainWindow() = default;
@@ -155,6 +166,7 @@ void MainWindow::buildViewAndSettingsMenus() {
   resultsTable_ = view->addAction(QString::fromUtf8("成果表…"));
   resultsTable_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
   connect(resultsTable_, &QAction::triggered, this, &MainWindow::showResultsTable);
+  editing_->addViewActions(*view);
   QMenu* settings = menuBar()->addMenu(QString::fromUtf8("设置"));
   settings->setObjectName("SettingsMenu");
   qualitySettings_ = settings->addAction(QString::fromUtf8("平差设置…"));
@@ -185,7 +197,6 @@ void MainWindow::updateActions() {
   const RunDriver& driver = form_->driver();
   const bool completed = idle && driver.lastRunCompleted();
   openData_->setEnabled(idle);
-  saveData_->setEnabled(idle && driver.lastRunData().has_value());
   saveReportPdf_->setEnabled(completed);
   printReport_->setEnabled(completed);
   exportCsv_->setEnabled(completed);
@@ -209,36 +220,16 @@ void MainWindow::tellingFailures(const std::function<void()>& action) {
   }
 }
 
-void MainWindow::openDataFile() {
-  if (form_->runInProgress()) return;
-  const QString name = chosenFile(FileDialogPurpose::OpenData);
-  if (name.isEmpty()) return;
-  ChainData data;
-  try {
-    data = readChainFile(pathOf(name));
-  } catch (const ChainError& error) {
-    // Refused as a whole: nothing of it reaches the form.
-    form_->platform().showMessage(error.what());
-    return;
-  }
-  editedProject_.reset();
-  form_->runChainData(data);
-}
+// A file refused as a whole writes nothing into the form.
+void MainWindow::openDataFile() { editing_->open(); }
 
-void MainWindow::saveDataFile() {
-  if (form_->runInProgress()) return;
-  const std::optional<ChainData>& last = form_->driver().lastRunData();
-  if (!last) {
-    form_->platform().showMessage(kNoDataToSaveMessage);
-    return;
-  }
-  const QString name = chosenFile(FileDialogPurpose::SaveData);
-  if (name.isEmpty()) return;
-  ChainData data = *last;
-  keepReservedLines(data, form_->reservedLinesOfLastFile());
-  setProjectLines(data, projectOfLastRun());
-  tellingFailures([&] { writeChainFile(pathOf(name), data); });
-}
+void MainWindow::openFile(const QString& path) { editing_->openFile(path); }
+
+void MainWindow::saveDataFile() { editing_->saveAs(); }
+
+QAction* MainWindow::saveDataAction() const { return editing_->saveAsAction(); }
+
+bool MainWindow::offerRecovery() { return editing_->recovery().offerRestore(); }
 
 void MainWindow::saveReportPdf() {
   if (form_->runInProgress()) return;
@@ -292,6 +283,7 @@ void MainWindow::editQualitySettings() {
   if (!edited) return;
   savedQuality_ = *edited;
   saveQualitySettings(*store_, savedQuality_);
+  editing_->setKeptQuality(savedQuality_);
 }
 
 void MainWindow::fitToScreen() { form_->fitToScreen(); }
@@ -303,10 +295,26 @@ void MainWindow::showEvent(QShowEvent* event) {
   connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::fitToScreen);
 }
 
-// Closing the window ends the program as closing the form does, also while a run waits.
+// Closing the window ends the program as closing the form does, also while a run waits; unsaved
+// data are saved or dropped first, as the user says.
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!editing_->mayEnd()) {
+    event->ignore();
+    return;
+  }
+  editing_->endCleanly();
   form_->close();
   event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData() && editing_->accepts(*event->mimeData())) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  if (!event->mimeData() || !editing_->accepts(*event->mimeData())) return;
+  event->acceptProposedAction();
+  editing_->drop(*event->mimeData());
 }
 
 }  // namespace chainadj::ui

@@ -1,13 +1,17 @@
-// The program's window: the 文件 menu bar above the form, which keeps its size and every control
-// its place; the window is the form's height and the menu bar's. The menu opens a chain data
-// file and runs it as if typed (打开数据文件…), saves the data of the last run (保存数据文件…),
+// The program's window: the menu bar above the form, which keeps its size and every control its
+// place, and the data editor (数据编辑) in a dock beside it; the window is the form's height and
+// the menu bar's. The 文件 menu makes a new chain (新建), opens a chain data file into the editor
+// and runs it as if typed (打开数据文件…, 最近的文件), saves the editor's chain (保存, 另存为…),
 // saves the results report of the last completed run as PDF (保存成果报告 PDF…), prints it
-// (打印成果报告…), exports its coordinates as CSV (导出座标 CSV…) and ends the program (退出).
-// The report items are enabled only after a completed run, and nothing but 退出 while a run waits
-// for an answer. The 查看 menu shows the results table of the last completed run (成果表…); the
-// 设置 menu edits the settings of the quality check (平差设置…), which are kept for the next
-// start, and the project of the report's head (项目信息…), kept with the data file. The report of a run from a data file is checked with the file's lines grade and m_beta
-// over the kept settings; that of a typed run with the kept settings.
+// (打印成果报告…), exports its coordinates as CSV (导出座标 CSV…) and ends the program (退出). The
+// 编辑 menu undoes and redoes the editor's edits and runs its chain (计算); chain_editing.h has
+// the editor's part. The report items are enabled only after a completed run, and nothing but 退出
+// while a run waits for an answer. The 查看 menu shows the results table of the last completed
+// run (成果表…) and the editor; the 设置 menu edits the settings of the quality check (平差设置…),
+// which are kept for the next start, and the project of the report's head (项目信息…), kept with
+// the data. The report of a run from a data file or the editor is
+// checked with the file's lines grade and m_beta over the kept settings; that of a typed run with
+// the kept settings. Unsaved data are never dropped without the question whether to save them.
 #pragma once
 
 #include <QMainWindow>
@@ -20,6 +24,7 @@
 #include "entry/project_info.h"
 #include "report/run_report.h"
 #include "quality/survey_grade.h"
+#include "ui/file_dialog_purpose.h"
 
 class QAction;
 class QPrinter;
@@ -27,11 +32,10 @@ class QSettings;
 
 namespace chainadj::ui {
 
+class ChainEditing;
 class MainForm;
 class ResultsTableDialog;
 
-// What a file dialog of the menu is for.
-enum class FileDialogPurpose { OpenData, SaveData, SaveReportPdf, ExportCsv };
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -56,6 +60,7 @@ class MainWindow : public QMainWindow {
   ~MainWindow() override;
 
   MainForm& form() { return *form_; }
+  ChainEditing& editing() { return *editing_; }
 
   void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
   void setPrintDialog(PrintDialog dialog) { printDialog_ = std::move(dialog); }
@@ -78,7 +83,8 @@ class MainWindow : public QMainWindow {
   void fitToScreen();
 
   QAction* openDataAction() const { return openData_; }
-  QAction* saveDataAction() const { return saveData_; }
+  // 另存为…: the editor's chain under a name chosen.
+  QAction* saveDataAction() const;
   QAction* saveReportPdfAction() const { return saveReportPdf_; }
   QAction* printReportAction() const { return printReport_; }
   QAction* exportCsvAction() const { return exportCsv_; }
@@ -91,6 +97,10 @@ class MainWindow : public QMainWindow {
 
  public slots:
   void openDataFile();
+  // Opens a data file into the editor and runs it (the command line, a drop, a recent file).
+  void openFile(const QString& path);
+  // Offers a chain that a window left unsaved when it ended without a clean end (a crash).
+  bool offerRecovery();
   void saveDataFile();
   void saveReportPdf();
   void printReport();
@@ -102,6 +112,8 @@ class MainWindow : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void buildFileMenu();
@@ -120,9 +132,9 @@ class MainWindow : public QMainWindow {
   std::optional<ProjectInfo> editedProject_;
   std::unique_ptr<QSettings> store_;
   QualitySettings savedQuality_;
+  ChainEditing* editing_ = nullptr;
   QPointer<ResultsTableDialog> resultsDialog_;
   QAction* openData_ = nullptr;
-  QAction* saveData_ = nullptr;
   QAction* saveReportPdf_ = nullptr;
   QAction* printReport_ = nullptr;
   QAction* exportCsv_ = nullptr;

@@ -1,26 +1,58 @@
-// chainadj-screenshot PATH.png: shows the window, lets the demonstration chain fill it through
-// one run of 计 算, and writes a picture of the window. Used by scripts/screenshot only.
+// chainadj-screenshot PATH.png [FILE.chain]: shows the window and writes a picture of it. Without
+// a data file the demonstration chain fills it through one run of 计 算; with one, the file is
+// opened into the data editor and run from there (计算), and the editor shows the first
+// triangle over its limit. Used by scripts/screenshot only.
 #include <QApplication>
 #include <QPixmap>
+#include <QTableView>
 #include <QTimer>
 #include <cstdio>
 
+#include "entry/chain_preview.h"
+#include "ui/chain_editing.h"
+#include "ui/data_editor.h"
+#include "ui/data_file_life.h"
 #include "ui/demo_chain.h"
+#include "ui/editor_document.h"
 #include "ui/main_form.h"
 #include "ui/main_window.h"
+#include "ui/triangle_table_model.h"
+
+namespace {
+
+using namespace chainadj::ui;
+
+// The editor's chain run, and its first triangle over the limit brought into sight.
+void runFromTheEditor(MainWindow& window, const QString& chain) {
+  ChainEditing& editing = window.editing();
+  if (!editing.files().load(chain)) return;
+  editing.editor().showTriangles();
+  editing.runEditorChain();
+  const chainadj::ChainDocument& document = editing.document().chain();
+  QTableView& table = *editing.editor().triangleView();
+  for (int row = 0; row < document.rowCount(); ++row) {
+    if (!chainadj::rowClosure(document.row(row)).overLimit(editing.editor().closureLimit())) continue;
+    const QModelIndex over = table.model()->index(row, 0);
+    table.setCurrentIndex(over);
+    table.scrollTo(over, QAbstractItemView::PositionAtCenter);
+    break;
+  }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QStringList arguments = QApplication::arguments();
-  if (arguments.size() != 2) {
-    std::fprintf(stderr, "usage: chainadj-screenshot PATH.png\n");
+  if (arguments.size() != 2 && arguments.size() != 3) {
+    std::fprintf(stderr, "usage: chainadj-screenshot PATH.png [FILE.chain]\n");
     return 2;
   }
   const QString path = arguments.at(1);
 
-  chainadj::ui::MainWindow window;
-  chainadj::ui::MainForm& form = window.form();
-  form.platform().setInputBox(chainadj::ui::demoChainAnswers());
+  MainWindow window;
+  MainForm& form = window.form();
+  form.platform().setInputBox(demoChainAnswers());
   form.platform().setMessageBox([](const QString& message) {
     std::fprintf(stderr, "message: %s\n", message.toUtf8().constData());
   });
@@ -29,7 +61,11 @@ int main(int argc, char** argv) {
 
   int status = 1;
   QTimer::singleShot(200, [&] {
-    form.Command1_Click();
+    if (arguments.size() == 3) {
+      runFromTheEditor(window, arguments.at(2));
+    } else {
+      form.Command1_Click();
+    }
     if (window.grab().save(path, "PNG")) status = 0;
     app.quit();
   });

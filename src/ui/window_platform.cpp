@@ -17,6 +17,8 @@ namespace {
 
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
+constexpr const char* kUnansweredMessage = "数据编辑里的数据不能回答这次计算的全部询问，计算停止。";
+
 void showMessageBox(QWidget* parent, const QString& message) {
   QMessageBox box(QMessageBox::Information, parent->windowTitle(), message, QMessageBox::Ok,
                   parent);
@@ -25,8 +27,8 @@ void showMessageBox(QWidget* parent, const QString& message) {
 
 // The form's input box at its place beside or above the form's table; its frame is taken to be
 // like that of the form's window.
-InputBoxAnswer askOnForm(MainForm& form, const QString& prompt) {
-  InputBox box(prompt, &form, form.scale());
+InputBoxAnswer askOnForm(MainForm& form, const QString& prompt, const QString& note) {
+  InputBox box(prompt, &form, form.scale(), note);
   box.adjustSize();
   const QRect screen = form.screen() ? form.screen()->availableGeometry() : QRect();
   const QRect inside(form.mapToGlobal(QPoint(0, 0)), form.size());
@@ -39,7 +41,7 @@ InputBoxAnswer askOnForm(MainForm& form, const QString& prompt) {
 
 WindowPlatform::WindowPlatform(MainForm& form)
     : form_(form),
-      inputBox_([&form](const QString& prompt) { return askOnForm(form, prompt); }),
+      inputBox_([this, &form](const QString& prompt) { return askOnForm(form, prompt, note_); }),
       messageBox_([&form](const QString& message) { showMessageBox(&form, message); }) {}
 
 // A number that names no control of the form is ignored.
@@ -61,8 +63,10 @@ std::optional<std::string> WindowPlatform::ask(const std::string& prompt, const 
   if (ending_) return std::nullopt;
   if (source_ != nullptr) {
     if (std::optional<std::string> answered = source_->answer(key)) return answered;
+    if (unanswered_ == Unanswered::StopRun) throw ChainError(kUnansweredMessage);
   }
   const InputBoxAnswer answer = inputBox_(fromUtf8(prompt));
+  note_.clear();
   if (ending_) return std::nullopt;
   if (answer.stopsRun) throw RunStopped();
   return answer.text.toStdString();

@@ -29,9 +29,21 @@ class WindowPlatform : public Platform {
   void setInputBox(InputBoxFunction inputBox) { inputBox_ = std::move(inputBox); }
   void setMessageBox(MessageBoxFunction messageBox) { messageBox_ = std::move(messageBox); }
 
+  // What becomes of a prompt that the answer source leaves unanswered.
+  enum class Unanswered {
+    AskUser,  // the input box asks it (a data file's coordinate listing)
+    StopRun,  // the run stops with a message, and no box is shown (a run of the data editor)
+  };
   // Prompts are offered to `source` first, by their keys (nullptr: none), a chain data file for
-  // instance; what it leaves unanswered goes to the input box.
-  void answerFrom(AnswerSource* source) { source_ = source; }
+  // instance.
+  void answerFrom(AnswerSource* source, Unanswered unanswered = Unanswered::AskUser) {
+    source_ = source;
+    unanswered_ = unanswered;
+  }
+
+  // A note the input box shows in red under its next prompt, once (a blunder just typed).
+  void setNoteForNextPrompt(const QString& note) { note_ = note; }
+  const QString& noteForNextPrompt() const { return note_; }
 
   void setText(int box, const std::string& text) override;
   void setLabel(int label, const std::string& caption) override;
@@ -49,6 +61,8 @@ class WindowPlatform : public Platform {
   InputBoxFunction inputBox_;
   MessageBoxFunction messageBox_;
   AnswerSource* source_ = nullptr;
+  Unanswered unanswered_ = Unanswered::AskUser;
+  QString note_;
   bool ending_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "checked_runs.h"
 #include "entry/chain_data_answers.h"
+#include "entry/chain_document.h"
 #include "entry/chain_file_reader.h"
 #include "entry/chain_file_writer.h"
 #include "state/chain_error.h"
@@ -41,12 +42,33 @@ void runAccepted(const ChainData& data) {
   }
 }
 
+// The data editor opens the file, line by line, and saves it unchanged to the byte; nullopt when
+// it refuses the file (the reader then must too).
+std::optional<bool> opensInTheEditor(std::string_view text) {
+  try {
+    const ChainDocument document = ChainDocument::read(text);
+    if (document.text() != text) throw CheckFailed("opened in the data editor, it saves otherwise");
+    return true;
+  } catch (const ChainError&) {
+    return std::nullopt;
+  }
+}
+
 }  // namespace
 
 std::optional<std::string> faultOfDataFile(std::string_view text) {
+  std::optional<bool> opened;
+  try {
+    opened = opensInTheEditor(text);
+  } catch (const CheckFailed& fault) {
+    return std::string(fault.what());
+  } catch (const std::exception& error) {
+    return std::string("an exception left the data editor: ") + error.what();
+  }
   ChainData data;
   try {
     data = parseChainData(text);
+    if (!opened) return "the reader takes it, the data editor refuses it";
   } catch (const ChainError& refusal) {
     const std::string message = refusal.what();
     if (!readsAsChinese(message)) return "refused without a Chinese message: " + message;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDockWidget>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,6 +25,7 @@
 #include "report/coordinate_csv.h"
 #include "report/run_report.h"
 #include "scripted_window.h"
+#include "ui/chain_editing.h"
 #include "ui/main_form.h"
 #include "ui/main_window.h"
 #include "ui/text_box.h"
@@ -31,26 +33,38 @@
 namespace chainadj::ui {
 namespace {
 
-TEST(FileMenu, HasItsItemsWithTheirKeys) {
-  MainWindow window;
-  std::vector<std::string> titles;
-  for (const QAction* menu : window.menuBar()->actions()) titles.push_back(menu->text().toStdString());
-  EXPECT_EQ(titles, (std::vector<std::string>{"文件", "查看", "设置"}));
-  const QMenu* file = window.menuBar()->actions()[0]->menu();
-  ASSERT_NE(file, nullptr);
-  std::vector<std::pair<std::string, std::string>> items;
-  for (const QAction* action : file->actions()) {
+using MenuItems = std::vector<std::pair<std::string, std::string>>;
+
+MenuItems itemsOf(const QMenu& menu) {
+  MenuItems items;
+  for (const QAction* action : menu.actions()) {
     if (!action->isSeparator()) {
       items.emplace_back(action->text().toStdString(), action->shortcut().toString().toStdString());
     }
   }
-  const std::vector<std::pair<std::string, std::string>> expected = {
-      {"打开数据文件…", "Ctrl+O"}, {"保存数据文件…", "Ctrl+S"}, {"保存成果报告 PDF…", ""},
-      {"打印成果报告…", "Ctrl+P"}, {"导出座标 CSV…", ""},      {"退出", "Ctrl+Q"}};
-  EXPECT_EQ(items, expected);
+  return items;
 }
 
-// The form keeps its size and its controls their places; the window adds the menu bar's height.
+TEST(FileMenu, HasItsItemsWithTheirKeys) {
+  MainWindow window;
+  std::vector<std::string> titles;
+  for (const QAction* menu : window.menuBar()->actions()) titles.push_back(menu->text().toStdString());
+  EXPECT_EQ(titles, (std::vector<std::string>{"文件", "编辑", "查看", "设置"}));
+  const QMenu* file = window.menuBar()->actions()[0]->menu();
+  ASSERT_NE(file, nullptr);
+  const MenuItems expected = {
+      {"新建", "Ctrl+N"},          {"打开数据文件…", "Ctrl+O"}, {"最近的文件", ""},
+      {"保存", "Ctrl+S"},          {"另存为…", "Ctrl+Shift+S"}, {"保存成果报告 PDF…", ""},
+      {"打印成果报告…", "Ctrl+P"}, {"导出座标 CSV…", ""},       {"退出", "Ctrl+Q"}};
+  EXPECT_EQ(itemsOf(*file), expected);
+  const QMenu* edit = window.menuBar()->actions()[1]->menu();
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(itemsOf(*edit), (MenuItems{{"撤销", "Ctrl+Z"}, {"重做", "Ctrl+Y"}, {"插入行", "Ins"},
+                                       {"删除行", "Ctrl+Del"}, {"粘贴", "Ctrl+V"}, {"计算", "F5"}}));
+}
+
+// The form keeps its size and its controls their places; the window adds the menu bar's height
+// and the data editor beside the form.
 TEST(FileMenu, StandsAboveTheFormWhichKeepsItsPlaces) {
   MainWindow window;
   window.show();
@@ -58,7 +72,10 @@ TEST(FileMenu, StandsAboveTheFormWhichKeepsItsPlaces) {
   const int menuHeight = window.menuBar()->height();
   EXPECT_GT(menuHeight, 0);
   EXPECT_EQ(window.form().geometry(), QRect(QPoint(0, menuHeight), alone.size()));
-  EXPECT_EQ(window.size(), alone.size() + QSize(0, menuHeight));
+  const QDockWidget& editor = window.editing().dock();
+  EXPECT_GE(editor.geometry().left(), alone.width());
+  EXPECT_EQ(window.size(), alone.size() + QSize(window.width() - alone.width(), menuHeight));
+  EXPECT_LE(editor.geometry().bottom(), window.height());
   for (int box = 1; box <= 36; ++box) {
     EXPECT_EQ(window.form().box(box)->geometry(), alone.box(box)->geometry()) << box;
   }

@@ -139,6 +139,19 @@ TEST(InputBox, StopTheRunGivesNoTextButAStop) {
   EXPECT_TRUE(answer.text.isEmpty());
 }
 
+// A blunder just typed stands in red under the next prompt, in the prompt's own room.
+TEST(InputBox, ShowsANoteUnderItsPromptWithinItsSize) {
+  const QString prompt = QString::fromUtf8("请输入求距角  A(i)  的数值 :");
+  const InputBox plain(prompt, nullptr);
+  const InputBox noted(prompt, nullptr, 1.0, QString::fromUtf8("第 2 个三角形的闭合差 w(2) = 29.10 秒"));
+  EXPECT_EQ(noted.sizeHint(), plain.sizeHint());
+  const auto* note = noted.findChild<QLabel*>("note");
+  ASSERT_NE(note, nullptr);
+  EXPECT_FALSE(note->isHidden());
+  EXPECT_EQ(note->styleSheet().toStdString(), "color: #c00000;");
+  EXPECT_TRUE(plain.findChild<QLabel*>("note")->isHidden());
+}
+
 TEST(InputBox, CarriesTheMainWindowsTitleAndNoDefaultText) {
   MainForm form;
   InputBox box("请输入三角形的个数", &form);

@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "transcript_replay.h"
+#include "ui/chain_editing.h"
+#include "ui/data_file_life.h"
 #include "ui/main_form.h"
 #include "ui/main_window.h"
 
@@ -57,10 +59,14 @@ class Folder {
 };
 
 // The window with its dialogs answered by the test: the files it chooses, the typed answers,
-// the messages kept.
+// the messages kept, the question whether to save unsaved data (answered `saveAnswer`).
 class ScriptedWindow {
  public:
   ScriptedWindow() {
+    window.editing().files().setSaveQuestion([this](const QString& name) {
+      saveQuestions.push_back(name.toStdString());
+      return saveAnswer;
+    });
     window.setFileChooser([this](FileDialogPurpose purpose) { return files[purpose]; });
     window.form().platform().setMessageBox(
         [this](const QString& message) { messages.push_back(message.toStdString()); });
@@ -91,6 +97,8 @@ class ScriptedWindow {
   std::vector<std::string> messages;
   std::optional<std::size_t> stopAtPrompt;
   std::function<void()> duringRun;
+  SaveAnswer saveAnswer = SaveAnswer::Discard;
+  std::vector<std::string> saveQuestions;
 };
 
 }  // namespace chainadj::ui

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "console/console_platform.h"
+#include "console/console_program.h"
 #include "ui/caption_label.h"
 #include "ui/main_form.h"
 #include "ui/text_box.h"
@@ -28,6 +29,13 @@ void takeConsoleLine(const std::string& line, FrontEndResult& result) {
   }
 }
 
+FrontEndResult resultOfConsole(std::istream& out) {
+  FrontEndResult result;
+  std::string line;
+  while (std::getline(out, line)) takeConsoleLine(line, result);
+  return result;
+}
+
 }  // namespace
 
 FrontEndResult replayOnConsole(const std::vector<std::string>& lines) {
@@ -35,11 +43,28 @@ FrontEndResult replayOnConsole(const std::vector<std::string>& lines) {
   for (const std::string& line : lines) in << line << '\n';
   std::stringstream out;
   runConsole(in, out);
+  return resultOfConsole(out);
+}
 
-  FrontEndResult result;
-  std::string line;
-  while (std::getline(out, line)) takeConsoleLine(line, result);
-  return result;
+FrontEndResult dataFileOnConsole(const std::string& path) {
+  ConsoleOptions options;
+  options.dataFile = path;
+  std::stringstream in;
+  std::stringstream out;
+  runConsoleProgram(options, in, out);
+  return resultOfConsole(out);
+}
+
+std::map<std::string, std::string> finalTextsOf(const MainForm& form) {
+  std::map<std::string, std::string> texts;
+  for (int box = 1; box <= 36; ++box) {
+    const std::string text = form.box(box)->text().toStdString();
+    if (!text.empty()) texts["Text" + std::to_string(box)] = text;
+  }
+  for (CaptionLabel* label : form.findChildren<CaptionLabel*>()) {
+    texts[label->objectName().toStdString()] = label->text().toStdString();
+  }
+  return texts;
 }
 
 FrontEndResult replayOnWindow(MainForm& form, const std::vector<std::string>& lines) {
@@ -67,13 +92,7 @@ FrontEndResult replayOnWindow(MainForm& form, const std::vector<std::string>& li
     if (command == "2") form.Command2_Click();
   }
 
-  for (int box = 1; box <= 36; ++box) {
-    const std::string text = form.box(box)->text().toStdString();
-    if (!text.empty()) result.finalTexts["Text" + std::to_string(box)] = text;
-  }
-  for (CaptionLabel* label : form.findChildren<CaptionLabel*>()) {
-    result.finalTexts[label->objectName().toStdString()] = label->text().toStdString();
-  }
+  result.finalTexts = finalTextsOf(form);
   return result;
 }
 

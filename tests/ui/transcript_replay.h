@@ -19,6 +19,10 @@ struct FrontEndResult {
 
 FrontEndResult replayOnConsole(const std::vector<std::string>& lines);
 FrontEndResult replayOnWindow(MainForm& form, const std::vector<std::string>& lines);
+// The console's run of a chain data file (--data FILE).
+FrontEndResult dataFileOnConsole(const std::string& path);
+// The texts of the form's boxes and labels as they stand.
+std::map<std::string, std::string> finalTextsOf(const MainForm& form);
 
 // The lines of a file, without line endings.
 std::vector<std::string> readLines(const std::string& path);

@@ -1,0 +1,8 @@
+// What a file dialog of the window is for.
+#pragma once
+
+namespace chainadj::ui {
+
+enum class FileDialogPurpose { OpenData, SaveData, SaveReportPdf, ExportCsv };
+
+}  // namespace chainadj::ui
