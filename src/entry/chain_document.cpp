@@ -59,8 +59,10 @@ std::string spliced(const std::string& line, TextSpan span, const std::string& p
   return line.substr(0, span.begin) + part + line.substr(span.end);
 }
 
-std::string valueLineText(const std::string& written, InputItem item, const std::string& typed) {
-  if (written.empty()) return std::string(inputItemName(item)) + " " + valueForFile(typed);
+// A value or settings line with its value replaced where it stands; a new line for none.
+std::string keywordLineText(const std::string& written, std::string_view keyword,
+                            const std::string& typed) {
+  if (written.empty()) return std::string(keyword) + " " + valueForFile(typed);
   const TextSpan span = valueSpanOfLine(written);
   const std::string value = valueForFile(typed);
   return spliced(written, span, span.begin == span.end ? " " + value : value);
@@ -217,7 +219,7 @@ ChainData ChainDocument::knownData() const {
     }
   }
   for (const Line& line : lines_) {
-    if (line.role == LineRole::Setting) {
+    if (line.role == LineRole::Setting && !line.removed && !line.cells[0].empty()) {
       data.settings[std::string(settingKeywords()[at(line.key)].keyword)] = line.cells[0];
     }
   }
@@ -243,6 +245,7 @@ EditBatch ChainDocument::apply(const DocumentEdit& edit) {
     case DocumentEdit::Kind::InsertRows: return insertRows(edit);
     case DocumentEdit::Kind::RemoveRows: return removeRows(edit);
     case DocumentEdit::Kind::RestoreRows: return restoreRows(edit);
+    case DocumentEdit::Kind::Setting: return setSetting(edit);
   }
   return {};
 }
@@ -287,6 +290,43 @@ EditBatch ChainDocument::setValue(const DocumentEdit& edit) {
   if (!valueLines_[static_cast<std::size_t>(edit.item)] && edit.text.empty()) return {};
   lines_[valueLine(edit.item)].cells[0] = edit.text;
   return {DocumentEdit::value(edit.item, old)};
+}
+
+std::string ChainDocument::setting(std::string_view keyword) const {
+  for (const Line& line : lines_) {
+    if (line.role == LineRole::Setting && !line.removed &&
+        settingKeywords()[at(line.key)].keyword == keyword) {
+      return line.cells[0];
+    }
+  }
+  return {};
+}
+
+// The line of a setting, made when there is none after the last value or setting, else before
+// the first name or triangle.
+std::size_t ChainDocument::settingLine(int key) {
+  std::optional<std::size_t> place;
+  for (std::size_t line = 0; line < lines_.size(); ++line) {
+    const Line& each = lines_[line];
+    if (each.removed) continue;
+    if (each.role == LineRole::Setting && each.key == key) return line;
+    if (each.role == LineRole::KnownValue || each.role == LineRole::Setting) place = line + 1;
+    if (!place && (each.role == LineRole::PointName || each.role == LineRole::Triangle)) place = line;
+  }
+  const std::size_t made = insertLines(place.value_or(lines_.size()), 1, LineRole::Setting);
+  lines_[made].key = key;
+  return made;
+}
+
+EditBatch ChainDocument::setSetting(const DocumentEdit& edit) {
+  const auto keywords = settingKeywords();
+  const auto found = std::find_if(keywords.begin(), keywords.end(),
+                                  [&](const SettingKeyword& k) { return k.keyword == edit.keyword; });
+  if (found == keywords.end()) return {};
+  const std::string old = setting(edit.keyword);
+  if (old == edit.text) return {};
+  lines_[settingLine(static_cast<int>(found - keywords.begin()))].cells[0] = edit.text;
+  return {DocumentEdit::setting(edit.keyword, old)};
 }
 
 // After the last name, else before the first triangle, else after the last value or setting.
@@ -411,12 +451,15 @@ std::vector<bool> ChainDocument::trailingNames() const {
 std::optional<std::string> ChainDocument::rendered(const Line& line, bool trailingName) const {
   if (line.removed || trailingName) return std::nullopt;
   const bool asSaved = line.written && line.saved == line.cells;
-  if (asSaved || line.role == LineRole::Other || line.role == LineRole::Setting) return line.text;
+  if (asSaved || line.role == LineRole::Other) return line.text;
   const std::string& written = line.written && !line.unfinished ? line.text : std::string();
   switch (line.role) {
     case LineRole::KnownValue:
       if (line.cells[0].empty()) return std::nullopt;
-      return valueLineText(written, static_cast<InputItem>(line.key), line.cells[0]);
+      return keywordLineText(written, inputItemName(static_cast<InputItem>(line.key)), line.cells[0]);
+    case LineRole::Setting:
+      if (line.cells[0].empty()) return std::nullopt;
+      return keywordLineText(written, settingKeywords()[at(line.key)].keyword, line.cells[0]);
     case LineRole::PointName:
       return nameLineText(written, line.cells[0]);
     case LineRole::Triangle:

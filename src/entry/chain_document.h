@@ -41,6 +41,8 @@ class ChainDocument {
   static ChainDocument read(std::string_view text);
 
   std::string value(InputItem item) const;
+  // The typed text of a settings line, "" where the document has none.
+  std::string setting(std::string_view keyword) const;
   // The names up to the last one given; "" for an order beyond them.
   int nameCount() const;
   std::string name(int order) const;
@@ -95,6 +97,8 @@ class ChainDocument {
   std::optional<std::string> rendered(const Line& line, bool trailingName) const;
   std::vector<bool> trailingNames() const;
   EditBatch setValue(const DocumentEdit& edit);
+  std::size_t settingLine(int key);
+  EditBatch setSetting(const DocumentEdit& edit);
   EditBatch setName(const DocumentEdit& edit);
   EditBatch setAngle(const DocumentEdit& edit);
   EditBatch insertRows(const DocumentEdit& edit);

@@ -24,6 +24,7 @@ struct DocumentEdit {
     RestoreRows,  // the rows removed at `index` come back as they were, their lines `lines` of
                   // the document (ids, see ChainDocument) with their comments, exact to the byte;
                   // `rows` are their angles
+    Setting,      // the settings line `keyword` (chain_settings.h) becomes `text` ("" takes it away)
   };
 
   Kind kind = Kind::Value;
@@ -31,6 +32,7 @@ struct DocumentEdit {
   int index = 0;
   int column = 0;
   int count = 0;
+  std::string keyword;  // Setting
   std::string text;
   std::vector<TriangleAngles> rows;
   std::vector<std::uint64_t> lines;
@@ -61,6 +63,13 @@ struct DocumentEdit {
     edit.kind = Kind::InsertRows;
     edit.index = row;
     edit.rows = std::move(rows);
+    return edit;
+  }
+  static DocumentEdit setting(std::string keyword, std::string text) {
+    DocumentEdit edit;
+    edit.kind = Kind::Setting;
+    edit.keyword = std::move(keyword);
+    edit.text = std::move(text);
     return edit;
   }
   static DocumentEdit removeRows(int row, int count) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "entry/chain_settings.h"
 #include "state/chain_error.h"
 
 namespace chainadj {
@@ -97,6 +98,8 @@ std::optional<DocumentEdit> editOf(std::string_view line) {
     return DocumentEdit::name(*number(1), f[2]);
   } else if (f.size() == 4 && f[0] == "a" && number(1) && number(2)) {
     return DocumentEdit::angle(*number(1), *number(2), f[3]);
+  } else if (f.size() == 3 && f[0] == "s" && settingKeywordNamed(f[1])) {
+    return DocumentEdit::setting(f[1], f[2]);
   } else if (f.size() == 3 && f[0] == "r" && number(1) && number(2)) {
     return DocumentEdit::removeRows(*number(1), *number(2));
   } else if (f.size() >= 3 && f[0] == "i" && number(1) && number(2) &&
@@ -136,6 +139,7 @@ std::string recoveryLine(const DocumentEdit& edit) {
     case DocumentEdit::Kind::RestoreRows: return joined(rowFields(edit, 'i'));
     case DocumentEdit::Kind::RemoveRows:
       return joined({"r", std::to_string(edit.index), std::to_string(edit.count)});
+    case DocumentEdit::Kind::Setting: return joined({"s", edit.keyword, edit.text});
   }
   return {};
 }

@@ -6,6 +6,7 @@
 #include <QWindow>
 #include <exception>
 
+#include "entry/plane_settings.h"
 #include "ui/caption_label.h"
 #include "ui/form_fonts.h"
 #include "ui/form_scale.h"
@@ -164,6 +165,7 @@ void MainForm::Command1_Click() {
   if (running_ || platform_.ending()) return;
   if (typedRunGate_ && !typedRunGate_()) return;
   reservedLines_ = ChainData{};
+  driver_.reduceOntoPlane(typedRunPlane_);
   runOnce();
   finishRun();
 }
@@ -172,6 +174,7 @@ void MainForm::runChainData(const ChainData& data, ListingAnswers listing) {
   if (running_ || platform_.ending()) return;
   reservedLines_ = ChainData{};
   keepReservedLines(reservedLines_, data);
+  driver_.reduceOntoPlane(reductionSettingsOf(data));
   ChainDataAnswers answers(data, listing);
   platform_.answerFrom(&answers, listing == ListingAnswers::Answered
                                      ? WindowPlatform::Unanswered::StopRun

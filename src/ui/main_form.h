@@ -44,6 +44,9 @@ class MainForm : public QWidget {
   // Asked before 计 算 starts a typed run and before 结 束 ends the program: false keeps things
   // as they are (the user would lose unsaved data and cancelled).
   void setTypedRunGate(std::function<bool()> gate) { typedRunGate_ = std::move(gate); }
+  // The Gauss–Krüger plane a typed run reduces onto (nullopt: none); a chain run from its data
+  // reduces onto the plane its settings lines give.
+  void setTypedRunPlane(std::optional<ReductionSettings> plane) { typedRunPlane_ = std::move(plane); }
   void setEndGate(std::function<bool()> gate) { endGate_ = std::move(gate); }
   bool runInProgress() const { return running_; }
   std::optional<RunOutcome> lastOutcome() const { return lastOutcome_; }
@@ -110,6 +113,7 @@ class MainForm : public QWidget {
   bool followsScreen_ = false;
   ChainData reservedLines_;
   std::function<bool()> typedRunGate_;
+  std::optional<ReductionSettings> typedRunPlane_;
   std::function<bool()> endGate_;
 };
 

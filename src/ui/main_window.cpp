@@ -23,6 +23,7 @@
 #include "state/chain_error.h"
 #include "ui/chain_editing.h"
 #include "ui/data_file_life.h"
+#include "ui/editor_document.h"
 #include "ui/main_form.h"
 #include "ui/project_info_dialog.h"
 #include "ui/quality_settings_dialog.h"
@@ -176,16 +177,22 @@ void MainWindow::buildViewAndSettingsMenus() {
 }
 
 ProjectInfo MainWindow::projectOfLastRun() const {
-  return editedProject_.value_or(projectInfoOf(form_->reservedLinesOfLastFile()));
+  return projectInfoOf(editing_->document().chain().knownData());
 }
 
 RunReport MainWindow::reportOfLastRun() const {
   return makeRunReport(form_->driver(), qualitySettingsOfLastRun(), projectOfLastRun());
 }
 
+// The project's lines are the editor's: an edit of them is undone like any other.
 void MainWindow::editProjectInfo() {
   const std::optional<ProjectInfo> edited = editProject_(projectOfLastRun());
-  if (edited) editedProject_ = *edited;
+  if (!edited) return;
+  EditBatch lines;
+  for (const ProjectField& field : projectFields()) {
+    lines.push_back(DocumentEdit::setting(std::string(field.keyword), (*edited).*field.text));
+  }
+  editing_->document().edit(std::move(lines), QString::fromUtf8("项目信息"));
 }
 
 QualitySettings MainWindow::qualitySettingsOfLastRun() const {

@@ -72,8 +72,7 @@ class MainWindow : public QMainWindow {
   // The settings the last run is checked with: the kept ones, under the lines grade and m_beta
   // of the data file that answered it.
   QualitySettings qualitySettingsOfLastRun() const;
-  // The project of the report: as last edited in 项目信息, or else the project lines of the data
-  // file that answered the last run. Opening a file takes its lines again.
+  // The project of the report: the project lines of the editor's chain, which 项目信息 edits.
   ProjectInfo projectOfLastRun() const;
   // The report of the last completed run with both; throws ChainError when there is none.
   RunReport reportOfLastRun() const;
@@ -129,7 +128,6 @@ class MainWindow : public QMainWindow {
   PrintDialog printDialog_;
   SettingsEditor editSettings_;
   ProjectEditor editProject_;
-  std::optional<ProjectInfo> editedProject_;
   std::unique_ptr<QSettings> store_;
   QualitySettings savedQuality_;
   ChainEditing* editing_ = nullptr;

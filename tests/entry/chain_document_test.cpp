@@ -59,6 +59,27 @@ TEST(ChainDocument, PlacesNewDataWhereASavedFileHasThem) {
             "61 59 60\n# 尾\n");
 }
 
+// The settings lines (the project, the grade): changed where they stand, new ones after the
+// values and settings, taken away by an empty text; every edit undone to the byte.
+TEST(ChainDocument, EditsSettingsLinesInPlace) {
+  ChainDocument document = ChainDocument::read(kWindowsFile);
+  EditBatch undo = document.apply(DocumentEdit::setting("grade", "二等"));
+  const EditBatch observer = document.apply(DocumentEdit::setting("observer", "张 三"));
+  undo.insert(undo.begin(), observer.begin(), observer.end());
+  EXPECT_EQ(document.setting("observer"), "张 三");
+  EXPECT_EQ(document.text(),
+            "\xEF\xBB\xBF# 锁\r\nXa 100  # A 点\r\nYa \"200\"\r\ngrade 二等\r\nobserver 张 三\r\n\r\n"
+            "point 3#\r\npoint\r\n60.0001   60.0002  -60.0003 # 一\r\n# 注释\r\n61 62 -57");
+  EXPECT_EQ(parseChainData(document.text(), ChainChecks::Lines).settings, document.data().settings);
+  const EditBatch removal = document.apply(DocumentEdit::setting("grade", ""));
+  EXPECT_EQ(document.text().find("grade"), std::string::npos);
+  EXPECT_FALSE(document.data().setting("grade").has_value());
+  document.apply(removal);
+  document.apply(undo);
+  EXPECT_EQ(document.text(), kWindowsFile);
+  EXPECT_TRUE(document.apply(DocumentEdit::setting("no_such_line", "x")).empty());
+}
+
 TEST(ChainDocument, FillsANewChainAsASavedRunWouldBe) {
   ChainDocument document;
   document.apply(DocumentEdit::value(InputItem::Ya, "2"));

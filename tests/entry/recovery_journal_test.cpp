@@ -17,7 +17,8 @@ const std::string kBase = "# 锁\nXa 1\t# tab\n60 60 60\n";
 EditBatch someEdits() {
   return {DocumentEdit::value(InputItem::Xa, "2\\3\t4"), DocumentEdit::name(1, "P\t1"),
           DocumentEdit::insertRows(1, {{"50", "", "-70"}, {"1", "2", "3"}}),
-          DocumentEdit::angle(0, 2, "-61"), DocumentEdit::removeRows(2, 1)};
+          DocumentEdit::angle(0, 2, "-61"), DocumentEdit::removeRows(2, 1),
+          DocumentEdit::setting("checker", "李\t四")};
 }
 
 TEST(RecoveryJournal, ReadsBackTheChainWithEveryEdit) {
@@ -27,7 +28,7 @@ TEST(RecoveryJournal, ReadsBackTheChainWithEveryEdit) {
   for (const DocumentEdit& edit : someEdits()) text += recoveryLine(edit);
   const RecoveredChain recovered = readRecovery(text);
   EXPECT_EQ(recovered.filePath, "/锁/龙山 1.chain");
-  EXPECT_EQ(recovered.edits, 5u);
+  EXPECT_EQ(recovered.edits, someEdits().size());
   EXPECT_EQ(recovered.document.text(), expected.text());
   // A last line cut short is left out.
   text += recoveryLine(DocumentEdit::value(InputItem::Ya, "9")).substr(0, 5);
@@ -42,7 +43,7 @@ TEST(RecoveryJournal, WritesTheFileAndRemovesIt) {
     ASSERT_TRUE(journal.append(someEdits()));
     std::ifstream file(path, std::ios::binary);
     const std::string written{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    EXPECT_EQ(readRecovery(written).edits, 5u);
+    EXPECT_EQ(readRecovery(written).edits, someEdits().size());
     journal.remove();
   }
   EXPECT_FALSE(std::filesystem::exists(path));

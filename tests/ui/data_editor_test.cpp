@@ -119,6 +119,28 @@ TEST(DataEditor, SavesAnUnchangedFileToTheByteAndRemembersIt) {
   EXPECT_FALSE(example.editing.files().recentFiles().contains(recent.front()));
 }
 
+// 项目信息 edits the chain's project lines: the report shows them, saving writes them, and the
+// editor's undo takes them back.
+TEST(DataEditor, KeepsTheProjectWithTheChain) {
+  OpenedExample example;
+  MainWindow& window = example.scripted.window;
+  window.setProjectEditor([](const ProjectInfo& current) -> std::optional<ProjectInfo> {
+    ProjectInfo edited = current;
+    edited.observer = "张三";
+    edited.checker = "李四";
+    return edited;
+  });
+  window.projectInfoAction()->trigger();
+  EXPECT_EQ(window.reportOfLastRun().project.observer, "张三");
+  EXPECT_TRUE(window.isWindowModified());
+  example.editing.saveAction()->trigger();
+  const std::string saved = contents(example.file);
+  EXPECT_NE(saved.find("\nobserver 张三\nchecker 李四\n"), std::string::npos) << saved;
+  EXPECT_EQ(parseChainData(saved).setting("checker"), "李四");
+  example.editing.undoAction()->trigger();
+  EXPECT_EQ(window.reportOfLastRun().project.observer, "");
+}
+
 TEST(DataEditor, RefusesAValueAsTheReaderDoesAndSaysWhy) {
   OpenedExample example;
   example.type(0, 1, "62.6000");
