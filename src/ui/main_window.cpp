@@ -1,7 +1,6 @@
 #include "ui/main_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -15,10 +14,10 @@
 
 #include "entry/chain_file_reader.h"
 #include "entry/chain_file_writer.h"
-#include "report/coordinate_csv.h"
 #include "report/report_tables.h"
 #include "report/run_report.h"
 #include "state/chain_error.h"
+#include "ui/export_menu.h"
 #include "ui/main_form.h"
 #include "ui/project_info_dialog.h"
 #include "ui/quality_settings_dialog.h"
@@ -26,6 +25,7 @@
 #include "ui/report_pages.h"
 #include "ui/report_pdf.h"
 #include "ui/results_table_dialog.h"
+#include "ui/wait_cursor.h"
 
 namespace chainadj::ui {
 namespace {
@@ -48,11 +48,9 @@ FileDialogText dialogText(FileDialogPurpose purpose) {
     case FileDialogPurpose::SaveData:
       return {"保存数据文件", "三角锁数据文件 (*.chain)", kChainFileExtension, true};
     case FileDialogPurpose::SaveReportPdf:
-      return {"保存成果报告 PDF", "PDF 文件 (*.pdf)", ".pdf", true};
-    case FileDialogPurpose::ExportCsv:
       break;
   }
-  return {"导出座标 CSV", "CSV 文件 (*.csv)", ".csv", true};
+  return {"保存成果报告 PDF", "PDF 文件 (*.pdf)", ".pdf", true};
 }
 
 // Qt's own file dialog, in the folder last used.
@@ -97,15 +95,6 @@ MainWindow::ProjectEditor qtProjectDialog(QWidget* parent) {
 // The file name as the file system takes it.
 std::string pathOf(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
-// A wait cursor while a long report is written.
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -140,7 +129,9 @@ void MainWindow::buildFileMenu() {
   file->addSeparator();
   saveReportPdf_ = add("保存成果报告 PDF…", QKeySequence(), &MainWindow::saveReportPdf);
   printReport_ = add("打印成果报告…", QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::printReport);
-  exportCsv_ = add("导出座标 CSV…", QKeySequence(), &MainWindow::exportCsv);
+  exportMenu_ = new ExportMenu(
+      file, this, [this] { return reportOfLastRun(); },
+      [this](const std::string& message) { form_->platform().showMessage(message); });
   file->addSeparator();
   quit_ = file->addAction(QString::fromUtf8("退出"));
   quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -188,7 +179,7 @@ void MainWindow::updateActions() {
   saveData_->setEnabled(idle && driver.lastRunData().has_value());
   saveReportPdf_->setEnabled(completed);
   printReport_->setEnabled(completed);
-  exportCsv_->setEnabled(completed);
+  exportMenu_->setEnabled(completed);
   resultsTable_->setEnabled(completed);
 }
 
@@ -248,16 +239,6 @@ void MainWindow::saveReportPdf() {
     if (name.isEmpty()) return;
     const WaitCursor waiting;
     writeReportPdf(report, pathOf(name));
-  });
-}
-
-void MainWindow::exportCsv() {
-  if (form_->runInProgress()) return;
-  tellingFailures([&] {
-    const RunReport report = reportOfLastRun();
-    const QString name = chosenFile(FileDialogPurpose::ExportCsv);
-    if (name.isEmpty()) return;
-    writeCoordinateCsvFile(report, pathOf(name));
   });
 }
 

@@ -2,7 +2,8 @@
 // its place; the window is the form's height and the menu bar's. The menu opens a chain data
 // file and runs it as if typed (打开数据文件…), saves the data of the last run (保存数据文件…),
 // saves the results report of the last completed run as PDF (保存成果报告 PDF…), prints it
-// (打印成果报告…), exports its coordinates as CSV (导出座标 CSV…) and ends the program (退出).
+// (打印成果报告…), exports its results for CAD, CASS and Excel and as CSV (导出, export_menu.h)
+// and ends the program (退出).
 // The report items are enabled only after a completed run, and nothing but 退出 while a run waits
 // for an answer. The 查看 menu shows the results table of the last completed run (成果表…); the
 // 设置 menu edits the settings of the quality check (平差设置…), which are kept for the next
@@ -27,11 +28,12 @@ class QSettings;
 
 namespace chainadj::ui {
 
+class ExportMenu;
 class MainForm;
 class ResultsTableDialog;
 
 // What a file dialog of the menu is for.
-enum class FileDialogPurpose { OpenData, SaveData, SaveReportPdf, ExportCsv };
+enum class FileDialogPurpose { OpenData, SaveData, SaveReportPdf };
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -81,7 +83,7 @@ class MainWindow : public QMainWindow {
   QAction* saveDataAction() const { return saveData_; }
   QAction* saveReportPdfAction() const { return saveReportPdf_; }
   QAction* printReportAction() const { return printReport_; }
-  QAction* exportCsvAction() const { return exportCsv_; }
+  ExportMenu& exportMenu() const { return *exportMenu_; }
   QAction* quitAction() const { return quit_; }
   QAction* resultsTableAction() const { return resultsTable_; }
   QAction* qualitySettingsAction() const { return qualitySettings_; }
@@ -94,7 +96,6 @@ class MainWindow : public QMainWindow {
   void saveDataFile();
   void saveReportPdf();
   void printReport();
-  void exportCsv();
   void showResultsTable();
   void editQualitySettings();
   void editProjectInfo();
@@ -125,7 +126,7 @@ class MainWindow : public QMainWindow {
   QAction* saveData_ = nullptr;
   QAction* saveReportPdf_ = nullptr;
   QAction* printReport_ = nullptr;
-  QAction* exportCsv_ = nullptr;
+  ExportMenu* exportMenu_ = nullptr;
   QAction* quit_ = nullptr;
   QAction* resultsTable_ = nullptr;
   QAction* qualitySettings_ = nullptr;

@@ -1,6 +1,6 @@
 // The window's 文件 menu: its items, the form kept in its place under it, the report items only
 // after a completed run, a data file run as if typed (a refused one writing nothing), and the
-// report saved as PDF and CSV and printed.
+// report saved as PDF and printed (the exports: export_menu_test.cpp).
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -16,14 +16,13 @@
 #include <iterator>
 #include <map>
 #include <optional>
-#include <sstream>
 
 #include "adjust/coordinate_listing.h"
 #include "entry/chain_file_reader.h"
 #include "entry/chain_file_writer.h"
-#include "report/coordinate_csv.h"
 #include "report/run_report.h"
 #include "scripted_window.h"
+#include "ui/export_menu.h"
 #include "ui/main_form.h"
 #include "ui/main_window.h"
 #include "ui/text_box.h"
@@ -46,8 +45,9 @@ TEST(FileMenu, HasItsItemsWithTheirKeys) {
   }
   const std::vector<std::pair<std::string, std::string>> expected = {
       {"打开数据文件…", "Ctrl+O"}, {"保存数据文件…", "Ctrl+S"}, {"保存成果报告 PDF…", ""},
-      {"打印成果报告…", "Ctrl+P"}, {"导出座标 CSV…", ""},      {"退出", "Ctrl+Q"}};
+      {"打印成果报告…", "Ctrl+P"}, {"导出", ""},               {"退出", "Ctrl+Q"}};
   EXPECT_EQ(items, expected);
+  EXPECT_TRUE(file->actions().contains(window.exportMenu().menu()->menuAction()));
 }
 
 // The form keeps its size and its controls their places; the window adds the menu bar's height.
@@ -73,7 +73,7 @@ TEST(FileMenu, StandsAboveTheFormWhichKeepsItsPlaces) {
 void expectReportItems(const MainWindow& window, bool enabled) {
   EXPECT_EQ(window.saveReportPdfAction()->isEnabled(), enabled);
   EXPECT_EQ(window.printReportAction()->isEnabled(), enabled);
-  EXPECT_EQ(window.exportCsvAction()->isEnabled(), enabled);
+  EXPECT_EQ(window.exportMenu().menu()->menuAction()->isEnabled(), enabled);
 }
 
 TEST(FileMenu, ReportItemsOnlyAfterACompletedRun) {
@@ -148,7 +148,7 @@ TEST(FileMenu, ADataFileRunsAsTypedAndIsSavedAgain) {
             chainDataText(*typed.window.form().driver().lastRunData()));
 }
 
-TEST(FileMenu, SavesTheReportAsPdfAndCsvAndPrintsIt) {
+TEST(FileMenu, SavesTheReportAsPdfAndPrintsIt) {
   const Folder folder;
   ScriptedWindow scripted;
   scripted.typeExample();
@@ -157,12 +157,6 @@ TEST(FileMenu, SavesTheReportAsPdfAndCsvAndPrintsIt) {
   scripted.choose(FileDialogPurpose::SaveReportPdf, folder / "report");
   window.saveReportPdfAction()->trigger();
   EXPECT_TRUE(isPdf(folder / "report.pdf"));
-
-  scripted.choose(FileDialogPurpose::ExportCsv, folder / "points.csv");
-  window.exportCsvAction()->trigger();
-  std::ostringstream expected;
-  writeCoordinateCsv(makeRunReport(window.form().driver(), window.qualitySettingsOfLastRun()), expected);
-  EXPECT_EQ(contents(folder / "points.csv"), expected.str());
 
   const fs::path printed = folder / "printed.pdf";
   bool accept = false;
