@@ -250,8 +250,8 @@ class ChainDxf {
     std::vector<DxfPoint> outline(kDxfEllipseVertices);
     for (int j = report_.firstListedPoint; j <= report_.lastListedPoint; ++j) {
       const PointPrecision* precision = report_.newPointPrecision(j);
-      if (precision == nullptr || !std::isfinite(precision->E) || !std::isfinite(precision->F) ||
-          !std::isfinite(precision->azimuthOfE)) {
+      if (precision == nullptr || !(precision->E > 0.0) || !std::isfinite(precision->E) ||
+          !std::isfinite(precision->F) || !std::isfinite(precision->azimuthOfE)) {
         continue;
       }
       const DxfPoint centre = drawn(report_.X[at(j)], report_.Y[at(j)]);

@@ -106,7 +106,8 @@ void writeWholeFileByName(const std::string& path, const std::string& cannotWrit
   }
   const std::string partial = path + ".part";
   const RemovedAtEnd leftOver(partial);
-  if (!writeNamed(partial)) throw ChainError(cannotWrite);
+  // Made first, so that a folder that cannot be written is told before the library tries it.
+  if (!std::ofstream(partial, std::ios::binary) || !writeNamed(partial)) throw ChainError(cannotWrite);
   replaceWith(partial, path, cannotWrite);
 }
 

@@ -89,8 +89,8 @@ void ExportMenu::exportAs(ExportFormat format) {
       const WaitCursor waiting;
       writeExport(format, report, *chosen);
     }
-    tell_((text("已导出") + text(exportFormatText(format).kind) + settingsOf(format, *chosen) +
-           text("：") + QDir::toNativeSeparators(chosen->file))
+    tell_((text(exportFormatText(format).kind) + settingsOf(format, *chosen) + text("已导出：") +
+           QDir::toNativeSeparators(chosen->file))
               .toStdString());
   } catch (const ChainError& error) {
     tell_(error.what());
