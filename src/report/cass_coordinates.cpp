@@ -59,11 +59,14 @@ void appendName(const std::string& name, GbkEncoder* gbk, std::string& out) {
     out += name;
     return;
   }
-  gbk->append(name, [&name](char32_t character, std::string&) {
-    throw ChainError("点名 “" + name + "” 里的字符 " + characterInMessage(character) +
-                     " 不能用 GBK 编码写出，CASS 坐标文件没有写。可以改用 UTF-8 编码写出，"
-                     "或者改掉这个点名。");
-  }, out);
+  gbk->append(
+      name,
+      [&name](char32_t character, std::string&) {
+        throw ChainError("点名 “" + name + "” 里的字符 " + characterInMessage(character) +
+                         " 不能用 GBK 编码写出，CASS 坐标文件没有写。可以改用 UTF-8 编码写出，"
+                         "或者改掉这个点名。");
+      },
+      out);
 }
 
 }  // namespace

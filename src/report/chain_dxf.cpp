@@ -6,8 +6,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <system_error>
 #include <numbers>
+#include <system_error>
 #include <vector>
 
 #include "report/chain_figure.h"
@@ -37,12 +37,12 @@ struct LayerStyle {
 constexpr const char* kContinuous = "CONTINUOUS";
 constexpr const char* kDashed = "DASHED";
 constexpr std::array<LayerStyle, 7> kLayers = {{{"0", DL_Codes::white, kContinuous},
-                                               {kLayerPoints, DL_Codes::white, kContinuous},
-                                               {kLayerNames, DL_Codes::white, kContinuous},
-                                               {kLayerKnown, DL_Codes::blue, kContinuous},
-                                               {kLayerTriangles, DL_Codes::white, kContinuous},
-                                               {kLayerEllipses, DL_Codes::red, kContinuous},
-                                               {kLayerSights, DL_Codes::gray, kDashed}}};
+                                                {kLayerPoints, DL_Codes::white, kContinuous},
+                                                {kLayerNames, DL_Codes::white, kContinuous},
+                                                {kLayerKnown, DL_Codes::blue, kContinuous},
+                                                {kLayerTriangles, DL_Codes::white, kContinuous},
+                                                {kLayerEllipses, DL_Codes::red, kContinuous},
+                                                {kLayerSights, DL_Codes::gray, kDashed}}};
 constexpr int kDefaultLineWeight = -3;  // the lineweight of a layer: the default
 constexpr int kByLayerLineWeight = -1;  // of an entity: its layer's
 constexpr double kLineTypeScale = 1.0;
@@ -82,7 +82,10 @@ DxfPoint drawn(double X, double Y) { return {Y, X}; }
 class ChainDxf {
  public:
   ChainDxf(const RunReport& report, DL_Dxf& dxf, DL_WriterA& out)
-      : report_(report), dxf_(dxf), out_(out), scale_(dxfScale(report)),
+      : report_(report),
+        dxf_(dxf),
+        out_(out),
+        scale_(dxfScale(report)),
         extent_(figureExtent(report)) {}
 
   void write() {
@@ -141,9 +144,9 @@ class ChainDxf {
     lineTypes();
     out_.tableLayers(static_cast<int>(kLayers.size()));
     for (const LayerStyle& layer : kLayers) {
-      dxf_.writeLayer(out_, DL_LayerData(layer.name, 0),
-                      DL_Attributes("", layer.colour, kDefaultLineWeight, layer.lineType,
-                                    kLineTypeScale));
+      dxf_.writeLayer(
+          out_, DL_LayerData(layer.name, 0),
+          DL_Attributes("", layer.colour, kDefaultLineWeight, layer.lineType, kLineTypeScale));
     }
     out_.tableEnd();
     out_.tableStyle(1);
@@ -169,9 +172,9 @@ class ChainDxf {
     dxf_.writeLinetype(out_, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
     dxf_.writeLinetype(out_, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
     dxf_.writeLinetype(out_, DL_LinetypeData(kContinuous, "Solid line", 0, 0, 0.0));
-    dxf_.writeLinetype(out_, DL_LinetypeData(kDashed, "Dashed __ __ __", 0,
-                                             static_cast<int>(pattern_.size()),
-                                             pattern_[0] - pattern_[1], pattern_.data()));
+    dxf_.writeLinetype(
+        out_, DL_LinetypeData(kDashed, "Dashed __ __ __", 0, static_cast<int>(pattern_.size()),
+                              pattern_[0] - pattern_[1], pattern_.data()));
     out_.tableEnd();
   }
 
@@ -207,14 +210,16 @@ class ChainDxf {
       pointWithName(drawn(report_.X[at(j)], report_.Y[at(j)]), name);
     }
     for (const KnownPoint& point : report_.known.points) {
-      if (point.chainPoint < 0) pointWithName(drawn(point.x, point.y), std::string(1, point.letter));
+      if (point.chainPoint < 0)
+        pointWithName(drawn(point.x, point.y), std::string(1, point.letter));
     }
   }
 
   void closedPolyline(const char* layer, const std::vector<DxfPoint>& vertices) {
-    dxf_.writePolyline(out_, DL_PolylineData(static_cast<int>(vertices.size()), 0, 0, kPolylineClosed),
-                       on(layer));
-    for (const DxfPoint& vertex : vertices) dxf_.writeVertex(out_, DL_VertexData(vertex.x, vertex.y));
+    dxf_.writePolyline(
+        out_, DL_PolylineData(static_cast<int>(vertices.size()), 0, 0, kPolylineClosed), on(layer));
+    for (const DxfPoint& vertex : vertices)
+      dxf_.writeVertex(out_, DL_VertexData(vertex.x, vertex.y));
     dxf_.writePolylineEnd(out_);
   }
 
@@ -295,14 +300,14 @@ class ChainDxf {
             " 毫米，已知点三角形边长 " + formatRoundedPlain(kDxfKnownSymbolMm, 1) + " 毫米。"};
     const LargestEllipse largest = largestEllipse(report_);
     if (scale_.ellipseMagnification > 0.0 && largest.point >= 0) {
-      const double onPaperMm = largest.E * scale_.ellipseMagnification * kMillimetresPerMetre /
-                               scale_.denominator;
-      lines.push_back("ELLIPSES 层：待定点的误差椭圆放大 " +
-                      formatRoundedPlain(scale_.ellipseMagnification, 0) + " 倍；最大的是 " +
-                      report_.pointLabel(largest.point) + " 点的，长半轴 E = " +
-                      formatMask(largest.E * kMillimetresPerMetre, kMaskTwoDecimals) +
-                      " 毫米，按 " + scale + " 出图时长约 " + formatRoundedPlain(onPaperMm, 1) +
-                      " 毫米。");
+      const double onPaperMm =
+          largest.E * scale_.ellipseMagnification * kMillimetresPerMetre / scale_.denominator;
+      lines.push_back(
+          "ELLIPSES 层：待定点的误差椭圆放大 " +
+          formatRoundedPlain(scale_.ellipseMagnification, 0) + " 倍；最大的是 " +
+          report_.pointLabel(largest.point) +
+          " 点的，长半轴 E = " + formatMask(largest.E * kMillimetresPerMetre, kMaskTwoDecimals) +
+          " 毫米，按 " + scale + " 出图时长约 " + formatRoundedPlain(onPaperMm, 1) + " 毫米。");
     } else {
       lines.push_back("ELLIPSES 层：本锁的待定点没有误差椭圆。");
     }

@@ -1,12 +1,12 @@
 #include "report/gbk_text.h"
 
 #include <iconv.h>
+#include <utf8/checked.h>
 
 #include <array>
 #include <cerrno>
 #include <cstdio>
 #include <iterator>
-#include <utf8/checked.h>
 #include <utility>
 
 #include "state/chain_error.h"
@@ -60,7 +60,7 @@ GbkEncoder::~GbkEncoder() { iconv_close(converterOf(converter_)); }
 void GbkEncoder::append(std::string_view utf8, const UnheldCharacter& unheld, std::string& out) {
   const iconv_t converter = converterOf(converter_);
   iconv(converter, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
-  char* in = const_cast<char*>(utf8.data());  // iconv reads it only
+  char* in = const_cast<char*>(utf8.data());             // iconv reads it only
   std::size_t inLeft = utf8.size();
   std::array<char, kBufferBytes> buffer{};
   while (inLeft > 0) {

@@ -42,7 +42,8 @@ class Workbook {
     for (lxw_col_t c = 0; c < sheet.columns.size(); ++c) {
       const SheetColumn& column = sheet.columns[c];
       written &= worksheet_set_column(worksheet, c, c, column.width, nullptr) == LXW_NO_ERROR;
-      written &= worksheet_write_string(worksheet, kHeadRow, c, column.header, head_) == LXW_NO_ERROR;
+      written &=
+          worksheet_write_string(worksheet, kHeadRow, c, column.header, head_) == LXW_NO_ERROR;
     }
     worksheet_freeze_panes(worksheet, kFirstRow, kFirstColumn);
     SheetCell cell;
@@ -76,8 +77,8 @@ class Workbook {
         return worksheet_write_string(worksheet, row, column, cell.text.c_str(), nullptr) ==
                LXW_NO_ERROR;
       case SheetCell::Kind::Number:
-        return worksheet_write_number(worksheet, row, column, cell.number, numberFormat(cell.format)) ==
-               LXW_NO_ERROR;
+        return worksheet_write_number(worksheet, row, column, cell.number,
+                                      numberFormat(cell.format)) == LXW_NO_ERROR;
       case SheetCell::Kind::Empty:
         break;
     }

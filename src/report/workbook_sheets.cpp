@@ -16,8 +16,8 @@ namespace {
 constexpr double kMillimetresPerMetre = 1000.0;
 constexpr double kHundredthsPerDegree = 360000.0;
 constexpr double kHundredthsPerSecond = 100.0;
-constexpr int kMetreDecimals = 3;       // coordinates and sides, as the listing shows them
-constexpr int kHundredthDecimals = 2;   // millimetres and seconds
+constexpr int kMetreDecimals = 3;      // coordinates and sides, as the listing shows them
+constexpr int kHundredthDecimals = 2;  // millimetres and seconds
 constexpr std::array<const char*, kAnglesPerTriangle> kAngleNames = {"A", "B", "C"};
 
 // Column widths, in characters.
@@ -27,6 +27,10 @@ constexpr double kFigureWidth = 11;
 constexpr double kAngleWidth = 15;
 constexpr double kDegreesWidth = 15;
 constexpr double kWordsWidth = 30;
+constexpr double kTextWidth = 50;
+constexpr double kNumberWidth = 8;  // a triangle's number
+constexpr double kLetterWidth = 4;  // A, B or C
+constexpr double kVerdictWidth = 6;
 
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
@@ -54,8 +58,6 @@ void setHundredths(SheetCell& cell, Hundredths value) {
   setNumber(cell, static_cast<double>(value) / kHundredthsPerSecond, kFormatHundredths);
 }
 
-std::string label(const RunReport& report, int point) { return report.pointLabel(point); }
-
 // 坐标成果: the listed points as the CSV file has them.
 WorkbookSheet coordinateSheet(const RunReport& report) {
   const int first = report.firstListedPoint;
@@ -70,7 +72,9 @@ WorkbookSheet coordinateSheet(const RunReport& report) {
   const int count = report.lastListedPoint - first + 1;
   return {"坐标成果",
           {{"点名", kNameWidth,
-            [&report, point](std::size_t row, SheetCell& cell) { setText(cell, label(report, point(row))); }},
+            [&report, point](std::size_t row, SheetCell& cell) {
+              setText(cell, report.pointLabel(point(row)));
+            }},
            {"X（米）", kMetresWidth,
             [&report, point](std::size_t row, SheetCell& cell) {
               setPrinted(cell, report.X[at(point(row))], kMetreDecimals, kFormatMetres);
@@ -93,7 +97,7 @@ WorkbookSheet coordinateSheet(const RunReport& report) {
           count > 0 ? at(count) : 0};
 }
 
-// An angle in decimal degrees as its D°MM′SS.SS″ text and as a number.
+// An angle in decimal degrees as its D°MM′SS.SS″ text.
 void setDms(SheetCell& cell, double degrees) {
   std::string text;
   appendDms(degrees, text);
@@ -102,12 +106,18 @@ void setDms(SheetCell& cell, double degrees) {
 
 // 边长方位角: every side of the chain.
 WorkbookSheet sideSheet(const RunReport& report) {
-  const auto side = [&report](std::size_t row) -> const SidePrecision& { return report.sides[row]; };
+  const auto side = [&report](std::size_t row) -> const SidePrecision& {
+    return report.sides[row];
+  };
   return {"边长方位角",
           {{"起点", kNameWidth,
-            [&report, side](std::size_t row, SheetCell& cell) { setText(cell, label(report, side(row).side.from)); }},
+            [&report, side](std::size_t row, SheetCell& cell) {
+              setText(cell, report.pointLabel(side(row).side.from));
+            }},
            {"终点", kNameWidth,
-            [&report, side](std::size_t row, SheetCell& cell) { setText(cell, label(report, side(row).side.to)); }},
+            [&report, side](std::size_t row, SheetCell& cell) {
+              setText(cell, report.pointLabel(side(row).side.to));
+            }},
            {"边长（米）", kMetresWidth,
             [side](std::size_t row, SheetCell& cell) {
               setPrinted(cell, side(row).length, kMetreDecimals, kFormatMetres);
@@ -153,8 +163,8 @@ class PrintedRows {
   PrintedTriangle printed_;
 };
 
-// An angle of `hundredths` hundredths of a second with the sign of `signedAngle`: its text and
-// its decimal degrees.
+// An angle of `hundredths` hundredths of a second, negative for an interval angle right of the
+// route: its text and its decimal degrees.
 struct PrintedAngle {
   Hundredths hundredths;
   bool negative;
@@ -189,16 +199,16 @@ WorkbookSheet angleSheet(const RunReport& report) {
     };
   };
   return {"角度",
-          {{"三角形", 8,
+          {{"三角形", kNumberWidth,
             [](std::size_t row, SheetCell& cell) {
               setNumber(cell, static_cast<double>(row / kAnglesPerTriangle + 1), kFormatWhole);
             }},
            {"点名", kNameWidth,
             [&report, angle](std::size_t row, SheetCell& cell) {
               const ReportTriangle& triangle = report.triangles[row / kAnglesPerTriangle];
-              setText(cell, label(report, triangle.vertex[angle(row)]));
+              setText(cell, report.pointLabel(triangle.vertex[angle(row)]));
             }},
-           {"角", 4,
+           {"角", kLetterWidth,
             [angle](std::size_t row, SheetCell& cell) { setText(cell, kAngleNames[angle(row)]); }},
            {"观测角", kAngleWidth,
             [observed](std::size_t row, SheetCell& cell) { observed(row).text(cell); }},
@@ -246,24 +256,25 @@ std::vector<ClosureRow> closureRows(const RunReport& report) {
 WorkbookSheet closureSheet(const RunReport& report) {
   const auto rows = std::make_shared<const std::vector<ClosureRow>>(closureRows(report));
   const std::size_t count = rows->size();
-  return {"闭合差",
-          {{"项目", kWordsWidth,
-            [rows](std::size_t row, SheetCell& cell) { setText(cell, (*rows)[row].what); }},
-           {"闭合差", kFigureWidth,
-            [rows](std::size_t row, SheetCell& cell) {
-              setPrinted(cell, (*rows)[row].check->closure, kHundredthDecimals, kFormatHundredths);
-            }},
-           {"限差", kFigureWidth,
-            [rows](std::size_t row, SheetCell& cell) {
-              setPrinted(cell, (*rows)[row].check->limit, kHundredthDecimals, kFormatHundredths);
-            }},
-           {"单位", kNameWidth,
-            [rows](std::size_t row, SheetCell& cell) {
-              setText(cell, withoutLeadingSpace((*rows)[row].unit));
-            }},
-           {"结论", 6,
-            [rows](std::size_t row, SheetCell& cell) { setText(cell, verdict(*(*rows)[row].check)); }}},
-          count};
+  return {
+      "闭合差",
+      {{"项目", kWordsWidth,
+        [rows](std::size_t row, SheetCell& cell) { setText(cell, (*rows)[row].what); }},
+       {"闭合差", kFigureWidth,
+        [rows](std::size_t row, SheetCell& cell) {
+          setPrinted(cell, (*rows)[row].check->closure, kHundredthDecimals, kFormatHundredths);
+        }},
+       {"限差", kFigureWidth,
+        [rows](std::size_t row, SheetCell& cell) {
+          setPrinted(cell, (*rows)[row].check->limit, kHundredthDecimals, kFormatHundredths);
+        }},
+       {"单位", kNameWidth,
+        [rows](std::size_t row, SheetCell& cell) {
+          setText(cell, withoutLeadingSpace((*rows)[row].unit));
+        }},
+       {"结论", kVerdictWidth,
+        [rows](std::size_t row, SheetCell& cell) { setText(cell, verdict(*(*rows)[row].check)); }}},
+      count};
 }
 
 // 项目信息: the project at the head of the report, the grade and the program.
@@ -275,7 +286,8 @@ WorkbookSheet projectSheet(const RunReport& report) {
       if (!text.empty()) setText(cell, std::move(text));
     };
   };
-  return {"项目信息", {{"项目", kNameWidth, column(0)}, {"内容", 50, column(1)}}, table->rows};
+  return {
+      "项目信息", {{"项目", kNameWidth, column(0)}, {"内容", kTextWidth, column(1)}}, table->rows};
 }
 
 }  // namespace

@@ -36,9 +36,9 @@ struct WorkbookSheet {
 
 // The number formats the sheets use.
 inline constexpr const char* kFormatWhole = "0";
-inline constexpr const char* kFormatMetres = "0.000";         // to the millimetre
-inline constexpr const char* kFormatHundredths = "0.00";      // mm, seconds, closures
-inline constexpr const char* kFormatDegrees = "0.00000000";   // decimal degrees, 0.00004″
+inline constexpr const char* kFormatMetres = "0.000";           // to the millimetre
+inline constexpr const char* kFormatHundredths = "0.00";        // mm, seconds, closures
+inline constexpr const char* kFormatDegrees = "0.00000000";     // decimal degrees, 0.00004″
 inline constexpr const char* kFormatRelativeError = "\"1/\"0";  // T shown as 1/T
 
 // The sheets in order. They refer to the report, which must outlive them.

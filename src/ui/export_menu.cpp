@@ -56,15 +56,18 @@ QString settingsOf(ExportFormat format, const ExportChoice& choice) {
 QString suggestedFile(const QString& last, ExportFormat format) {
   if (last.isEmpty()) return {};
   const QFileInfo file(last);
-  return QDir(file.path()).filePath(file.completeBaseName() +
-                                    text(exportFormatText(format).extension));
+  return QDir(file.path())
+      .filePath(file.completeBaseName() + text(exportFormatText(format).extension));
 }
 
 }  // namespace
 
 ExportMenu::ExportMenu(QMenu* fileMenu, QWidget* window, ReportSource report, Messenger tell)
-    : QObject(window), menu_(fileMenu->addMenu(text("导出"))), report_(std::move(report)),
-      tell_(std::move(tell)), choose_(exportDialog(window)) {
+    : QObject(window),
+      menu_(fileMenu->addMenu(text("导出"))),
+      report_(std::move(report)),
+      tell_(std::move(tell)),
+      choose_(exportDialog(window)) {
   menu_->setObjectName("ExportMenu");
   for (ExportFormat format : kExportFormats) {
     QAction* action = menu_->addAction(text(exportFormatText(format).item));

@@ -29,8 +29,8 @@ class ExportMenu : public QObject {
   using Messenger = std::function<void(const std::string& message)>;
   // Lets the user choose the file and its settings, starting from the last choice; nullopt when
   // the user cancels. The export dialog unless replaced (the tests choose their files).
-  using Chooser = std::function<std::optional<ExportChoice>(ExportFormat format,
-                                                            const ExportChoice& last)>;
+  using Chooser =
+      std::function<std::optional<ExportChoice>(ExportFormat format, const ExportChoice& last)>;
 
   // Adds the submenu to `fileMenu`; the dialogs open over `window`, which owns the menu.
   ExportMenu(QMenu* fileMenu, QWidget* window, ReportSource report, Messenger tell);

@@ -4,7 +4,6 @@
 // scale of the drawing. The files themselves are read back by independent readers in
 // tests/export.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cmath>
@@ -53,10 +52,15 @@ struct GbkCase {
 const GbkCase kGbkCases[] = {
     {"Ascii", "P1-3#", "P1-3#"},
     {"Chinese", "龙山", "\xC1\xFA\xC9\xBD"},
-    {"ChineseAndDigits", "虎岭3", "\xBB\xA2\xC1\xEB" "3"},
+    {"ChineseAndDigits", "虎岭3",
+     "\xBB\xA2\xC1\xEB"
+     "3"},
     {"HangulIsEscaped", "P한2", "P\\U+D55C2"},
     {"BeyondTheBasicPlaneAsTwoUnits", "𠀀", "\\U+D840\\U+DC00"},
-    {"ABrokenByte", "A\xFF" "B", "A\\U+FFFDB"},
+    {"ABrokenByte",
+     "A\xFF"
+     "B",
+     "A\\U+FFFDB"},
     {"ACutCharacterAtTheEnd", "中\xE6\x96", "\xD6\xD0\\U+FFFD\\U+FFFD"},
     {"Empty", "", ""},
 };
@@ -105,9 +109,11 @@ TEST(CassCoordinates, ListEveryListedAndKnownPointEastBeforeNorth) {
     const RunReport report = run.report();
     std::string expected;
     for (int j = 0; j <= 4; ++j) {
-      expected += run.line(report.pointLabel(j), run.chain.truth.points[static_cast<std::size_t>(j)]);
+      expected +=
+          run.line(report.pointLabel(j), run.chain.truth.points[static_cast<std::size_t>(j)]);
     }
-    if (kind == KnownKind::ByEAndF) expected += run.line("E", run.chain.e) + run.line("F", run.chain.f);
+    if (kind == KnownKind::ByEAndF)
+      expected += run.line("E", run.chain.e) + run.line("F", run.chain.f);
     EXPECT_EQ(cassCoordinateText(report, TextEncoding::Utf8), expected) << nameOf(kind);
     EXPECT_EQ(cassCoordinateText(report, TextEncoding::Gbk), expected) << nameOf(kind);
   }
@@ -203,7 +209,8 @@ TEST(WorkbookSheets, TheCoordinatesAreTheCsvsAsNumbers) {
   const std::vector<WorkbookSheet> sheets = resultsWorkbookSheets(report);
   std::vector<std::string> names;
   for (const WorkbookSheet& sheet : sheets) names.push_back(sheet.name);
-  EXPECT_EQ(names, (std::vector<std::string>{"坐标成果", "边长方位角", "角度", "闭合差", "项目信息"}));
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"坐标成果", "边长方位角", "角度", "闭合差", "项目信息"}));
   const WorkbookSheet& points = sheets[0];
   const ReportTable csv = coordinateCsvTable(report);
   ASSERT_EQ(points.rows, csv.rows);
@@ -247,7 +254,8 @@ TEST(WorkbookSheets, TheCorrectionsAddUpAsPrinted) {
     const std::string what = cellOf(closures, row, 0).text;  // 三角形 i 闭合差 W
     const int triangle = std::stoi(what.substr(std::string("三角形 ").size()));
     EXPECT_NEAR(sums[triangle], -cellOf(closures, row, 1).number, 1e-9) << what;
-    const bool within = std::fabs(cellOf(closures, row, 1).number) <= cellOf(closures, row, 2).number;
+    const bool within =
+        std::fabs(cellOf(closures, row, 1).number) <= cellOf(closures, row, 2).number;
     EXPECT_EQ(cellOf(closures, row, 4).text, within ? "合格" : "超限") << what;
   }
 }
@@ -285,10 +293,10 @@ TEST(ChainDxf, IsSizedAtTheScaleOfTheWholeChainOrOfItsSheets) {
     const DxfScale scale = dxfScale(report);
     const std::vector<ChainSheet> sheets = chainSheets(report, kDxfFrameWidthMm, kDxfFrameHeightMm);
     const FigureExtent extent = figureExtent(report);
-    EXPECT_EQ(scale.denominator,
-              sheets.empty() ? roundScaleDenominator(extent.across(), extent.down(),
-                                                     kDxfFrameWidthMm, kDxfFrameHeightMm)
-                             : sheets.front().denominator)
+    EXPECT_EQ(scale.denominator, sheets.empty()
+                                     ? roundScaleDenominator(extent.across(), extent.down(),
+                                                             kDxfFrameWidthMm, kDxfFrameHeightMm)
+                                     : sheets.front().denominator)
         << triangles;
     EXPECT_EQ(sheets.empty(), triangles == 3);
     EXPECT_EQ(scale.ellipseMagnification, ellipseMagnification(report, scale.denominator));

@@ -1,6 +1,8 @@
 // The window's 文件 → 导出: its items only after a completed run, each format written through its
 // dialog with the message that names the file, the last choice offered again, a file that cannot
 // be written said; and the export dialog with its encoding and its 带 BOM tick.
+#include "ui/export_menu.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -15,7 +17,6 @@
 #include "report/coordinate_csv.h"
 #include "scripted_window.h"
 #include "ui/export_dialog.h"
-#include "ui/export_menu.h"
 
 namespace chainadj::ui {
 namespace {
@@ -32,7 +33,9 @@ struct ExportingWindow : ScriptedWindow {
       return std::optional<ExportChoice>(choice);
     });
   }
-  RunReport report() { return makeRunReport(window.form().driver(), window.qualitySettingsOfLastRun()); }
+  RunReport report() {
+    return makeRunReport(window.form().driver(), window.qualitySettingsOfLastRun());
+  }
 
   std::optional<ExportChoice> answer = ExportChoice{};
   fs::path answerFile;
@@ -44,7 +47,8 @@ TEST(ExportMenu, OffersItsFormatsOnlyAfterACompletedRun) {
   ExportingWindow scripted;
   ExportMenu& exports = scripted.window.exportMenu();
   std::vector<std::string> items;
-  for (const QAction* action : exports.menu()->actions()) items.push_back(action->text().toStdString());
+  for (const QAction* action : exports.menu()->actions())
+    items.push_back(action->text().toStdString());
   EXPECT_EQ(items, (std::vector<std::string>{"DXF 图形（CAD）…", "CASS 坐标文件…", "Excel 成果表…",
                                              "座标 CSV…"}));
   EXPECT_EQ(exports.menu()->title().toStdString(), "导出");
@@ -74,24 +78,54 @@ std::string csvOf(const RunReport& report, ByteOrderMark mark) {
 }
 
 const ExportCase kExportCases[] = {
-    {"Dxf", ExportFormat::Dxf, {}, "drawing", "drawing.dxf", "DXF 图形文件已导出：",
+    {"Dxf",
+     ExportFormat::Dxf,
+     {},
+     "drawing",
+     "drawing.dxf",
+     "DXF 图形文件已导出：",
      [](const std::string& file, const RunReport&) { return file.rfind("999\ndxflib ", 0) == 0; }},
-    {"CassInGbk", ExportFormat::Cass, {}, "points", "points.dat", "CASS 坐标文件（GBK）已导出：",
+    {"CassInGbk",
+     ExportFormat::Cass,
+     {},
+     "points",
+     "points.dat",
+     "CASS 坐标文件（GBK）已导出：",
      [](const std::string& file, const RunReport& report) {
        return file == cassCoordinateText(report, TextEncoding::Gbk) &&
               file.rfind("\xC1\xFA\xC9\xBD,,", 0) == 0;  // 龙山 in GBK
      }},
-    {"CassInUtf8", ExportFormat::Cass, {{}, TextEncoding::Utf8}, "points", "points.dat",
+    {"CassInUtf8",
+     ExportFormat::Cass,
+     {{}, TextEncoding::Utf8},
+     "points",
+     "points.dat",
      "CASS 坐标文件（UTF-8）已导出：",
-     [](const std::string& file, const RunReport&) { return file.rfind("龙山,,48760.000,", 0) == 0; }},
-    {"Workbook", ExportFormat::Workbook, {}, "results", "results.xlsx", "Excel 成果表已导出：",
+     [](const std::string& file, const RunReport&) {
+       return file.rfind("龙山,,48760.000,", 0) == 0;
+     }},
+    {"Workbook",
+     ExportFormat::Workbook,
+     {},
+     "results",
+     "results.xlsx",
+     "Excel 成果表已导出：",
      [](const std::string& file, const RunReport&) { return file.rfind("PK\x03\x04", 0) == 0; }},
-    {"CsvWithItsMark", ExportFormat::Csv, {}, "points", "points.csv", "座标 CSV 文件（带 BOM）已导出：",
+    {"CsvWithItsMark",
+     ExportFormat::Csv,
+     {},
+     "points",
+     "points.csv",
+     "座标 CSV 文件（带 BOM）已导出：",
      [](const std::string& file, const RunReport& report) {
        return file == csvOf(report, ByteOrderMark::With);
      }},
-    {"CsvWithoutAMark", ExportFormat::Csv, {{}, TextEncoding::Gbk, ByteOrderMark::Without},
-     "points.csv", "points.csv", "座标 CSV 文件已导出：",
+    {"CsvWithoutAMark",
+     ExportFormat::Csv,
+     {{}, TextEncoding::Gbk, ByteOrderMark::Without},
+     "points.csv",
+     "points.csv",
+     "座标 CSV 文件已导出：",
      [](const std::string& file, const RunReport& report) {
        return file == csvOf(report, ByteOrderMark::Without);
      }},
