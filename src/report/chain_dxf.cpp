@@ -329,7 +329,7 @@ class ChainDxf {
 
 // dxflib's file writer, its numbers written the shortest way that reads back as the same double.
 // The library's own writes sixteen decimals and flushes the file after every number, a system
-// call each: some 30 s and 540 MB for a chain of 100 000 triangles.
+// call each: some 10 s and 298 MB for a chain of 100 000 triangles, against 2 s and 208 MB.
 class DxfFileWriter : public DL_WriterA {
  public:
   DxfFileWriter(const std::string& name) : DL_WriterA(name.c_str(), kDxfVersion) {}
