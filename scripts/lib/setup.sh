@@ -5,10 +5,15 @@ CHAINADJ_PACKAGES=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev libutfcpp-dev libgeographiclib-dev
   libboost-dev
+  libdxflib-dev libxlsxwriter-dev
   qt6-base-dev libgl-dev
   fonts-arphic-uming fonts-wqy-microhei
   librsvg2-bin
 )
+
+# The independent readers the tests read the exported DXF drawing and Excel workbook back with
+# (Debian's /usr/bin/python3 and its modules; a test whose reader is missing is skipped).
+CHAINADJ_TEST_PACKAGES=(python3 python3-ezdxf python3-openpyxl)
 
 # The sanitizer build and the fuzz targets: clang with its sanitizer and libFuzzer runtimes.
 CHAINADJ_SANITIZER_PACKAGES=(clang libclang-rt-14-dev)

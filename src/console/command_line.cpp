@@ -1,5 +1,6 @@
 #include "console/command_line.h"
 
+#include <cctype>
 #include <set>
 #include <string_view>
 
@@ -18,15 +19,40 @@ struct FileOption {
 constexpr FileOption kFileOptions[] = {
     {"--data", &ConsoleOptions::dataFile},     {"--save-data", &ConsoleOptions::saveDataFile},
     {"--report", &ConsoleOptions::reportFile}, {"--csv", &ConsoleOptions::csvFile},
-    {"--pdf", &ConsoleOptions::pdfFile},
+    {"--pdf", &ConsoleOptions::pdfFile},       {"--dxf", &ConsoleOptions::dxfFile},
+    {"--cass", &ConsoleOptions::cassFile},     {"--xlsx", &ConsoleOptions::xlsxFile},
 };
 
-// The options that set the quality check: what each wants after it, and how it takes its value
-// into the layer (false for a value it cannot take).
-struct QualityOption {
+// The options that take a value other than a file (the settings of the quality check, the
+// encoding of a results file): what each wants after it, and how it takes its value into the
+// options (false for a value it cannot take).
+struct ValueOption {
   std::string_view name;
   const char* wants;
-  bool (*take)(const std::string& value, QualitySettingsLayer& layer);
+  bool (*take)(const std::string& value, ConsoleOptions& options);
+};
+
+// The options that stand alone, without a value.
+struct FlagOption {
+  std::string_view name;
+  bool ConsoleOptions::*flag;
+};
+
+constexpr FlagOption kFlagOptions[] = {{"--csv-bom", &ConsoleOptions::csvByteOrderMark}};
+
+// An option that only changes a results file another option asks for: said when that one is
+// missing.
+struct DependentOption {
+  std::string_view name;
+  bool (*needed)(const ConsoleOptions& options);  // whether the file it changes is asked for
+  const char* message;
+};
+
+const DependentOption kDependentOptions[] = {
+    {"--csv-bom", [](const ConsoleOptions& o) { return o.csvFile.has_value(); },
+     "--csv-bom 给 --csv 写的 CSV 文件加上字节顺序标记，要和 --csv 同用"},
+    {"--encoding", [](const ConsoleOptions& o) { return o.cassFile.has_value(); },
+     "--encoding 是 --cass 写的 CASS 坐标文件的编码，要和 --cass 同用"},
 };
 
 // A number the check `sound` accepts, into `target`.
@@ -37,28 +63,42 @@ bool takeNumber(const std::string& value, bool (*sound)(double), std::optional<d
   return true;
 }
 
-const QualityOption kQualityOptions[] = {
+// The encoding named by `value` (gbk, utf-8 or utf8, in any case).
+std::optional<TextEncoding> encodingNamed(std::string value) {
+  for (char& ch : value) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  if (value == "gbk") return TextEncoding::Gbk;
+  if (value == "utf-8" || value == "utf8") return TextEncoding::Utf8;
+  return std::nullopt;
+}
+
+const ValueOption kValueOptions[] = {
     {"--grade", "一个等级：二等、三等、四等、一级、二级 之一",
-     [](const std::string& value, QualitySettingsLayer& layer) {
-       layer.grade = gradePreset(value);
-       return layer.grade.has_value();
+     [](const std::string& value, ConsoleOptions& options) {
+       options.quality.grade = gradePreset(value);
+       return options.quality.grade.has_value();
      }},
     {"--m-beta", "测角中误差：一个大于 0、不大于 600 的数（秒）",
-     [](const std::string& value, QualitySettingsLayer& layer) {
-       return takeNumber(value, isAngleMeanError, layer.angleMeanError);
+     [](const std::string& value, ConsoleOptions& options) {
+       return takeNumber(value, isAngleMeanError, options.quality.angleMeanError);
      }},
     {"--m-alpha", "起算方位角中误差：一个不小于 0、不大于 600 的数（秒）",
-     [](const std::string& value, QualitySettingsLayer& layer) {
-       return takeNumber(value, isKnownAngleError, layer.azimuthMeanError);
+     [](const std::string& value, ConsoleOptions& options) {
+       return takeNumber(value, isKnownAngleError, options.quality.azimuthMeanError);
      }},
     {"--m-base", "起算边长中误差：一个不小于 0、不大于 10000 的数（毫米）",
-     [](const std::string& value, QualitySettingsLayer& layer) {
-       return takeNumber(value, isKnownBaseError, layer.baseMeanError);
+     [](const std::string& value, ConsoleOptions& options) {
+       return takeNumber(value, isKnownBaseError, options.quality.baseMeanError);
      }},
     {"--weakest-side", "最弱边相对中误差的限差：T 或 1/T，T 是 1 到 10000000 的数",
-     [](const std::string& value, QualitySettingsLayer& layer) {
-       layer.weakestSide = parseWeakestSideLimit(value);
-       return layer.weakestSide.has_value();
+     [](const std::string& value, ConsoleOptions& options) {
+       options.quality.weakestSide = parseWeakestSideLimit(value);
+       return options.quality.weakestSide.has_value();
+     }},
+    {"--encoding", "CASS 坐标文件的编码：gbk 或 utf-8",
+     [](const std::string& value, ConsoleOptions& options) {
+       const std::optional<TextEncoding> encoding = encodingNamed(value);
+       if (encoding) options.cassEncoding = *encoding;
+       return encoding.has_value();
      }},
 };
 
@@ -84,10 +124,21 @@ constexpr const char* kHelpText =
     "  --csv FILE.csv     结束后把最后一次完成的平差计算的平差座标写成 CSV 文件（UTF-8，\n"
     "                     表头 点名,X,Y,mx,my,mp,E,F,φ，每行一个点，座标到毫米，点位中误差\n"
     "                     和误差椭圆的半轴以毫米计，φ 以度计；已知点的精度空着）。\n"
+    "  --csv-bom          CSV 文件以 UTF-8 的字节顺序标记（BOM）开头，中文 Windows 上的\n"
+    "                     Excel 才能正确显示中文点名。\n"
     "  --pdf FILE.pdf     结束后把成果报告写成 PDF 文件（A4，含按比例绘制的三角锁图和放大的\n"
     "                     误差椭圆）。\n"
-    "                     --report、--csv、--pdf 可与 --data 同用；没有完成的平差计算时\n"
-    "                     不写，退出码 1。\n"
+    "  --dxf FILE.dxf     把平差后的三角锁图写成 DXF 文件（AutoCAD 2000，代码页 ANSI_936，\n"
+    "                     文字为 GBK，GBK 没有的字符写成 \\U+XXXX）：图的 x 为 Y，y 为 X，\n"
+    "                     单位米；图层 POINTS、NAMES、KNOWN、TRIANGLES、ELLIPSES（放大的\n"
+    "                     误差椭圆和说明放大倍数的文字）、SIGHTS。\n"
+    "  --cass FILE.dat    把所列的点和已知点写成 CASS 坐标文件：每行 点名,编码,Y,X,H（编码和\n"
+    "                     高程空着），座标到毫米。\n"
+    "  --encoding NAME    CASS 坐标文件的编码：gbk（默认）或 utf-8。点名里有 GBK 没有的字符\n"
+    "                     时不写文件，退出码 1。\n"
+    "  --xlsx FILE.xlsx   把成果写成 Excel 工作簿：坐标成果、边长方位角、角度、闭合差、\n"
+    "                     项目信息五张表，数值是数字，带数字格式，表头冻结。\n"
+    "                     这些文件都可与 --data 同用；没有完成的平差计算时不写，退出码 1。\n"
     "\n"
     "成果中质量检核的设置（不改变计算本身的输出）:\n"
     "  --grade NAME       平差等级：二等、三等、四等、一级、二级；带来该等级的测角中误差 mβ\n"
@@ -182,16 +233,26 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
       options.help = true;
       continue;
     }
+    if (const FlagOption* flag = optionNamed(kFlagOptions, argument)) {
+      if (argument != flag->name) {
+        return {std::nullopt, std::string(flag->name) + " 后面不跟值"};
+      }
+      if (!given.insert(flag->name).second) {
+        return {std::nullopt, std::string(flag->name) + " 只能给一次"};
+      }
+      options.*(flag->flag) = true;
+      continue;
+    }
     const FileOption* fileOption = optionNamed(kFileOptions, argument);
-    const QualityOption* qualityOption = optionNamed(kQualityOptions, argument);
+    const ValueOption* valueOption = optionNamed(kValueOptions, argument);
     const ProjectField* projectOption = projectOptionNamed(argument);
     const PlaneSettingOption* planeOption = planeOptionNamed(argument);
-    if (fileOption == nullptr && qualityOption == nullptr && projectOption == nullptr &&
+    if (fileOption == nullptr && valueOption == nullptr && projectOption == nullptr &&
         planeOption == nullptr) {
       return {std::nullopt, "不认识的参数 “" + argument + "”"};
     }
     const std::string_view option = fileOption      ? fileOption->name
-                                    : qualityOption ? qualityOption->name
+                                    : valueOption   ? valueOption->name
                                     : projectOption ? projectOption->option
                                                     : planeOption->option;
     if (!given.insert(option).second) {
@@ -214,10 +275,15 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
       }
       options.project.of(*projectOption) = std::move(value);
     } else if (!value) {
-      return {std::nullopt, std::string(option) + " 后面要跟" + qualityOption->wants};
-    } else if (!qualityOption->take(*value, options.quality)) {
+      return {std::nullopt, std::string(option) + " 后面要跟" + valueOption->wants};
+    } else if (!valueOption->take(*value, options)) {
       return {std::nullopt, std::string(option) + " 的 “" + *value + "” 不对，要" +
-                                qualityOption->wants};
+                                valueOption->wants};
+    }
+  }
+  for (const DependentOption& dependent : kDependentOptions) {
+    if (given.contains(dependent.name) && !dependent.needed(options)) {
+      return {std::nullopt, dependent.message};
     }
   }
   return {options, ""};

@@ -1,6 +1,6 @@
 // The command line of chainadj-console. Each option at most once; its value (a file, a grade, a
-// mean error, a text of the project) may follow it as the next argument or after '='
-// (--data=FILE, --grade=三等, --observer=张三).
+// mean error, an encoding, a text of the project) may follow it as the next argument or after
+// '=' (--data=FILE, --grade=三等, --observer=张三); a flag (--csv-bom) has none.
 #pragma once
 
 #include <optional>
@@ -10,6 +10,7 @@
 #include "entry/plane_settings.h"
 #include "entry/project_info.h"
 #include "quality/settings_layer.h"
+#include "report/cass_coordinates.h"
 
 namespace chainadj {
 
@@ -20,6 +21,13 @@ struct ConsoleOptions {
   std::optional<std::string> reportFile;    // --report FILE.txt
   std::optional<std::string> csvFile;       // --csv FILE.csv
   std::optional<std::string> pdfFile;       // --pdf FILE.pdf
+  // The same run's results for the surveyor's next programs: the drawing for CAD, the CASS
+  // coordinate file, the Excel workbook.
+  std::optional<std::string> dxfFile;       // --dxf FILE.dxf
+  std::optional<std::string> cassFile;      // --cass FILE.dat
+  std::optional<std::string> xlsxFile;      // --xlsx FILE.xlsx
+  bool csvByteOrderMark = false;            // --csv-bom: the CSV begins with the UTF-8 BOM
+  TextEncoding cassEncoding = TextEncoding::Gbk;  // --encoding gbk|utf-8: of the CASS file
   // The settings of the quality check in the results (--grade, --m-beta, --m-alpha, --m-base):
   // over the data file's lines grade and m_beta, which are over the defaults.
   QualitySettingsLayer quality;
@@ -30,7 +38,9 @@ struct ConsoleOptions {
   bool help = false;                        // --help, -h
 
   // Whether any results file is asked for.
-  bool wantsResults() const { return reportFile || csvFile || pdfFile; }
+  bool wantsResults() const {
+    return reportFile || csvFile || pdfFile || dxfFile || cassFile || xlsxFile;
+  }
 };
 
 // The options, or the Chinese message that says what is wrong with the command line.

@@ -1,9 +1,12 @@
 #include "console/console_program.h"
 
 #include <algorithm>
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "console/console_platform.h"
 #include "entry/chain_data_answers.h"
@@ -11,7 +14,10 @@
 #include "entry/chain_file_writer.h"
 #include "entry/plane_settings.h"
 #include "entry/run_driver.h"
+#include "report/cass_coordinates.h"
+#include "report/chain_dxf.h"
 #include "report/coordinate_csv.h"
+#include "report/results_workbook.h"
 #include "report/run_report.h"
 #include "report/text_report.h"
 #include "state/chain_error.h"
@@ -40,11 +46,12 @@ int saveLastRun(const RunDriver& driver, ConsolePlatform& console, const std::st
   return 0;
 }
 
-using ResultWriter = void (*)(const RunReport& report, const std::string& path);
+// Writes the report into the file at the path it is given.
+using ResultWriter = std::function<void(const RunReport& report, const std::string& path)>;
 
 // Writes one results file, if it is asked for; returns the exit status of the writing, with a
 // message when the file could not be written.
-int writeResult(const std::optional<std::string>& path, ResultWriter writer,
+int writeResult(const std::optional<std::string>& path, const ResultWriter& writer,
                 const RunReport& report, ConsolePlatform& console) {
   if (!path) return 0;
   try {
@@ -56,8 +63,30 @@ int writeResult(const std::optional<std::string>& path, ResultWriter writer,
   return 0;
 }
 
+// The results files the options can ask for, in the order they are written.
+std::vector<std::pair<const std::optional<std::string>*, ResultWriter>> resultFiles(
+    const ConsoleOptions& options) {
+  const ByteOrderMark mark =
+      options.csvByteOrderMark ? ByteOrderMark::With : ByteOrderMark::Without;
+  const TextEncoding encoding = options.cassEncoding;
+  return {
+      {&options.reportFile, &writeTextReportFile},
+      {&options.csvFile,
+       [mark](const RunReport& report, const std::string& path) {
+         writeCoordinateCsvFile(report, path, mark);
+       }},
+      {&options.pdfFile, &writeReportPdf},
+      {&options.dxfFile, &writeChainDxfFile},
+      {&options.cassFile,
+       [encoding](const RunReport& report, const std::string& path) {
+         writeCassCoordinateFile(report, path, encoding);
+       }},
+      {&options.xlsxFile, &writeResultsWorkbookFile},
+  };
+}
+
 // Writes the results files asked for from the report of the last completed run, one after
-// another in the order of the options; returns the exit status of the writing. A file that
+// another in the order of resultFiles; returns the exit status of the writing. A file that
 // cannot be written does not keep the others from being written.
 int writeResults(const ConsoleOptions& options, const std::optional<RunReport>& report,
                  ConsolePlatform& console) {
@@ -68,10 +97,11 @@ int writeResults(const ConsoleOptions& options, const std::optional<RunReport>& 
   }
   // What the run wrote comes first where a results file is the same stream (/dev/stdout).
   console.flush();
-  const int text = writeResult(options.reportFile, &writeTextReportFile, *report, console);
-  const int csv = writeResult(options.csvFile, &writeCoordinateCsvFile, *report, console);
-  const int pdf = writeResult(options.pdfFile, &writeReportPdf, *report, console);
-  return std::max({text, csv, pdf});
+  int status = 0;
+  for (const auto& [path, writer] : resultFiles(options)) {
+    status = std::max(status, writeResult(*path, writer, *report, console));
+  }
+  return status;
 }
 
 // Runs the file's chain once; the file's data goes to the answers, which are dropped once the

@@ -1,5 +1,6 @@
 // chainadj-console as a whole: a typed session, or one run of a chain data file, then the saving
-// of the last run's data and of the results of the last completed run (text report, CSV, PDF).
+// of the last run's data and of the results of the last completed run (text report, CSV, PDF,
+// DXF, CASS, Excel).
 #pragma once
 
 #include <iosfwd>

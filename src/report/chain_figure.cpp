@@ -101,15 +101,42 @@ LargestEllipse largestEllipse(const RunReport& report) {
   return largest;
 }
 
-std::vector<ChainSheet> chainSheets(const RunReport& report, double widthMm, double heightMm) {
+namespace {
+
+// The scale of the whole chain on a frame, and whether it is read there or goes on sheets.
+struct WholeDrawing {
+  double denominator = 0;
+  double meanSide = 0;  // metres
+  bool legible = true;
+};
+
+WholeDrawing wholeDrawing(const RunReport& report, double widthMm, double heightMm) {
   const FigureExtent whole = figureExtent(report);
   const double overview = roundScaleDenominator(whole.across(), whole.down(), widthMm, heightMm);
   const double side = meanSideOf(report);
+  const std::size_t points = std::min(report.X.size(), report.Y.size());
+  const bool legible =
+      !(side > 0.0) || points < 3 || side * kMillimetresPerMetre / overview >= kLegibleSideMm;
+  return {overview, side, legible};
+}
+
+// The round scale of the sheets along a chain whose mean side is `side` metres.
+double sheetDenominator(double side) {
+  return roundDown(std::max(side * kMillimetresPerMetre / kSheetSideMm, 1.0));
+}
+
+}  // namespace
+
+double drawingDenominator(const RunReport& report, double widthMm, double heightMm) {
+  const WholeDrawing whole = wholeDrawing(report, widthMm, heightMm);
+  return whole.legible ? whole.denominator : sheetDenominator(whole.meanSide);
+}
+
+std::vector<ChainSheet> chainSheets(const RunReport& report, double widthMm, double heightMm) {
+  const WholeDrawing whole = wholeDrawing(report, widthMm, heightMm);
+  if (whole.legible) return {};
   const int points = static_cast<int>(std::min(report.X.size(), report.Y.size()));
-  if (!(side > 0.0) || points < 3 || side * kMillimetresPerMetre / overview >= kLegibleSideMm) {
-    return {};
-  }
-  const double denominator = roundDown(std::max(side * kMillimetresPerMetre / kSheetSideMm, 1.0));
+  const double denominator = sheetDenominator(whole.meanSide);
   std::vector<ChainSheet> sheets;
   int first = 0;
   FigureExtent extent = pointExtent(report, 0);

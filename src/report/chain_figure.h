@@ -62,6 +62,10 @@ LargestEllipse largestEllipse(const RunReport& report);
 inline constexpr double kLegibleSideMm = 8.0;
 inline constexpr double kSheetSideMm = 16.0;
 
+// The round scale 1:N of the chain's drawing on a frame of `widthMm` by `heightMm` millimetres:
+// that of the whole chain where it can be read there, else that of its sheets (chainSheets).
+double drawingDenominator(const RunReport& report, double widthMm, double heightMm);
+
 // A sheet of the drawing along the chain (分幅): the chain points first..last at 1:denominator.
 struct ChainSheet {
   int number = 0;  // 1, 2, ...

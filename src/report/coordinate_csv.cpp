@@ -35,9 +35,9 @@ void appendField(const std::string& cell, std::string& line) {
 
 }  // namespace
 
-void writeCoordinateCsv(const RunReport& report, std::ostream& out) {
+void writeCoordinateCsv(const RunReport& report, std::ostream& out, ByteOrderMark mark) {
   const ReportTable table = coordinateCsvTable(report);
-  std::string line;
+  std::string line = mark == ByteOrderMark::With ? kUtf8ByteOrderMark : "";
   for (std::size_t c = 0; c < table.columns.size(); ++c) {
     if (c > 0) line += kSeparator;
     appendField(table.columns[c].header, line);
@@ -58,9 +58,9 @@ void writeCoordinateCsv(const RunReport& report, std::ostream& out) {
   }
 }
 
-void writeCoordinateCsvFile(const RunReport& report, const std::string& path) {
+void writeCoordinateCsvFile(const RunReport& report, const std::string& path, ByteOrderMark mark) {
   writeWholeFile(path, "不能写入座标文件 “" + path + "”。",
-                 [&report](std::ostream& file) { writeCoordinateCsv(report, file); });
+                 [&report, mark](std::ostream& file) { writeCoordinateCsv(report, file, mark); });
 }
 
 }  // namespace chainadj

@@ -21,4 +21,10 @@ bool isWrittenStraightThrough(const std::string& path);
 void writeWholeFile(const std::string& path, const std::string& cannotWrite,
                     const std::function<void(std::ostream&)>& write);
 
+// The same for a file that a library writes itself, given its name: `writeNamed` writes the file
+// it is given and says whether it could. A plain file is written as PATH.part and renamed; a PATH
+// written straight through gets the file by way of a temporary file of its own.
+void writeWholeFileByName(const std::string& path, const std::string& cannotWrite,
+                          const std::function<bool(const std::string& name)>& writeNamed);
+
 }  // namespace chainadj

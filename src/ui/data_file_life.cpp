@@ -167,7 +167,6 @@ QString DataFileLife::startPath(FileDialogPurpose purpose) const {
     case FileDialogPurpose::OpenData: return folder.path();
     case FileDialogPurpose::SaveData: return folder.filePath(base + QString::fromUtf8(kChainFileExtension));
     case FileDialogPurpose::SaveReportPdf: return folder.filePath(base + QStringLiteral(".pdf"));
-    case FileDialogPurpose::ExportCsv: return folder.filePath(base + QStringLiteral(".csv"));
   }
   return folder.path();
 }

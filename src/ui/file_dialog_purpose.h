@@ -3,6 +3,6 @@
 
 namespace chainadj::ui {
 
-enum class FileDialogPurpose { OpenData, SaveData, SaveReportPdf, ExportCsv };
+enum class FileDialogPurpose { OpenData, SaveData, SaveReportPdf };
 
 }  // namespace chainadj::ui

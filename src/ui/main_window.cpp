@@ -1,7 +1,6 @@
 #include "ui/main_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -17,13 +16,13 @@
 
 #include "entry/chain_file_reader.h"
 #include "entry/chain_file_writer.h"
-#include "report/coordinate_csv.h"
 #include "report/report_tables.h"
 #include "report/run_report.h"
 #include "state/chain_error.h"
 #include "ui/chain_editing.h"
 #include "ui/data_file_life.h"
 #include "ui/editor_document.h"
+#include "ui/export_menu.h"
 #include "ui/main_form.h"
 #include "ui/project_info_dialog.h"
 #include "ui/quality_settings_dialog.h"
@@ -32,6 +31,7 @@
 #include "ui/report_pages.h"
 #include "ui/report_pdf.h"
 #include "ui/results_table_dialog.h"
+#include "ui/wait_cursor.h"
 
 namespace chainadj::ui {
 namespace {
@@ -52,11 +52,9 @@ FileDialogText dialogText(FileDialogPurpose purpose) {
     case FileDialogPurpose::SaveData:
       return {"保存数据文件", "三角锁数据文件 (*.chain)", kChainFileExtension, true};
     case FileDialogPurpose::SaveReportPdf:
-      return {"保存成果报告 PDF", "PDF 文件 (*.pdf)", ".pdf", true};
-    case FileDialogPurpose::ExportCsv:
       break;
   }
-  return {"导出座标 CSV", "CSV 文件 (*.csv)", ".csv", true};
+  return {"保存成果报告 PDF", "PDF 文件 (*.pdf)", ".pdf", true};
 }
 
 // Qt's own file dialog, in the folder last used, with the name proposed for a file to save.
@@ -100,15 +98,6 @@ MainWindow::ProjectEditor qtProjectDialog(QWidget* parent) {
 // The file name as the file system takes it.
 std::string pathOf(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
-// A wait cursor while a long report is written.
-class WaitCursor {
- public:
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -150,7 +139,9 @@ void MainWindow::buildFileMenu() {
   file->addSeparator();
   saveReportPdf_ = add("保存成果报告 PDF…", QKeySequence(), &MainWindow::saveReportPdf);
   printReport_ = add("打印成果报告…", QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::printReport);
-  exportCsv_ = add("导出座标 CSV…", QKeySequence(), &MainWindow::exportCsv);
+  exportMenu_ = new ExportMenu(
+      file, this, [this] { return reportOfLastRun(); },
+      [this](const std::string& message) { form_->platform().showMessage(message); });
   file->addSeparator();
   quit_ = file->addAction(QString::fromUtf8("退出"));
   quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -206,7 +197,7 @@ void MainWindow::updateActions() {
   openData_->setEnabled(idle);
   saveReportPdf_->setEnabled(completed);
   printReport_->setEnabled(completed);
-  exportCsv_->setEnabled(completed);
+  exportMenu_->setEnabled(completed);
   resultsTable_->setEnabled(completed);
 }
 
@@ -246,16 +237,6 @@ void MainWindow::saveReportPdf() {
     if (name.isEmpty()) return;
     const WaitCursor waiting;
     writeReportPdf(report, pathOf(name));
-  });
-}
-
-void MainWindow::exportCsv() {
-  if (form_->runInProgress()) return;
-  tellingFailures([&] {
-    const RunReport report = reportOfLastRun();
-    const QString name = chosenFile(FileDialogPurpose::ExportCsv);
-    if (name.isEmpty()) return;
-    writeCoordinateCsvFile(report, pathOf(name));
   });
 }
 

@@ -3,15 +3,16 @@
 // the menu bar's. The 文件 menu makes a new chain (新建), opens a chain data file into the editor
 // and runs it as if typed (打开数据文件…, 最近的文件), saves the editor's chain (保存, 另存为…),
 // saves the results report of the last completed run as PDF (保存成果报告 PDF…), prints it
-// (打印成果报告…), exports its coordinates as CSV (导出座标 CSV…) and ends the program (退出). The
-// 编辑 menu undoes and redoes the editor's edits and runs its chain (计算); chain_editing.h has
-// the editor's part. The report items are enabled only after a completed run, and nothing but 退出
-// while a run waits for an answer. The 查看 menu shows the results table of the last completed
-// run (成果表…) and the editor; the 设置 menu edits the settings of the quality check (平差设置…),
-// which are kept for the next start, and the project of the report's head (项目信息…), kept with
-// the data. The report of a run from a data file or the editor is
-// checked with the file's lines grade and m_beta over the kept settings; that of a typed run with
-// the kept settings. Unsaved data are never dropped without the question whether to save them.
+// (打印成果报告…), exports its results for CAD, CASS and Excel and as CSV (导出, export_menu.h)
+// and ends the program (退出). The 编辑 menu undoes and redoes the editor's edits and runs its
+// chain (计算); chain_editing.h has the editor's part. The report items are enabled only after a
+// completed run, and nothing but 退出 while a run waits for an answer. The 查看 menu shows the
+// results table of the last completed run (成果表…) and the editor; the 设置 menu edits the
+// settings of the quality check (平差设置…), which are kept for the next start, and the project of
+// the report's head (项目信息…), kept with the data. The report of a run from a data file or the
+// editor is checked with the file's lines grade and m_beta over the kept settings; that of a typed
+// run with the kept settings. Unsaved data are never dropped without the question whether to save
+// them.
 #pragma once
 
 #include <QMainWindow>
@@ -33,6 +34,7 @@ class QSettings;
 namespace chainadj::ui {
 
 class ChainEditing;
+class ExportMenu;
 class MainForm;
 class ResultsTableDialog;
 
@@ -86,7 +88,7 @@ class MainWindow : public QMainWindow {
   QAction* saveDataAction() const;
   QAction* saveReportPdfAction() const { return saveReportPdf_; }
   QAction* printReportAction() const { return printReport_; }
-  QAction* exportCsvAction() const { return exportCsv_; }
+  ExportMenu& exportMenu() const { return *exportMenu_; }
   QAction* quitAction() const { return quit_; }
   QAction* resultsTableAction() const { return resultsTable_; }
   QAction* qualitySettingsAction() const { return qualitySettings_; }
@@ -103,7 +105,6 @@ class MainWindow : public QMainWindow {
   void saveDataFile();
   void saveReportPdf();
   void printReport();
-  void exportCsv();
   void showResultsTable();
   void editQualitySettings();
   void editProjectInfo();
@@ -135,7 +136,7 @@ class MainWindow : public QMainWindow {
   QAction* openData_ = nullptr;
   QAction* saveReportPdf_ = nullptr;
   QAction* printReport_ = nullptr;
-  QAction* exportCsv_ = nullptr;
+  ExportMenu* exportMenu_ = nullptr;
   QAction* quit_ = nullptr;
   QAction* resultsTable_ = nullptr;
   QAction* qualitySettings_ = nullptr;

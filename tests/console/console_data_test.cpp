@@ -248,6 +248,22 @@ const CommandLineCase kCommandLines[] = {
     {{"--central-meridian", "117.6000"}, std::nullopt, std::nullopt,
      "--central-meridian 的 “117.6000” 不对，要中央子午线的经度（度.分分秒秒）"},
     {{"--base-distances"}, std::nullopt, std::nullopt, "--base-distances 后面要跟起算边长的类别：plane 或 measured"},
+    // The exports and what changes them, each only with the file it changes.
+    {{"--dxf=d.dxf", "--cass", "c.dat", "--encoding", "utf-8", "--xlsx", "x.xlsx", "--csv", "a.csv",
+      "--csv-bom"}, std::nullopt, std::nullopt, ""},
+    {{"--dxf"}, std::nullopt, std::nullopt, "--dxf 后面要跟一个文件名"},
+    {{"--xlsx="}, std::nullopt, std::nullopt, "--xlsx 后面要跟一个文件名"},
+    {{"--csv-bom"}, std::nullopt, std::nullopt,
+     "--csv-bom 给 --csv 写的 CSV 文件加上字节顺序标记，要和 --csv 同用"},
+    {{"--csv-bom=yes", "--csv", "a.csv"}, std::nullopt, std::nullopt, "--csv-bom 后面不跟值"},
+    {{"--csv-bom", "--csv", "a.csv", "--csv-bom"}, std::nullopt, std::nullopt,
+     "--csv-bom 只能给一次"},
+    {{"--encoding", "gbk", "--dxf", "d.dxf"}, std::nullopt, std::nullopt,
+     "--encoding 是 --cass 写的 CASS 坐标文件的编码，要和 --cass 同用"},
+    {{"--cass", "c.dat", "--encoding=big5"}, std::nullopt, std::nullopt,
+     "--encoding 的 “big5” 不对，要CASS 坐标文件的编码：gbk 或 utf-8"},
+    {{"--cass", "c.dat", "--encoding"}, std::nullopt, std::nullopt,
+     "--encoding 后面要跟CASS 坐标文件的编码：gbk 或 utf-8"},
 };
 
 class CommandLines : public ::testing::TestWithParam<CommandLineCase> {};
@@ -275,6 +291,29 @@ TEST(ConsoleCommandLine, KeepsTheProjectAndTheLimitOfTheWeakestSide) {
   EXPECT_EQ(project.checker, "李四");
   EXPECT_EQ(project.observer, "");
   EXPECT_EQ(parsed.options->quality.weakestSide, 50000.0);
+}
+
+struct EncodingCase {
+  const char* name;
+  TextEncoding encoding;
+};
+
+// The encoding in any case; GBK without the option, and no byte-order mark without --csv-bom.
+TEST(ConsoleCommandLine, KeepsTheEncodingAndTheByteOrderMark) {
+  for (const EncodingCase& c : {EncodingCase{"GBK", TextEncoding::Gbk},
+                                EncodingCase{"utf-8", TextEncoding::Utf8},
+                                EncodingCase{"UTF8", TextEncoding::Utf8}}) {
+    const ParsedCommandLine parsed = parseCommandLine({"--cass", "c.dat", "--encoding", c.name});
+    ASSERT_TRUE(parsed.options) << parsed.error;
+    EXPECT_EQ(parsed.options->cassEncoding, c.encoding) << c.name;
+    EXPECT_FALSE(parsed.options->csvByteOrderMark);
+    EXPECT_TRUE(parsed.options->wantsResults());
+  }
+  const ParsedCommandLine plain = parseCommandLine({"--xlsx", "x.xlsx", "--csv", "a.csv", "--csv-bom"});
+  ASSERT_TRUE(plain.options) << plain.error;
+  EXPECT_EQ(plain.options->cassEncoding, TextEncoding::Gbk);
+  EXPECT_TRUE(plain.options->csvByteOrderMark);
+  EXPECT_EQ(plain.options->xlsxFile, "x.xlsx");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// The results files of chainadj-console: the text report, the CSV and the PDF of a --data run or
-// of the last completed run of a typed session, and the messages when there is none or a file
-// cannot be written.
+// The results files of chainadj-console: the text report, the CSV, the PDF and the exports of a
+// --data run or of the last completed run of a typed session, and the messages when there is none
+// or a file cannot be written.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -134,17 +134,35 @@ TEST(ConsoleResults, TheSameFileNamedTwiceHoldsTheLastOfThemWhole) {
   std::filesystem::remove(link);
 }
 
+// A results file asked into a named pipe goes through it and the pipe stays a pipe (a file put in
+// its place would have replaced it, and /dev/null with it for root); the drawing and the workbook,
+// which their libraries write by name, go by way of a temporary file.
+struct PipedFile {
+  const char* what;
+  std::optional<std::string> ConsoleOptions::*file;
+  std::string begins;  // what the file begins with
+};
+
+const PipedFile kPipedFiles[] = {
 #ifdef CHAINADJ_HAS_PDF
-// A PDF asked into a named pipe goes through it and the pipe stays a pipe (a PDF put in its place
-// would have replaced it, and /dev/null with it for root).
-TEST(ConsoleResults, APdfGoesThroughANamedPipeAndKeepsIt) {
+    {"Pdf", &ConsoleOptions::pdfFile, "%PDF-"},
+#endif
+    {"Csv", &ConsoleOptions::csvFile, "点名,X,Y"},
+    {"Dxf", &ConsoleOptions::dxfFile, "999\ndxflib "},  // the writer's comment, then the sections
+    {"Cass", &ConsoleOptions::cassFile, "\xC1\xFA\xC9\xBD,,48760.000,31250.000,\r\n"},
+    {"Workbook", &ConsoleOptions::xlsxFile, "PK\x03\x04"},  // a zip archive
+};
+
+class PipedResults : public ::testing::TestWithParam<PipedFile> {};
+
+TEST_P(PipedResults, GoThroughANamedPipeAndKeepIt) {
   const TemporaryFile pipe("", ".pipe");
   std::filesystem::remove(pipe.path());
   ASSERT_EQ(mkfifo(pipe.path().c_str(), 0600), 0);
   std::string received;
   std::thread reader([&] { received = contents(pipe.path()); });
   ConsoleOptions options = exampleRun();
-  options.pdfFile = pipe.path();
+  options.*(GetParam().file) = pipe.path();
   EXPECT_EQ(runProgram(options).status, 0);
   if (!std::filesystem::is_fifo(std::filesystem::symlink_status(pipe.path()))) {
     reader.detach();  // it waits on the pipe that is gone
@@ -155,9 +173,34 @@ TEST(ConsoleResults, APdfGoesThroughANamedPipeAndKeepsIt) {
     close(writer);
   }
   reader.join();
-  EXPECT_EQ(received.rfind("%PDF-", 0), 0u);
+  EXPECT_EQ(received.rfind(GetParam().begins, 0), 0u) << received.substr(0, 40);
 }
-#endif
+
+INSTANTIATE_TEST_SUITE_P(Table, PipedResults, ::testing::ValuesIn(kPipedFiles),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+// A CASS file in GBK with a name GBK cannot hold is not written and says why; the other files
+// of the run are written all the same.
+TEST(ConsoleResults, ACassNameOutsideGbkWritesNoFileAndSaysWhy) {
+  const TemporaryFile chain(contents(CHAINADJ_EXAMPLE_CHAIN).replace(
+      contents(CHAINADJ_EXAMPLE_CHAIN).find("point P3\n"), 9, "point P3한\n"));
+  const TemporaryFile cass("", ".dat"), csv("", ".csv");
+  std::filesystem::remove(cass.path());
+  ConsoleOptions options;
+  options.dataFile = chain.path();
+  options.cassFile = cass.path();
+  options.csvFile = csv.path();
+  const Outcome outcome = runProgram(options);
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_EQ(outcome.output.substr(outcome.output.rfind("\n!") + 1),
+            "! 点名 “P3한” 里的字符 “한”（U+D55C） 不能用 GBK 编码写出，CASS 坐标文件没有写。"
+            "可以改用 UTF-8 编码写出，或者改掉这个点名。\n");
+  EXPECT_FALSE(std::filesystem::exists(cass.path()));
+  EXPECT_NE(contents(csv.path()).find("\nP3한,"), std::string::npos);
+  options.cassEncoding = TextEncoding::Utf8;
+  EXPECT_EQ(runProgram(options).status, 0);
+  EXPECT_NE(contents(cass.path()).find("\r\nP3한,,50863.322,31054.941,\r\n"), std::string::npos);
+}
 
 // The settings line of the report for the settings the run is checked with.
 std::string settingsLine(const char* grade, const char* mBeta, const char* limit,

@@ -33,7 +33,9 @@ expect_field(Version "^${VERSION}$")
 expect_field(Section "^science$")
 expect_field(Maintainer "^.+ <.+@.+>$")
 expect_field(Description "^triangulation chain adjustment")
-set(needed libstdc\\+\\+6)
+# dpkg-shlibdeps finds the libraries the programs link: the C++ runtime, dxflib and
+# libxlsxwriter for the exports, Qt for the window.
+set(needed libstdc\\+\\+6 libdxflib3 libxlsxwriter4)
 if(WINDOW)
   list(APPEND needed libqt6widgets6 qt6-qpa-plugins fonts-arphic-uming fonts-wqy-microhei)
 endif()

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <ostream>
 #include <string>
@@ -78,6 +79,51 @@ TEST_F(WholeFile, ADirectoryCannotBeWrittenAndIsKept) {
   EXPECT_THROW(writeText(path, "text"), ChainError);
   EXPECT_TRUE(fs::is_directory(path));
   EXPECT_FALSE(fs::exists(path + ".part"));
+}
+
+// A library that writes a file by its name (the DXF and the workbook): `text` into the file named,
+// or nothing and false where it fails.
+std::function<bool(const std::string&)> library(const std::string& text, bool succeeds = true) {
+  return [text, succeeds](const std::string& name) {
+    if (!succeeds) return false;
+    std::ofstream(name, std::ios::binary) << text;
+    return true;
+  };
+}
+
+TEST_F(WholeFile, ALibraryWritesAPlainFileThatReplacesTheOldOneWhole) {
+  const std::string path = at("drawing.dxf");
+  writeText(path, "old");
+  writeWholeFileByName(path, "不能写入", library("new drawing"));
+  EXPECT_EQ(readText(path), "new drawing");
+  EXPECT_FALSE(fs::exists(path + ".part"));
+  // A library that fails leaves the old file and nothing beside it.
+  EXPECT_THROW(writeWholeFileByName(path, "不能写入", library("half", false)), ChainError);
+  EXPECT_EQ(readText(path), "new drawing");
+  EXPECT_FALSE(fs::exists(path + ".part"));
+}
+
+TEST_F(WholeFile, ALibraryWritesIntoANamedPipeByWayOfATemporaryFile) {
+  const std::string path = at("pipe");
+  ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+  std::string received;
+  std::thread reader([&] { received = readText(path); });
+  std::string written;
+  writeWholeFileByName(path, "不能写入", [&](const std::string& name) {
+    written = name;
+    return library("workbook bytes")(name);
+  });
+  reader.join();
+  EXPECT_EQ(received, "workbook bytes");
+  EXPECT_TRUE(fs::is_fifo(fs::symlink_status(path)));
+  EXPECT_NE(written, path);
+  EXPECT_FALSE(fs::exists(written));  // the temporary file is gone
+}
+
+TEST_F(WholeFile, ALibraryCannotWriteIntoAMissingFolder) {
+  const std::string path = at("missing/drawing.dxf");
+  EXPECT_THROW(writeWholeFileByName(path, "不能写入", library("drawing")), ChainError);
+  EXPECT_FALSE(fs::exists(path));
 }
 
 }  // namespace

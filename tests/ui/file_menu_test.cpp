@@ -1,6 +1,6 @@
 // The window's 文件 menu: its items, the form kept in its place under it, the report items only
 // after a completed run, a data file run as if typed (a refused one writing nothing), and the
-// report saved as PDF and CSV and printed.
+// report saved as PDF and printed (the exports: export_menu_test.cpp).
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -17,15 +17,14 @@
 #include <iterator>
 #include <map>
 #include <optional>
-#include <sstream>
 
 #include "adjust/coordinate_listing.h"
 #include "entry/chain_file_reader.h"
 #include "entry/chain_file_writer.h"
-#include "report/coordinate_csv.h"
 #include "report/run_report.h"
 #include "scripted_window.h"
 #include "ui/chain_editing.h"
+#include "ui/export_menu.h"
 #include "ui/main_form.h"
 #include "ui/main_window.h"
 #include "ui/text_box.h"
@@ -55,8 +54,9 @@ TEST(FileMenu, HasItsItemsWithTheirKeys) {
   const MenuItems expected = {
       {"新建", "Ctrl+N"},          {"打开数据文件…", "Ctrl+O"}, {"最近的文件", ""},
       {"保存", "Ctrl+S"},          {"另存为…", "Ctrl+Shift+S"}, {"保存成果报告 PDF…", ""},
-      {"打印成果报告…", "Ctrl+P"}, {"导出座标 CSV…", ""},       {"退出", "Ctrl+Q"}};
+      {"打印成果报告…", "Ctrl+P"}, {"导出", ""},                {"退出", "Ctrl+Q"}};
   EXPECT_EQ(itemsOf(*file), expected);
+  EXPECT_TRUE(file->actions().contains(window.exportMenu().menu()->menuAction()));
   const QMenu* edit = window.menuBar()->actions()[1]->menu();
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(itemsOf(*edit), (MenuItems{{"撤销", "Ctrl+Z"}, {"重做", "Ctrl+Y"}, {"插入行", "Ins"},
@@ -90,7 +90,7 @@ TEST(FileMenu, StandsAboveTheFormWhichKeepsItsPlaces) {
 void expectReportItems(const MainWindow& window, bool enabled) {
   EXPECT_EQ(window.saveReportPdfAction()->isEnabled(), enabled);
   EXPECT_EQ(window.printReportAction()->isEnabled(), enabled);
-  EXPECT_EQ(window.exportCsvAction()->isEnabled(), enabled);
+  EXPECT_EQ(window.exportMenu().menu()->menuAction()->isEnabled(), enabled);
 }
 
 TEST(FileMenu, ReportItemsOnlyAfterACompletedRun) {
@@ -165,7 +165,7 @@ TEST(FileMenu, ADataFileRunsAsTypedAndIsSavedAgain) {
             chainDataText(*typed.window.form().driver().lastRunData()));
 }
 
-TEST(FileMenu, SavesTheReportAsPdfAndCsvAndPrintsIt) {
+TEST(FileMenu, SavesTheReportAsPdfAndPrintsIt) {
   const Folder folder;
   ScriptedWindow scripted;
   scripted.typeExample();
@@ -174,12 +174,6 @@ TEST(FileMenu, SavesTheReportAsPdfAndCsvAndPrintsIt) {
   scripted.choose(FileDialogPurpose::SaveReportPdf, folder / "report");
   window.saveReportPdfAction()->trigger();
   EXPECT_TRUE(isPdf(folder / "report.pdf"));
-
-  scripted.choose(FileDialogPurpose::ExportCsv, folder / "points.csv");
-  window.exportCsvAction()->trigger();
-  std::ostringstream expected;
-  writeCoordinateCsv(makeRunReport(window.form().driver(), window.qualitySettingsOfLastRun()), expected);
-  EXPECT_EQ(contents(folder / "points.csv"), expected.str());
 
   const fs::path printed = folder / "printed.pdf";
   bool accept = false;
