@@ -47,8 +47,8 @@ std::optional<InputItem> knownValueNamed(std::string_view name);
 // coordinate 0) none.
 int pointNamesAsked(const ChainData& data);
 
-// The settings of the quality check the data gives with its lines grade, m_beta and weakest_side
-// (a grade the presets do not have, or a value out of its range, gives nothing: the reader
+// The settings of the quality check the data gives with its lines grade, m_beta, weakest_side and
+// method (a grade the presets do not have, or a value out of its range, gives nothing: the reader
 // refuses them).
 QualitySettingsLayer qualityLayerOf(const ChainData& data);
 
