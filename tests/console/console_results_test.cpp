@@ -59,8 +59,13 @@ TEST(ConsoleResults, ADataRunWritesItsReportCsvAndPdf) {
   EXPECT_NE(text.find("B         虎岭                   33246.344         51343.082"),
             std::string::npos);
   EXPECT_NE(text.find("点位中误差 md                               13.08 毫米"), std::string::npos);
-  // The weakest side of the example is the middle one, P3–P4, well within 四等's 1/40000.
-  EXPECT_NE(text.find("\n最弱边（按中间边估算）P3–P4：相对中误差 1/183519，不低于 四等限差 1/40000，合格\n"),
+  // Adjusted by coordinates (the method of 四等): the weakest of every side is P2–P3, well within
+  // 1/40000; the classical procedure's middle side P3–P4 has about the form's 1/183519.
+  EXPECT_NE(text.find("\n平差方法：严密平差（四等按 GB 50026 采用严密平差）；窗体显示的是条件分组平差的结果\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("\n最弱边 P2–P3：相对中误差 1/174726，不低于 四等限差 1/40000，合格\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("      7  P3            P4                  1032.425      8°21′43.17″      1/183520"),
             std::string::npos);
   EXPECT_NE(text.find("\n最大点位中误差 mp：P3 点 8.56 毫米\n"), std::string::npos);
   EXPECT_NE(text.find("\n结论：本锁检核合格。\n"), std::string::npos);
