@@ -20,7 +20,9 @@ struct ConsoleOptions {
   std::optional<std::string> reportFile;    // --report FILE.txt
   std::optional<std::string> csvFile;       // --csv FILE.csv
   std::optional<std::string> pdfFile;       // --pdf FILE.pdf
-  // The settings of the quality check in the results (--grade, --m-beta, --m-alpha, --m-base):
+  std::optional<std::string> jsonFile;      // --json FILE.json: the whole result for scripts
+  // The settings of the quality check in the results (--grade, --m-beta, --m-alpha, --m-base,
+  // --weakest-side, --method):
   // over the data file's lines grade and m_beta, which are over the defaults.
   QualitySettingsLayer quality;
   // The project of the report's head (--project, --chain-name, ...): over the data file's lines.
@@ -30,7 +32,7 @@ struct ConsoleOptions {
   bool help = false;                        // --help, -h
 
   // Whether any results file is asked for.
-  bool wantsResults() const { return reportFile || csvFile || pdfFile; }
+  bool wantsResults() const { return reportFile || csvFile || pdfFile || jsonFile; }
 };
 
 // The options, or the Chinese message that says what is wrong with the command line.

@@ -12,6 +12,7 @@
 #include "entry/plane_settings.h"
 #include "entry/run_driver.h"
 #include "report/coordinate_csv.h"
+#include "report/json_export.h"
 #include "report/run_report.h"
 #include "report/text_report.h"
 #include "state/chain_error.h"
@@ -71,7 +72,8 @@ int writeResults(const ConsoleOptions& options, const std::optional<RunReport>& 
   const int text = writeResult(options.reportFile, &writeTextReportFile, *report, console);
   const int csv = writeResult(options.csvFile, &writeCoordinateCsvFile, *report, console);
   const int pdf = writeResult(options.pdfFile, &writeReportPdf, *report, console);
-  return std::max({text, csv, pdf});
+  const int json = writeResult(options.jsonFile, &writeJsonFile, *report, console);
+  return std::max({text, csv, pdf, json});
 }
 
 // Runs the file's chain once; the file's data goes to the answers, which are dropped once the
