@@ -37,11 +37,17 @@ class ObjectWriter {
     out_ << dumped(value);
   }
 
-  template <typename Element>
-  void array(const char* key, std::size_t count, const Element& element) {
+  // `fill(k, element)` sets the members of element k. One object is filled again for every
+  // element: its keys are made once, not for each of the 300 000 observations of a long chain.
+  template <typename Fill>
+  void array(const char* key, std::size_t count, const Fill& fill) {
     startMember(key);
     out_ << '[';
-    for (std::size_t k = 0; k < count; ++k) out_ << (k > 0 ? "," : "") << "\n    " << dumped(element(k));
+    Json element = Json::object();
+    for (std::size_t k = 0; k < count; ++k) {
+      fill(k, element);
+      out_ << (k > 0 ? "," : "") << "\n    " << dumped(element);
+    }
     out_ << (count > 0 ? "\n  ]" : "]");
   }
 
@@ -74,36 +80,34 @@ void writeHead(const RunReport& report, ObjectWriter& json) {
   json.member("iterations", report.rigorous ? Json(report.rigorous->iterations) : Json(nullptr));
 }
 
-Json pointOf(const RunReport& report, int j) {
-  Json point = {{"name", report.pointLabel(j)},
-                {"role", report.isKnownPoint(j) ? "known" : "new"},
-                {"x", report.X[at(j)]},
-                {"y", report.Y[at(j)]}};
+void fillPoint(const RunReport& report, int j, Json& point) {
+  point["name"] = report.pointLabel(j);
+  point["role"] = report.isKnownPoint(j) ? "known" : "new";
+  point["x"] = report.X[at(j)];
+  point["y"] = report.Y[at(j)];
   const PointPrecision* p = report.newPointPrecision(j);
-  const auto mm = [p](double PointPrecision::*figure) {
-    return p ? Json(p->*figure * kMillimetresPerMetre) : Json(nullptr);
+  const auto figure = [p](double PointPrecision::*f, double scale) {
+    return p ? Json(p->*f * scale) : Json(nullptr);
   };
-  point["qxx"] = p ? Json(p->qxx) : Json(nullptr);
-  point["qxy"] = p ? Json(p->qxy) : Json(nullptr);
-  point["qyy"] = p ? Json(p->qyy) : Json(nullptr);
-  point["mx"] = mm(&PointPrecision::mx);
-  point["my"] = mm(&PointPrecision::my);
-  point["mp"] = mm(&PointPrecision::mp);
-  point["E"] = mm(&PointPrecision::E);
-  point["F"] = mm(&PointPrecision::F);
-  point["phi"] = p ? Json(p->azimuthOfE) : Json(nullptr);
-  return point;
+  point["qxx"] = figure(&PointPrecision::qxx, 1.0);
+  point["qxy"] = figure(&PointPrecision::qxy, 1.0);
+  point["qyy"] = figure(&PointPrecision::qyy, 1.0);
+  point["mx"] = figure(&PointPrecision::mx, kMillimetresPerMetre);
+  point["my"] = figure(&PointPrecision::my, kMillimetresPerMetre);
+  point["mp"] = figure(&PointPrecision::mp, kMillimetresPerMetre);
+  point["E"] = figure(&PointPrecision::E, kMillimetresPerMetre);
+  point["F"] = figure(&PointPrecision::F, kMillimetresPerMetre);
+  point["phi"] = figure(&PointPrecision::azimuthOfE, 1.0);
 }
 
-Json observation(const char* kind, int triangle, double observed, double correction,
-                 const Json& redundancy, const Json& w) {
-  return {{"kind", kind},         {"triangle", triangle},     {"observed", observed},
-          {"correction", correction}, {"redundancy", redundancy}, {"w", w}};
-}
-
-Json rigorousObservation(const RigorousObservation& o) {
-  return observation(observationKindName(o.kind), o.triangle, o.observed, o.correction,
-                     o.redundancy, orNull(o.w));
+void fillObservation(Json& o, const char* kind, int triangle, double observed, double correction,
+                     const Json& redundancy, const Json& w) {
+  o["kind"] = kind;
+  o["triangle"] = triangle;
+  o["observed"] = observed;
+  o["correction"] = correction;
+  o["redundancy"] = redundancy;
+  o["w"] = w;
 }
 
 // The orientation angles the classical procedure observed (those with a correction).
@@ -118,15 +122,16 @@ std::vector<std::pair<const char*, OrientationAngle>> observedOrientation(const 
 void writeClassicalObservations(const RunReport& report, ObjectWriter& json) {
   const std::size_t angles = report.triangles.size() * kAnglesPerTriangle;
   const auto orientation = observedOrientation(report);
-  json.array("observations", angles + orientation.size(), [&](std::size_t k) {
+  json.array("observations", angles + orientation.size(), [&](std::size_t k, Json& o) {
     if (k >= angles) {
       const auto& [kind, angle] = orientation[k - angles];
-      return observation(kind, 0, angle.observed, *angle.correction, nullptr, nullptr);
+      fillObservation(o, kind, 0, angle.observed, *angle.correction, nullptr, nullptr);
+      return;
     }
     const ReportTriangle& triangle = report.triangles[k / kAnglesPerTriangle];
     const int angle = static_cast<int>(k % kAnglesPerTriangle);
-    return observation(kAngleKinds[angle], static_cast<int>(k / kAnglesPerTriangle) + 1,
-                       triangle.observed[at(angle)], triangle.correction(angle), nullptr, nullptr);
+    fillObservation(o, kAngleKinds[angle], static_cast<int>(k / kAnglesPerTriangle) + 1,
+                    triangle.observed[at(angle)], triangle.correction(angle), nullptr, nullptr);
   });
 }
 
@@ -136,13 +141,19 @@ void writeObservations(const RunReport& report, ObjectWriter& json) {
     return;
   }
   const std::vector<RigorousObservation>& all = report.rigorous->observations;
-  json.array("observations", all.size(), [&](std::size_t k) { return rigorousObservation(all[k]); });
+  json.array("observations", all.size(), [&](std::size_t k, Json& o) {
+    fillObservation(o, observationKindName(all[k].kind), all[k].triangle, all[k].observed,
+                    all[k].correction, all[k].redundancy, orNull(all[k].w));
+  });
 }
 
-Json sideOf(const RunReport& report, const SidePrecision& side) {
-  return {{"from", report.pointLabel(side.side.from)}, {"to", report.pointLabel(side.side.to)},
-          {"length", side.length},  {"azimuth", side.azimuth},
-          {"relative", orNull(side.relative)}, {"m_azimuth", orNull(side.azimuthMeanError)}};
+void fillSide(const RunReport& report, const SidePrecision& side, Json& json) {
+  json["from"] = report.pointLabel(side.side.from);
+  json["to"] = report.pointLabel(side.side.to);
+  json["length"] = side.length;
+  json["azimuth"] = side.azimuth;
+  json["relative"] = orNull(side.relative);
+  json["m_azimuth"] = orNull(side.azimuthMeanError);
 }
 
 Json weakestSideOf(const RunReport& report) {
@@ -191,9 +202,11 @@ void writeJson(const RunReport& report, std::ostream& out) {
   ObjectWriter json(out);
   writeHead(report, json);
   const std::size_t points = std::min(report.X.size(), report.Y.size());
-  json.array("points", points, [&](std::size_t j) { return pointOf(report, static_cast<int>(j)); });
+  json.array("points", points,
+             [&](std::size_t j, Json& point) { fillPoint(report, static_cast<int>(j), point); });
   writeObservations(report, json);
-  json.array("sides", report.sides.size(), [&](std::size_t k) { return sideOf(report, report.sides[k]); });
+  json.array("sides", report.sides.size(),
+             [&](std::size_t k, Json& side) { fillSide(report, report.sides[k], side); });
   json.member("weakest_side", weakestSideOf(report));
   if (report.reduction) json.member("reduction", reductionOf(report));
 }

@@ -109,7 +109,7 @@ std::optional<ReportTable> endObservationTable(const RunReport& report) {
   if (rows.empty()) return std::nullopt;
   ReportTable table = writtenTable(
       "起算方向和基线的观测值（严密平差）",
-      {{"观测值", 16, Align::Left}, {"观测", 16, Align::Right}, {"中误差", 10, Align::Right},
+      {{"项目", 16, Align::Left}, {"观测值", 16, Align::Right}, {"中误差", 10, Align::Right},
        {"改正数", 12, Align::Right}, {"平差值", 16, Align::Right}, {"r", 5, Align::Right},
        {"w", 6, Align::Right}, {"备注", 18, Align::Left}},
       std::move(rows));

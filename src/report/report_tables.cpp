@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <span>
 
 #include "report/chain_verdict.h"
@@ -187,17 +188,20 @@ enum class TriangleColumn {
   Redundancy, Standardised, Mark,
 };
 
-TableColumn triangleColumn(TriangleColumn kind) {
+// The rigorous table's three more columns leave the closure and the correction a short head.
+TableColumn triangleColumn(TriangleColumn kind, bool rigorous) {
   switch (kind) {
     case TriangleColumn::Triangle: return {"三角形", 6, Align::Right};
     case TriangleColumn::Vertex: return {"点名", 10, Align::Left};
     case TriangleColumn::Angle: return {"角", 2, Align::Left};
     case TriangleColumn::Observed: return {"观测角", 14, Align::Right};
-    case TriangleColumn::Closure: return {"闭合差 W（秒）", 14, Align::Right};
+    case TriangleColumn::Closure:
+      return rigorous ? TableColumn{"W（秒）", 8, Align::Right} : TableColumn{"闭合差 W（秒）", 14, Align::Right};
     case TriangleColumn::Limit: return {"限差（秒）", 10, Align::Right};
     case TriangleColumn::First: return {"v′（秒）", 8, Align::Right};
     case TriangleColumn::Second: return {"v″（秒）", 8, Align::Right};
-    case TriangleColumn::Total: return {"改正数 v（秒）", 14, Align::Right};
+    case TriangleColumn::Total:
+      return rigorous ? TableColumn{"v（秒）", 8, Align::Right} : TableColumn{"改正数 v（秒）", 14, Align::Right};
     case TriangleColumn::Adjusted: return {"平差角", 14, Align::Right};
     case TriangleColumn::Redundancy: return {"r", 5, Align::Right};
     case TriangleColumn::Standardised: return {"w", 6, Align::Right};
@@ -232,8 +236,23 @@ void appendStandardised(const ReportRigorous& rigorous, const RigorousObservatio
   }
 }
 
+// The printed columns of the triangle whose cells were written last: a row's cells, and the
+// three rows of a triangle, are written one after another, and its rounding is worked out once.
+struct PrintedCache {
+  std::size_t triangle = std::numeric_limits<std::size_t>::max();
+  PrintedTriangle printed;
+
+  const PrintedTriangle& of(const RunReport& report, std::size_t index) {
+    if (index != triangle) {
+      printed = printedTriangle(report.triangles[index]);
+      triangle = index;
+    }
+    return printed;
+  }
+};
+
 void appendTriangleCell(const RunReport& report, std::size_t row, TriangleColumn kind,
-                        std::string& out) {
+                        PrintedCache& cache, std::string& out) {
   const std::size_t index = row / kAnglesPerTriangle;
   const auto angle = row % kAnglesPerTriangle;
   const ReportTriangle& triangle = report.triangles[index];
@@ -267,7 +286,7 @@ void appendTriangleCell(const RunReport& report, std::size_t row, TriangleColumn
     default:
       break;
   }
-  const PrintedTriangle printed = printedTriangle(triangle);
+  const PrintedTriangle& printed = cache.of(report, index);
   switch (kind) {
     case TriangleColumn::Observed:
       appendDmsOfHundredths(printed.observed[angle], negative, out);
@@ -318,11 +337,13 @@ ReportTable triangleTable(const RunReport& report) {
       report.rigorous ? std::span<const TriangleColumn>(kRigorous) : kClassical;
   ReportTable table;
   table.title = "三角形观测角和平差角";
-  for (TriangleColumn kind : kinds) table.columns.push_back(triangleColumn(kind));
+  for (TriangleColumn kind : kinds) table.columns.push_back(triangleColumn(kind, report.rigorous.has_value()));
   table.rows = report.triangles.size() * kAnglesPerTriangle;
   table.rowsPerGroup = kAnglesPerTriangle;
-  table.cell = [&report, kinds](std::size_t row, std::size_t column, std::string& out) {
-    appendTriangleCell(report, row, kinds[column], out);
+  // Each copy of the table keeps its own cache.
+  table.cell = [&report, kinds, cache = PrintedCache{}](std::size_t row, std::size_t column,
+                                                         std::string& out) mutable {
+    appendTriangleCell(report, row, kinds[column], cache, out);
   };
   table.note = report.rigorous ? kRigorousTriangleNote : kClassicalTriangleNote;
   return table;
