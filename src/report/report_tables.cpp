@@ -251,48 +251,47 @@ struct PrintedCache {
   }
 };
 
-void appendTriangleCell(const RunReport& report, std::size_t row, TriangleColumn kind,
-                        PrintedCache& cache, std::string& out) {
-  const std::size_t index = row / kAnglesPerTriangle;
-  const auto angle = row % kAnglesPerTriangle;
-  const ReportTriangle& triangle = report.triangles[index];
+// The cells of an angle's row that need no rounding of its triangle: the triangle's number, the
+// point, the angle and the limit.
+void appendNamingCell(const RunReport& report, std::size_t index, std::size_t angle,
+                      TriangleColumn kind, std::string& out) {
   const bool first = angle == kDistanceAngle;
-  const bool negative = triangle.observed[angle] < 0.0;
   switch (kind) {
     case TriangleColumn::Triangle:
       if (first) out += std::to_string(index + 1);
-      return;
+      break;
     case TriangleColumn::Vertex:
-      report.appendPointLabel(triangle.vertex[angle], out);
-      return;
+      report.appendPointLabel(report.triangles[index].vertex[angle], out);
+      break;
     case TriangleColumn::Angle:
       out += kAngleNames[angle];
-      return;
-    case TriangleColumn::Limit:
-      if (first) appendMask(report.quality.settings.grade.triangleLimit, kMaskTwoDecimals, out);
-      return;
-    case TriangleColumn::Redundancy:
-    case TriangleColumn::Standardised:
-    case TriangleColumn::Mark: {
-      const RigorousObservation& o =
-          report.rigorous->angle(static_cast<int>(index) + 1, static_cast<int>(angle));
-      if (kind == TriangleColumn::Redundancy) {
-        appendMask(o.redundancy, kMaskRedundancy, out);
-      } else {
-        appendStandardised(*report.rigorous, o, kind == TriangleColumn::Mark, out);
-      }
-      return;
-    }
+      break;
     default:
+      if (first) appendMask(report.quality.settings.grade.triangleLimit, kMaskTwoDecimals, out);
       break;
   }
-  const PrintedTriangle& printed = cache.of(report, index);
+}
+
+// The rigorous check of the angle: its redundancy number, its standardised correction, its mark.
+void appendCheckCell(const ReportRigorous& rigorous, std::size_t index, std::size_t angle,
+                     TriangleColumn kind, std::string& out) {
+  const RigorousObservation& o = rigorous.angle(static_cast<int>(index) + 1, static_cast<int>(angle));
+  if (kind == TriangleColumn::Redundancy) {
+    appendMask(o.redundancy, kMaskRedundancy, out);
+  } else {
+    appendStandardised(rigorous, o, kind == TriangleColumn::Mark, out);
+  }
+}
+
+// The angles, the closure and the corrections as they are printed to add up.
+void appendPrintedCell(const PrintedTriangle& printed, std::size_t angle, bool negative,
+                       TriangleColumn kind, std::string& out) {
   switch (kind) {
     case TriangleColumn::Observed:
       appendDmsOfHundredths(printed.observed[angle], negative, out);
       break;
     case TriangleColumn::Closure:
-      if (first) appendHundredths(printed.closure, out);
+      if (angle == kDistanceAngle) appendHundredths(printed.closure, out);
       break;
     case TriangleColumn::First:
       appendHundredths(printed.first[angle], out);
@@ -306,6 +305,29 @@ void appendTriangleCell(const RunReport& report, std::size_t row, TriangleColumn
     default:
       appendDmsOfHundredths(printed.adjusted[angle], negative, out);
       break;
+  }
+}
+
+void appendTriangleCell(const RunReport& report, std::size_t row, TriangleColumn kind,
+                        PrintedCache& cache, std::string& out) {
+  const std::size_t index = row / kAnglesPerTriangle;
+  const std::size_t angle = row % kAnglesPerTriangle;
+  switch (kind) {
+    case TriangleColumn::Triangle:
+    case TriangleColumn::Vertex:
+    case TriangleColumn::Angle:
+    case TriangleColumn::Limit:
+      appendNamingCell(report, index, angle, kind, out);
+      return;
+    case TriangleColumn::Redundancy:
+    case TriangleColumn::Standardised:
+    case TriangleColumn::Mark:
+      appendCheckCell(*report.rigorous, index, angle, kind, out);
+      return;
+    default:
+      appendPrintedCell(cache.of(report, index), angle, report.triangles[index].observed[angle] < 0.0,
+                        kind, out);
+      return;
   }
 }
 
