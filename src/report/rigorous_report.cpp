@@ -58,6 +58,7 @@ std::optional<CoordinateDifference> largestDifference(const RunReport& report,
   for (const RigorousPoint& p : r.points) {
     if (p.known || at(p.point) >= report.X.size()) continue;
     const CoordinateDifference d{p.point, p.x - report.X[at(p.point)], p.y - report.Y[at(p.point)]};
+    if (!std::isfinite(d.length())) continue;  // a classical chain that ran away
     if (!largest || d.length() > largest->length()) largest = d;
   }
   return largest;
