@@ -19,6 +19,7 @@
 #include "entry/run_driver.h"
 #include "quality/point_precision.h"
 #include "report/coordinate_csv.h"
+#include "report/json_export.h"
 #include "report/run_report.h"
 #include "report/text_report.h"
 #include "scripted_platform.h"
@@ -153,9 +154,13 @@ class CountingBuffer : public std::streambuf {
   std::size_t written_ = 0;
 };
 
-// The results of a completed run: the report model, the text report and the coordinate CSV.
+// The results of a completed run: the report model, the text report and the coordinate CSV, by
+// the classical procedure (second argument 0) or adjusted by coordinates (1, the default grade's
+// method).
 void BM_ResultsReport(benchmark::State& state) {
   const int triangles = static_cast<int>(state.range(0));
+  QualitySettings settings;
+  settings.method = state.range(1) == 0 ? AdjustmentMethod::Classical : AdjustmentMethod::Rigorous;
   const std::vector<std::string> answers = typedAnswers(KnownKind::FullFromA, triangles);
   ReplayPlatform platform(answers);
   RunDriver driver(platform);
@@ -163,7 +168,7 @@ void BM_ResultsReport(benchmark::State& state) {
   CountingBuffer buffer;
   std::ostream out(&buffer);
   for (auto _ : state) {
-    const RunReport report = makeRunReport(driver, QualitySettings{});
+    const RunReport report = makeRunReport(driver, settings);
     writeTextReport(report, out);
     writeCoordinateCsv(report, out);
   }
@@ -172,7 +177,28 @@ void BM_ResultsReport(benchmark::State& state) {
   state.counters["per_triangle"] = benchmark::Counter(
       triangles, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_ResultsReport)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ResultsReport)
+    ->ArgsProduct({{1000, 100000}, {0, 1}})
+    ->ArgNames({"n", "rigorous"})
+    ->Unit(benchmark::kMillisecond);
+
+// The JSON export of the same report (rigorous), into a counting buffer.
+void BM_JsonExport(benchmark::State& state) {
+  const int triangles = static_cast<int>(state.range(0));
+  const std::vector<std::string> answers = typedAnswers(KnownKind::FullFromA, triangles);
+  ReplayPlatform platform(answers);
+  RunDriver driver(platform);
+  if (driver.runOnce() != RunOutcome::Adjusted) state.SkipWithError("not adjusted");
+  const RunReport report = makeRunReport(driver, QualitySettings{});
+  CountingBuffer buffer;
+  std::ostream out(&buffer);
+  for (auto _ : state) writeJson(report, out);
+  state.counters["bytes"] = benchmark::Counter(static_cast<double>(buffer.written()),
+                                               benchmark::Counter::kAvgIterations);
+  state.counters["per_triangle"] = benchmark::Counter(
+      triangles, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_JsonExport)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // Four conditions and the weight function over 3n + 2 columns: the normal matrix, scd and the
 // correlates.

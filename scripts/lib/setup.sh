@@ -4,7 +4,7 @@
 CHAINADJ_PACKAGES=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev libutfcpp-dev libgeographiclib-dev
-  libboost-dev
+  libboost-dev nlohmann-json3-dev
   libdxflib-dev libxlsxwriter-dev
   qt6-base-dev libgl-dev
   fonts-arphic-uming fonts-wqy-microhei

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "entry/chain_settings.h"
+#include "quality/adjustment_method.h"
 #include "state/number_text.h"
 
 namespace chainadj {
@@ -19,8 +20,9 @@ struct FileOption {
 constexpr FileOption kFileOptions[] = {
     {"--data", &ConsoleOptions::dataFile},     {"--save-data", &ConsoleOptions::saveDataFile},
     {"--report", &ConsoleOptions::reportFile}, {"--csv", &ConsoleOptions::csvFile},
-    {"--pdf", &ConsoleOptions::pdfFile},       {"--dxf", &ConsoleOptions::dxfFile},
-    {"--cass", &ConsoleOptions::cassFile},     {"--xlsx", &ConsoleOptions::xlsxFile},
+    {"--pdf", &ConsoleOptions::pdfFile},       {"--json", &ConsoleOptions::jsonFile},
+    {"--dxf", &ConsoleOptions::dxfFile},       {"--cass", &ConsoleOptions::cassFile},
+    {"--xlsx", &ConsoleOptions::xlsxFile},
 };
 
 // The options that take a value other than a file (the settings of the quality check, the
@@ -100,8 +102,12 @@ const ValueOption kValueOptions[] = {
        if (encoding) options.cassEncoding = *encoding;
        return encoding.has_value();
      }},
+    {"--method", "平差方法：rigorous（严密平差）或 classical（条件分组平差）",
+     [](const std::string& value, ConsoleOptions& options) {
+       options.quality.method = parseAdjustmentMethod(value);
+       return options.quality.method.has_value();
+     }},
 };
-
 
 constexpr std::string_view kHelp = "--help";
 constexpr std::string_view kShortHelp = "-h";
@@ -128,6 +134,10 @@ constexpr const char* kHelpText =
     "                     Excel 才能正确显示中文点名。\n"
     "  --pdf FILE.pdf     结束后把成果报告写成 PDF 文件（A4，含按比例绘制的三角锁图和放大的\n"
     "                     误差椭圆）。\n"
+    "  --json FILE.json   结束后把最后一次完成的平差计算的全部成果写成 JSON 文件（UTF-8，\n"
+    "                     数值为完整的双精度）：平差方法、统计量和全局检验、每个点的坐标、\n"
+    "                     协因数、中误差和误差椭圆、每个观测值的改正数、多余观测分量和标准化\n"
+    "                     改正数、每条边的边长、方位角和精度、最弱边，以及投影面上的归算。\n"
     "  --dxf FILE.dxf     把平差后的三角锁图写成 DXF 文件（AutoCAD 2000，代码页 ANSI_936，\n"
     "                     文字为 GBK，GBK 没有的字符写成 \\U+XXXX）：图的 x 为 Y，y 为 X，\n"
     "                     单位米；图层 POINTS、NAMES、KNOWN、TRIANGLES、ELLIPSES（放大的\n"
@@ -149,8 +159,12 @@ constexpr const char* kHelpText =
     "  --weakest-side T   最弱边相对中误差的限差 1/T（写 T 或 1/T），代替等级的限差\n"
     "                     （二等 1/120000，三等 1/70000，四等 1/40000，一级 1/20000，\n"
     "                     二级 1/10000）。\n"
-    "                     选项优先于数据文件的 grade、m_beta、weakest_side 行，数据文件优先于\n"
-    "                     默认值；同一处先取等级，再以 mβ 和限差代替等级的规定值。\n"
+    "  --method rigorous|classical  成果的平差方法：严密平差（按坐标的间接平差，迭代到收敛）\n"
+    "                     或条件分组平差（按所选图形的条件）。默认按等级（GB 50026）：二等、三等、\n"
+    "                     四等、一级 严密平差，二级 条件分组平差。窗体和本程序写出的各行总是\n"
+    "                     条件分组平差的结果。\n"
+    "                     选项优先于数据文件的 grade、m_beta、weakest_side、method 行，数据文件\n"
+    "                     优先于默认值；同一处先取等级，再以 mβ、限差和平差方法代替等级的规定。\n"
     "\n"
     "成果报告表头的项目信息（优先于数据文件的同名行，例如 observer）:\n"
     "  --project TEXT  --chain-name TEXT  --coordinate-system TEXT  --instrument TEXT\n"

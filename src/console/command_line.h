@@ -21,6 +21,7 @@ struct ConsoleOptions {
   std::optional<std::string> reportFile;    // --report FILE.txt
   std::optional<std::string> csvFile;       // --csv FILE.csv
   std::optional<std::string> pdfFile;       // --pdf FILE.pdf
+  std::optional<std::string> jsonFile;      // --json FILE.json: the whole result for scripts
   // The same run's results for the surveyor's next programs: the drawing for CAD, the CASS
   // coordinate file, the Excel workbook.
   std::optional<std::string> dxfFile;       // --dxf FILE.dxf
@@ -28,7 +29,8 @@ struct ConsoleOptions {
   std::optional<std::string> xlsxFile;      // --xlsx FILE.xlsx
   bool csvByteOrderMark = false;            // --csv-bom: the CSV begins with the UTF-8 BOM
   TextEncoding cassEncoding = TextEncoding::Gbk;  // --encoding gbk|utf-8: of the CASS file
-  // The settings of the quality check in the results (--grade, --m-beta, --m-alpha, --m-base):
+  // The settings of the quality check in the results (--grade, --m-beta, --m-alpha, --m-base,
+  // --weakest-side, --method):
   // over the data file's lines grade and m_beta, which are over the defaults.
   QualitySettingsLayer quality;
   // The project of the report's head (--project, --chain-name, ...): over the data file's lines.
@@ -39,7 +41,7 @@ struct ConsoleOptions {
 
   // Whether any results file is asked for.
   bool wantsResults() const {
-    return reportFile || csvFile || pdfFile || dxfFile || cassFile || xlsxFile;
+    return reportFile || csvFile || pdfFile || jsonFile || dxfFile || cassFile || xlsxFile;
   }
 };
 

@@ -17,6 +17,7 @@
 #include "report/cass_coordinates.h"
 #include "report/chain_dxf.h"
 #include "report/coordinate_csv.h"
+#include "report/json_export.h"
 #include "report/results_workbook.h"
 #include "report/run_report.h"
 #include "report/text_report.h"
@@ -76,6 +77,7 @@ std::vector<std::pair<const std::optional<std::string>*, ResultWriter>> resultFi
          writeCoordinateCsvFile(report, path, mark);
        }},
       {&options.pdfFile, &writeReportPdf},
+      {&options.jsonFile, &writeJsonFile},
       {&options.dxfFile, &writeChainDxfFile},
       {&options.cassFile,
        [encoding](const RunReport& report, const std::string& path) {

@@ -1,6 +1,7 @@
 #include "entry/chain_data.h"
 
 #include "entry/chain_settings.h"
+#include "quality/adjustment_method.h"
 #include "state/chain_state.h"
 #include "state/number_text.h"
 
@@ -50,6 +51,7 @@ QualitySettingsLayer qualityLayerOf(const ChainData& data) {
   if (const auto limit = data.setting(kWeakestSideSetting)) {
     layer.weakestSide = parseWeakestSideLimit(*limit);
   }
+  if (const auto method = data.setting(kMethodSetting)) layer.method = parseAdjustmentMethod(*method);
   return layer;
 }
 

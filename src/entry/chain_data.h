@@ -49,8 +49,8 @@ int pointNamesAsked(const ChainData& data);
 // The same for the known values of `data` and `triangles` triangles.
 int pointNamesAsked(const ChainData& data, int triangles);
 
-// The settings of the quality check the data gives with its lines grade, m_beta and weakest_side
-// (a grade the presets do not have, or a value out of its range, gives nothing: the reader
+// The settings of the quality check the data gives with its lines grade, m_beta, weakest_side and
+// method (a grade the presets do not have, or a value out of its range, gives nothing: the reader
 // refuses them).
 QualitySettingsLayer qualityLayerOf(const ChainData& data);
 

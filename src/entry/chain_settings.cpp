@@ -4,6 +4,7 @@
 
 #include "entry/plane_settings.h"
 #include "entry/project_info.h"
+#include "quality/adjustment_method.h"
 #include "quality/settings_layer.h"
 #include "state/display_format.h"
 #include "state/number_text.h"
@@ -37,6 +38,12 @@ std::optional<std::string> weakestSideRefusal(const std::string& typed) {
          inQuotes(typed);
 }
 
+std::optional<std::string> methodRefusal(const std::string& typed) {
+  if (parseAdjustmentMethod(typed)) return std::nullopt;
+  return "method 是平差方法，应当是 rigorous（严密平差）或 classical（条件分组平差），这里是 " +
+         inQuotes(typed);
+}
+
 // A project line holds any text but none.
 std::optional<std::string> projectTextRefusal(const std::string& typed) {
   if (!typed.empty()) return std::nullopt;
@@ -48,6 +55,7 @@ std::vector<SettingKeyword> allKeywords() {
       {kGradeSetting, &gradeRefusal},
       {kMeanErrorSetting, &meanErrorRefusal},
       {kWeakestSideSetting, &weakestSideRefusal},
+      {kMethodSetting, &methodRefusal},
       {kEllipsoidSetting, &ellipsoidRefusal},
       {kCentralMeridianSetting, &centralMeridianRefusal},
       {kZoneSetting, &zoneRefusal},

@@ -14,6 +14,7 @@ namespace chainadj {
 inline constexpr std::string_view kGradeSetting = "grade";
 inline constexpr std::string_view kMeanErrorSetting = "m_beta";
 inline constexpr std::string_view kWeakestSideSetting = "weakest_side";
+inline constexpr std::string_view kMethodSetting = "method";  // rigorous or classical
 // and the lines of the project (project_info.h): project, chain_name, coordinate_system, ...
 
 struct SettingKeyword {

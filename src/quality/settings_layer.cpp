@@ -7,7 +7,11 @@
 namespace chainadj {
 
 QualitySettings overlaid(QualitySettings base, const QualitySettingsLayer& layer) {
-  if (layer.grade) base.grade = *layer.grade;
+  if (layer.grade) {
+    base.grade = *layer.grade;
+    base.method.reset();  // the grade brings its own method
+  }
+  if (layer.method) base.method = *layer.method;
   if (layer.angleMeanError) base.grade.angleMeanError = *layer.angleMeanError;
   if (layer.azimuthMeanError) base.azimuthMeanError = *layer.azimuthMeanError;
   if (layer.baseMeanError) base.baseMeanError = *layer.baseMeanError;

@@ -2,8 +2,9 @@
 // the settings kept from the last session), then the lines grade and m_beta of a chain data file,
 // then the console's options. A layer gives some of the settings; what it leaves out is taken
 // from the layers under it. Within a layer the grade comes first and brings its own mβ and
-// triangle limit; an mβ the same layer gives replaces the grade's. So a grade given by a higher
-// layer replaces an mβ given by a lower one.
+// triangle limit and its method (adjustment_method.h); an mβ or a method the same layer gives
+// replaces the grade's. So a grade given by a higher layer replaces an mβ or a method given by a
+// lower one.
 #pragma once
 
 #include <optional>
@@ -19,6 +20,7 @@ struct QualitySettingsLayer {
   std::optional<double> azimuthMeanError;  // mα of a known azimuth, seconds
   std::optional<double> baseMeanError;     // of a known base, millimetres
   std::optional<double> weakestSide;       // T of the limit 1/T of the weakest side
+  std::optional<AdjustmentMethod> method;  // 严密平差 or 条件分组平差
 };
 
 // `base` with what `layer` gives.

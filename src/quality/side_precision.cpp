@@ -42,6 +42,8 @@ void setSidePrecision(SidePrecision& side, const PointCofactors& difference, dou
   const double cosine = std::cos(azimuth), sine = std::sin(azimuth);
   const double lengthError = meanError * std::sqrt(std::max(along(difference, cosine, sine), 0.0));
   const double turnError = meanError * std::sqrt(std::max(along(difference, -sine, cosine), 0.0)) / s;
+  // Cofactors beyond the range of a double (a chain that runs away) give no precision.
+  if (!std::isfinite(lengthError) || !std::isfinite(turnError)) return;
   side.azimuthMeanError = turnError * kSecondsPerRadian;
   if (lengthHeld || lengthError <= kHeldLengthShare * s) return;
   side.lengthMeanError = lengthError;

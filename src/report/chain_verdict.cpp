@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "adjust/condition_rows.h"
+#include "report/observation_checks.h"
 #include "report/table_cells.h"
 #include "state/constants.h"
 #include "state/display_format.h"
@@ -132,8 +133,13 @@ std::string conclusionLine(const RunReport& report) {
 }
 
 std::vector<std::string> verdictLines(const RunReport& report) {
-  return {weakestSideLine(report), largestPointLine(report), globalTestLine(report),
-          conclusionLine(report)};
+  std::vector<std::string> lines = {weakestSideLine(report), largestPointLine(report)};
+  if (std::optional<std::string> standardised = standardisedCorrectionLine(report)) {
+    lines.push_back(std::move(*standardised));
+  }
+  lines.push_back(globalTestLine(report));
+  lines.push_back(conclusionLine(report));
+  return lines;
 }
 
 }  // namespace chainadj

@@ -1,6 +1,9 @@
 // What a checker looks for first: the weakest side of the chain with its relative mean error
-// against the grade's limit, the point of the largest position error, the global test, and the
-// conclusion whether the chain passes its check (本锁检核合格) or why not.
+// against the grade's limit, the point of the largest position error, the observation of the
+// largest standardised correction, the global test, and the conclusion whether the chain passes
+// its check (本锁检核合格) or why not. An observation marked 可能粗差 is named for the checker to
+// look at; it does not fail the chain by itself (among the thousands of angles of a long chain
+// some exceed the bound by chance), the closures over their limits and the global test do.
 #pragma once
 
 #include <optional>
@@ -38,8 +41,9 @@ inline constexpr const char* kChainFailsVerdict = "本锁检核不合格";
 // Why the chain fails its check, one reason each; empty when it passes.
 std::vector<std::string> failureReasons(const RunReport& report);
 
-// The lines of the summary that name the weakest side, the largest point error and the global
-// test, and the conclusion last.
+// The lines of the summary that name the weakest side, the largest point error, under the
+// rigorous method the largest standardised correction and every observation marked 可能粗差, the
+// global test, and the conclusion last.
 std::vector<std::string> verdictLines(const RunReport& report);
 
 // The conclusion alone: "结论：本锁检核合格。" or "结论：本锁检核不合格：…。"

@@ -14,6 +14,14 @@ constexpr const char* kMaskAzimuthError = "0.00";  // seconds
 
 std::string seconds(double value) { return masked(value, kMaskTwoDecimals, kUnitSeconds); }
 
+constexpr const char* kClassicalStatisticsNote =
+    "条件分组平差的改正数：第一组 v′ = −w/3（三角形闭合差的分配），第二组 v″（所选图形的"
+    "条件方程式）；[pvv] = Σ(v′ + v″)²，以一个观测角的权为单位权；r 为条件方程式的个数。";
+constexpr const char* kRigorousStatisticsNote =
+    "严密平差的观测值：3n 个三角形内角（中误差 mβ），所选图形的定向角（mβ）、输入的外方位角"
+    "（mα）和基线（起算边长中误差），无误差的作为固定值；[pvv] 以一个观测角的权为单位权，"
+    "r 为观测方程的个数减待定点坐标的个数。";
+
 TableRows statisticsRows(const UnitWeightStatistics& s) {
   TableRows rows = {
       {"验前单位权中误差 σ0（测角中误差 mβ）", seconds(s.sigma0)},
@@ -106,8 +114,7 @@ ReportTable statisticsTable(const RunReport& report) {
   ReportTable table = writtenTable("平差统计和全局检验",
                                    {{"项目", 36, Align::Left}, {"数值", 30, Align::Right}},
                                    std::move(rows));
-  table.note = "条件分组平差的改正数：第一组 v′ = −w/3（三角形闭合差的分配），第二组 v″（所选图形的"
-               "条件方程式）；[pvv] = Σ(v′ + v″)²，以一个观测角的权为单位权；r 为条件方程式的个数。"
+  table.note = std::string(report.rigorous ? kRigorousStatisticsNote : kClassicalStatisticsNote) +
                "全局检验：r·m0²/σ0² 落在 χ²(r) 分布双侧 95 % 区间内为通过。";
   return table;
 }

@@ -166,7 +166,9 @@ ReportTable pointPrecisionTable(const RunReport& report, EllipseAzimuth azimuth)
       appendMask(precision->azimuthOfE, kMaskTwoDecimals, out);
     }
   };
-  table.note = "按单位权中误差 mb = " + seconds(report.precision.meanError) +
+  table.note = (report.rigorous ? "按严密平差的验后单位权中误差 m0 = " +
+                                    seconds(report.statistics.unitWeight.m0)
+                              : "按单位权中误差 mb = " + seconds(report.precision.meanError)) +
                " 计算。E、F 为误差椭圆的长半轴和短半轴，φ 为长半轴的方位角（由纵坐标 X "
                "的正方向顺时针量，度和分）。已知点不填。";
   return table;

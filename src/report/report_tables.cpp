@@ -2,9 +2,13 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
+#include <span>
 
 #include "report/chain_verdict.h"
 #include "report/head_tables.h"
+#include "report/method_summary.h"
+#include "report/observation_checks.h"
 #include "report/printed_corrections.h"
 #include "report/quality_tables.h"
 #include "report/reduction_tables.h"
@@ -170,10 +174,161 @@ ReportTable precisionTable(const RunReport& report) {
                                          ? masked(*figures->md, kMaskTwoDecimals, kUnitMillimetres)
                                          : std::string(kInfinity) + kUnitMillimetres});
   }
+  // Under the rigorous method these are still the form's figures, of the classical procedure.
   ReportTable table = writtenTable(
-      "精度评定", {{"项目", 30, Align::Left}, {"数值", 22, Align::Right}}, std::move(rows));
+      report.rigorous ? "精度评定（条件分组平差，窗体显示的数值）" : "精度评定",
+      {{"项目", 30, Align::Left}, {"数值", 22, Align::Right}}, std::move(rows));
   table.note = middlePointNote(report);
   return table;
+}
+
+// The columns of the triangle table; the method in use chooses which it has.
+enum class TriangleColumn {
+  Triangle, Vertex, Angle, Observed, Closure, Limit, First, Second, Total, Adjusted,
+  Redundancy, Standardised, Mark,
+};
+
+// The rigorous table's three more columns leave the closure and the correction a short head.
+TableColumn triangleColumn(TriangleColumn kind, bool rigorous) {
+  switch (kind) {
+    case TriangleColumn::Triangle: return {"三角形", 6, Align::Right};
+    case TriangleColumn::Vertex: return {"点名", 10, Align::Left};
+    case TriangleColumn::Angle: return {"角", 2, Align::Left};
+    case TriangleColumn::Observed: return {"观测角", 14, Align::Right};
+    case TriangleColumn::Closure:
+      return rigorous ? TableColumn{"W（秒）", 8, Align::Right} : TableColumn{"闭合差 W（秒）", 14, Align::Right};
+    case TriangleColumn::Limit: return {"限差（秒）", 10, Align::Right};
+    case TriangleColumn::First: return {"v′（秒）", 8, Align::Right};
+    case TriangleColumn::Second: return {"v″（秒）", 8, Align::Right};
+    case TriangleColumn::Total:
+      return rigorous ? TableColumn{"v（秒）", 8, Align::Right} : TableColumn{"改正数 v（秒）", 14, Align::Right};
+    case TriangleColumn::Adjusted: return {"平差角", 14, Align::Right};
+    case TriangleColumn::Redundancy: return {"r", 5, Align::Right};
+    case TriangleColumn::Standardised: return {"w", 6, Align::Right};
+    case TriangleColumn::Mark: break;
+  }
+  return {"备注", 8, Align::Left};
+}
+
+constexpr const char* kClassicalTriangleNote =
+    "A 求距角，B 前进角，C 间隔角（位于方位角推算路线右侧时为负）。W = A + B + |C| − 180°；"
+    "v′ = −W/3 为第一组（三角形条件）改正数，v″ 为第二组条件的改正数，改正数 v = v′ + v″ = "
+    "平差角 − 观测角（C 为其绝对值的改正）。各列按凑整列出：每个三角形三个 v 之和与三个 v′ 之和"
+    "都等于 −W，三个 v″ 之和为 0，平差角等于观测角加 v。限差是所选等级的三角形闭合差限差。";
+
+constexpr const char* kRigorousTriangleNote =
+    "A 求距角，B 前进角，C 间隔角（位于方位角推算路线右侧时为负）。W = A + B + |C| − 180°；"
+    "改正数 v = 平差角 − 观测角（C 为其绝对值的改正），为严密平差的改正数，按凑整列出：每个三角形"
+    "三个 v 之和等于 −W，平差角等于观测角加 v。r 为多余观测分量（0 到 1，越小越难由其他观测值"
+    "检核），w = v/(σ0·√Qvv) 为标准化改正数，|w| > 3.29（α = 0.1 %）的观测值标为可能粗差。"
+    "限差是所选等级的三角形闭合差限差。窗体显示的是条件分组平差的结果（v′、v″）。";
+
+constexpr const char* kMaskRedundancy = "0.00";
+
+// The standardised correction and its mark of a rigorous observation, where it has one.
+void appendStandardised(const ReportRigorous& rigorous, const RigorousObservation& o,
+                        bool mark, std::string& out) {
+  if (!o.w) return;
+  if (!mark) {
+    appendMask(*o.w, kMaskTwoDecimals, out);
+  } else if (rigorous.isSuspected(o)) {
+    out += kSuspectedBlunderMark;
+  }
+}
+
+// The printed columns of the triangle whose cells were written last: a row's cells, and the
+// three rows of a triangle, are written one after another, and its rounding is worked out once.
+struct PrintedCache {
+  std::size_t triangle = std::numeric_limits<std::size_t>::max();
+  PrintedTriangle printed;
+
+  const PrintedTriangle& of(const RunReport& report, std::size_t index) {
+    if (index != triangle) {
+      printed = printedTriangle(report.triangles[index]);
+      triangle = index;
+    }
+    return printed;
+  }
+};
+
+// The cells of an angle's row that need no rounding of its triangle: the triangle's number, the
+// point, the angle and the limit.
+void appendNamingCell(const RunReport& report, std::size_t index, std::size_t angle,
+                      TriangleColumn kind, std::string& out) {
+  const bool first = angle == kDistanceAngle;
+  switch (kind) {
+    case TriangleColumn::Triangle:
+      if (first) out += std::to_string(index + 1);
+      break;
+    case TriangleColumn::Vertex:
+      report.appendPointLabel(report.triangles[index].vertex[angle], out);
+      break;
+    case TriangleColumn::Angle:
+      out += kAngleNames[angle];
+      break;
+    default:
+      if (first) appendMask(report.quality.settings.grade.triangleLimit, kMaskTwoDecimals, out);
+      break;
+  }
+}
+
+// The rigorous check of the angle: its redundancy number, its standardised correction, its mark.
+void appendCheckCell(const ReportRigorous& rigorous, std::size_t index, std::size_t angle,
+                     TriangleColumn kind, std::string& out) {
+  const RigorousObservation& o = rigorous.angle(static_cast<int>(index) + 1, static_cast<int>(angle));
+  if (kind == TriangleColumn::Redundancy) {
+    appendMask(o.redundancy, kMaskRedundancy, out);
+  } else {
+    appendStandardised(rigorous, o, kind == TriangleColumn::Mark, out);
+  }
+}
+
+// The angles, the closure and the corrections as they are printed to add up.
+void appendPrintedCell(const PrintedTriangle& printed, std::size_t angle, bool negative,
+                       TriangleColumn kind, std::string& out) {
+  switch (kind) {
+    case TriangleColumn::Observed:
+      appendDmsOfHundredths(printed.observed[angle], negative, out);
+      break;
+    case TriangleColumn::Closure:
+      if (angle == kDistanceAngle) appendHundredths(printed.closure, out);
+      break;
+    case TriangleColumn::First:
+      appendHundredths(printed.first[angle], out);
+      break;
+    case TriangleColumn::Second:
+      appendHundredths(printed.second[angle], out);
+      break;
+    case TriangleColumn::Total:
+      appendHundredths(printed.total[angle], out);
+      break;
+    default:
+      appendDmsOfHundredths(printed.adjusted[angle], negative, out);
+      break;
+  }
+}
+
+void appendTriangleCell(const RunReport& report, std::size_t row, TriangleColumn kind,
+                        PrintedCache& cache, std::string& out) {
+  const std::size_t index = row / kAnglesPerTriangle;
+  const std::size_t angle = row % kAnglesPerTriangle;
+  switch (kind) {
+    case TriangleColumn::Triangle:
+    case TriangleColumn::Vertex:
+    case TriangleColumn::Angle:
+    case TriangleColumn::Limit:
+      appendNamingCell(report, index, angle, kind, out);
+      return;
+    case TriangleColumn::Redundancy:
+    case TriangleColumn::Standardised:
+    case TriangleColumn::Mark:
+      appendCheckCell(*report.rigorous, index, angle, kind, out);
+      return;
+    default:
+      appendPrintedCell(cache.of(report, index), angle, report.triangles[index].observed[angle] < 0.0,
+                        kind, out);
+      return;
+  }
 }
 
 std::size_t listedPoints(const RunReport& report) {
@@ -194,65 +349,25 @@ std::string conditionList(const RunReport& report) {
 }  // namespace
 
 ReportTable triangleTable(const RunReport& report) {
+  using enum TriangleColumn;
+  static constexpr TriangleColumn kClassical[] = {Triangle, Vertex,  Angle,  Observed, Closure,
+                                                  Limit,    First,   Second, Total,    Adjusted};
+  static constexpr TriangleColumn kRigorous[] = {Triangle, Vertex,   Angle,      Observed,
+                                                 Closure,  Limit,    Total,      Adjusted,
+                                                 Redundancy, Standardised, Mark};
+  const std::span<const TriangleColumn> kinds =
+      report.rigorous ? std::span<const TriangleColumn>(kRigorous) : kClassical;
   ReportTable table;
   table.title = "三角形观测角和平差角";
-  table.columns = {{"三角形", 6, Align::Right},      {"点名", 10, Align::Left},
-                   {"角", 2, Align::Left},           {"观测角", 14, Align::Right},
-                   {"闭合差 W（秒）", 14, Align::Right}, {"限差（秒）", 10, Align::Right},
-                   {"v′（秒）", 8, Align::Right},     {"v″（秒）", 8, Align::Right},
-                   {"改正数 v（秒）", 14, Align::Right}, {"平差角", 14, Align::Right}};
+  for (TriangleColumn kind : kinds) table.columns.push_back(triangleColumn(kind, report.rigorous.has_value()));
   table.rows = report.triangles.size() * kAnglesPerTriangle;
   table.rowsPerGroup = kAnglesPerTriangle;
-  const double limit = report.quality.settings.grade.triangleLimit;
-  table.cell = [&report, limit](std::size_t row, std::size_t column, std::string& out) {
-    const std::size_t index = row / kAnglesPerTriangle;
-    const auto angle = row % kAnglesPerTriangle;
-    const ReportTriangle& triangle = report.triangles[index];
-    const bool first = angle == kDistanceAngle;
-    const bool negative = triangle.observed[angle] < 0.0;
-    switch (column) {
-      case 0:
-        if (first) out += std::to_string(index + 1);
-        return;
-      case 1:
-        report.appendPointLabel(triangle.vertex[angle], out);
-        return;
-      case 2:
-        out += kAngleNames[angle];
-        return;
-      case 5:
-        if (first) appendMask(limit, kMaskTwoDecimals, out);
-        return;
-      default:
-        break;
-    }
-    const PrintedTriangle printed = printedTriangle(triangle);
-    switch (column) {
-      case 3:
-        appendDmsOfHundredths(printed.observed[angle], negative, out);
-        break;
-      case 4:
-        if (first) appendHundredths(printed.closure, out);
-        break;
-      case 6:
-        appendHundredths(printed.first[angle], out);
-        break;
-      case 7:
-        appendHundredths(printed.second[angle], out);
-        break;
-      case 8:
-        appendHundredths(printed.total[angle], out);
-        break;
-      default:
-        appendDmsOfHundredths(printed.adjusted[angle], negative, out);
-        break;
-    }
+  // Each copy of the table keeps its own cache.
+  table.cell = [&report, kinds, cache = PrintedCache{}](std::size_t row, std::size_t column,
+                                                         std::string& out) mutable {
+    appendTriangleCell(report, row, kinds[column], cache, out);
   };
-  table.note =
-      "A 求距角，B 前进角，C 间隔角（位于方位角推算路线右侧时为负）。W = A + B + |C| − 180°；"
-      "v′ = −W/3 为第一组（三角形条件）改正数，v″ 为第二组条件的改正数，改正数 v = v′ + v″ = "
-      "平差角 − 观测角（C 为其绝对值的改正）。各列按凑整列出：每个三角形三个 v 之和与三个 v′ 之和"
-      "都等于 −W，三个 v″ 之和为 0，平差角等于观测角加 v。限差是所选等级的三角形闭合差限差。";
+  table.note = report.rigorous ? kRigorousTriangleNote : kClassicalTriangleNote;
   return table;
 }
 
@@ -297,6 +412,7 @@ std::vector<std::string> reportSummary(const RunReport& report) {
           report.kind.description,
       "三角形个数：" + std::to_string(report.triangleCount()),
       "第二组条件：" + conditionList(report)};
+  for (std::string& line : methodLines(report)) lines.push_back(std::move(line));
   if (report.reduction) lines.push_back(reductionSettingsLine(report));
   for (std::string& line : qualitySummary(report)) lines.push_back(std::move(line));
   for (std::string& line : verdictLines(report)) lines.push_back(std::move(line));
@@ -310,6 +426,7 @@ std::vector<ReportTable> reportTables(const RunReport& report) {
   if (std::optional<ReportTable> orientation = orientationTable(report)) {
     tables.push_back(std::move(*orientation));
   }
+  if (std::optional<ReportTable> ends = endObservationTable(report)) tables.push_back(std::move(*ends));
   if (report.reduction) {
     tables.push_back(angleReductionTable(report));
     if (std::optional<ReportTable> bases = baseReductionTable(report)) tables.push_back(std::move(*bases));

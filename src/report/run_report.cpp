@@ -10,6 +10,7 @@
 #include "adjust/triangle_vertices.h"
 #include "entry/run_driver.h"
 #include "quality/classical_statistics.h"
+#include "report/rigorous_report.h"
 #include "state/chain_error.h"
 #include "state/constants.h"
 #include "state/number_text.h"
@@ -163,7 +164,47 @@ ReportPrecision precisionOf(const AdjustmentResult& result) {
 
 void appendNumber(int value, std::string& out) { out += std::to_string(value); }
 
+void giveClassicalResults(RunReport& report, const ChainState& chain,
+                          const AdjustmentResult& result, const QualitySettings& quality) {
+  report.quality.points = pointPrecisions(chain, result);
+  report.sides = classicalSidePrecisions(chain, result);
+  report.statistics = {kClassicalMethod,
+                       classicalStatistics(chain, result, quality.grade.angleMeanError)};
+}
+
+// The results of the method the settings choose; the classical ones where the rigorous
+// adjustment cannot give its own.
+void giveResultsOfTheMethod(RunReport& report, const ChainState& chain, int row,
+                            const AdjustmentResult& result, const QualitySettings& quality) {
+  const MethodChoice choice = chosenMethod(quality);
+  report.method = {choice.method, methodReason(quality), ""};
+  if (choice.method == AdjustmentMethod::Rigorous) {
+    try {
+      giveRigorousResults(report, chain, row, result, quality);
+      return;
+    } catch (const ChainError& error) {
+      report.method.fallback = error.what();
+    }
+  }
+  giveClassicalResults(report, chain, result, quality);
+}
+
 }  // namespace
+
+double CoordinateDifference::length() const { return std::hypot(dx, dy); }
+
+const RigorousObservation& ReportRigorous::angle(int i, int angle) const {
+  return observations[at(kAnglesPerTriangle * (i - 1) + angle)];
+}
+
+bool ReportRigorous::isSuspected(const RigorousObservation& observation) const {
+  return observation.w && std::fabs(*observation.w) > kBlunderBound;
+}
+
+bool RunReport::isKnownPoint(int j) const {
+  return std::any_of(known.points.begin(), known.points.end(),
+                     [j](const KnownPoint& point) { return point.chainPoint == j; });
+}
 
 double ReportTriangle::correction(int angle) const {
   const auto k = at(angle);
@@ -186,10 +227,7 @@ void RunReport::appendPointLabel(int j, std::string& out) const {
 
 const PointPrecision* RunReport::newPointPrecision(int j) const {
   if (j < firstListedPoint || j > lastListedPoint || j < 1) return nullptr;
-  if (at(j) > quality.points.size()) return nullptr;
-  for (const KnownPoint& point : known.points) {
-    if (point.chainPoint == j) return nullptr;
-  }
+  if (at(j) > quality.points.size() || isKnownPoint(j)) return nullptr;
   return &quality.points[at(j - 1)];
 }
 
@@ -228,10 +266,8 @@ RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, int row,
   report.firstListedPoint = result.firstListedPoint;
   report.lastListedPoint = result.lastListedPoint;
   const QualitySettings& quality = settings.quality;
-  report.quality = {quality, checkClosures(chain, result, quality), pointPrecisions(chain, result)};
-  report.sides = sideGeometry(result.points, report.X, report.Y);
-  report.statistics = {kClassicalMethod,
-                       classicalStatistics(chain, result, quality.grade.angleMeanError)};
+  report.quality = {quality, checkClosures(chain, result, quality), {}};
+  giveResultsOfTheMethod(report, chain, row, result, quality);
   return report;
 }
 

@@ -4,6 +4,11 @@
 // chain for a drawing, and the quality check: every closure against its limit and the precision
 // of every new point with its error ellipse. It is a copy, so that it outlives the run it was made from.
 //
+// The adjusted angles, coordinates, the precision of points and sides and the statistics are
+// those of the method the settings choose (平差方法): the adjustment by coordinates (严密平差),
+// or the classical procedure that the form shows (条件分组平差). The closures, the conditions and
+// the form's precision figures are the classical procedure's under either.
+//
 // Points are numbered as the chain numbers them: point 0 is the start point A, point n+1 the
 // closing point B; a chain from the known point C has C as point 1, one that closes at D has D as
 // point n. Triangle i has its interval angle C(i) at its route point, its distance angle A(i) at
@@ -19,9 +24,11 @@
 #include "adjust/chain_reductions.h"
 #include "entry/chain_data.h"
 #include "entry/project_info.h"
+#include "quality/adjustment_method.h"
 #include "quality/closure_checks.h"
 #include "quality/global_test.h"
 #include "quality/point_precision.h"
+#include "quality/rigorous_result.h"
 #include "quality/side_precision.h"
 #include "quality/survey_grade.h"
 #include "state/chain_state.h"
@@ -81,10 +88,12 @@ inline constexpr int kAnglesPerTriangle = 3;
 struct ReportTriangle {
   std::array<int, kAnglesPerTriangle> vertex{};     // the chain point at A(i), B(i), C(i)
   std::array<double, kAnglesPerTriangle> observed{};  // decimal degrees as typed, C(i) signed
-  std::array<double, kAnglesPerTriangle> adjusted{};  // decimal degrees, C(i) signed
+  // Decimal degrees, C(i) signed, by the method of the report.
+  std::array<double, kAnglesPerTriangle> adjusted{};
   double closure = 0;                               // w(i), seconds
-  // The corrections of the two groups, seconds, of the magnitude of C(i): v′ = −w(i)/3 of the
-  // triangle closure, v″ of the procedure's second group (0 where it has none).
+  // The corrections of the classical procedure's two groups, seconds, of the magnitude of C(i):
+  // v′ = −w(i)/3 of the triangle closure, v″ of the procedure's second group (0 where it has
+  // none).
   std::array<double, kAnglesPerTriangle> firstGroup{}, secondGroup{};
 
   // Adjusted minus observed, seconds. The correction of C(i) is that of its magnitude, as the
@@ -116,6 +125,38 @@ struct ReportStatistics {
   UnitWeightStatistics unitWeight;
 };
 
+// The method the report's results are from, and why.
+struct ReportMethod {
+  AdjustmentMethod chosen = AdjustmentMethod::Rigorous;  // as the settings choose it
+  std::string reason;  // "四等按 GB 50026 采用严密平差" or "按设置"
+  // Why the chosen adjustment by coordinates gave no results (it did not converge, or its data
+  // stopped it), "" when it gave them: the report then gives the classical procedure's.
+  std::string fallback;
+};
+
+// Where the two methods' coordinates differ the most.
+struct CoordinateDifference {
+  int point = 0;
+  double dx = 0, dy = 0;  // the adjustment by coordinates minus the classical procedure, metres
+  double length() const;
+};
+
+// What the adjustment by coordinates gives besides the fields every method fills: every
+// observation with its correction, redundancy number and standardised correction.
+struct ReportRigorous {
+  // A(1), B(1), C(1), ..., C(n), then the observations at the ends (rigorous_result.h).
+  std::vector<RigorousObservation> observations;
+  std::optional<std::size_t> largestW;  // the observation with the largest |w|
+  std::vector<std::size_t> suspected;   // every observation with |w| > 3.29, in order
+  int iterations = 0;
+  // Against the classical procedure's coordinates, over the new points; none without any.
+  std::optional<CoordinateDifference> largestDifference;
+
+  // The observation of angle `angle` of triangle i (1..n).
+  const RigorousObservation& angle(int i, int angle) const;
+  bool isSuspected(const RigorousObservation& observation) const;
+};
+
 struct RunReport {
   ProjectInfo project;
   AdjustmentKind kind;
@@ -130,6 +171,10 @@ struct RunReport {
   ReportQuality quality;
   std::vector<SidePrecision> sides;  // every side of every triangle, in the order they are drawn
   ReportStatistics statistics;
+  ReportMethod method;
+  // The adjustment by coordinates where its results are the report's; nullopt under the
+  // classical method and where the rigorous one fell back on it.
+  std::optional<ReportRigorous> rigorous;
   // The reduction onto the Gauss–Krüger plane, where the run made one: the triangles' and the
   // known values' observations above are then those on the plane.
   struct Reduction {
@@ -139,6 +184,12 @@ struct RunReport {
   std::optional<Reduction> reduction;
 
   int triangleCount() const { return static_cast<int>(triangles.size()); }
+  // The method whose results the report gives.
+  AdjustmentMethod methodInUse() const {
+    return rigorous ? AdjustmentMethod::Rigorous : AdjustmentMethod::Classical;
+  }
+  // Whether chain point j is a known point of the chain (A, B, C, D).
+  bool isKnownPoint(int j) const;
   // The precision of listed point j when it is a new point; nullptr for a known point (A, B, C,
   // D, and so the end of a chain fitted onto B) and for a point that is not listed.
   const PointPrecision* newPointPrecision(int j) const;
@@ -157,6 +208,8 @@ struct ReportSettings {
 // The report of a run from its parts: the chain as the procedure left it (adjusted angles, the
 // observations as typed), the run's flags, its selection row, what the procedure kept, the
 // settings and the texts the run's values were typed as (nullptr where they are not known).
+// Under the rigorous method the chain is adjusted by coordinates here; where that adjustment
+// does not converge or its data stop it, the report says why and gives the classical results.
 RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, int row,
                         const AdjustmentResult& result, const ReportSettings& settings,
                         const ChainData* typed);

@@ -31,6 +31,8 @@ ExportFormatText exportFormatText(ExportFormat format) {
     case ExportFormat::Workbook:
       return {"Excel 成果表…", "导出 Excel 成果表", "Excel 成果表", "Excel 工作簿 (*.xlsx)",
               ".xlsx"};
+    case ExportFormat::Json:
+      return {"JSON 成果…", "导出 JSON", "JSON 成果文件", "JSON 文件 (*.json)", ".json"};
     case ExportFormat::Csv:
       break;
   }

@@ -16,9 +16,10 @@ class QPushButton;
 
 namespace chainadj::ui {
 
-enum class ExportFormat { Dxf, Cass, Workbook, Csv };
+enum class ExportFormat { Dxf, Cass, Workbook, Csv, Json };
 inline constexpr ExportFormat kExportFormats[] = {ExportFormat::Dxf, ExportFormat::Cass,
-                                                  ExportFormat::Workbook, ExportFormat::Csv};
+                                                  ExportFormat::Workbook, ExportFormat::Csv,
+                                                  ExportFormat::Json};
 
 // How a format is named in the menu, the dialog and the message that a file was written.
 struct ExportFormatText {

@@ -7,6 +7,7 @@
 #include <QMenu>
 
 #include "report/chain_dxf.h"
+#include "report/json_export.h"
 #include "report/results_workbook.h"
 #include "state/chain_error.h"
 #include "ui/wait_cursor.h"
@@ -39,6 +40,9 @@ void writeExport(ExportFormat format, const RunReport& report, const ExportChoic
       return;
     case ExportFormat::Csv:
       writeCoordinateCsvFile(report, path, choice.mark);
+      return;
+    case ExportFormat::Json:
+      writeJsonFile(report, path);
       return;
   }
 }

@@ -1,6 +1,9 @@
 // The dialog 平差设置: the grade of the survey from the presets, which brings its mβ, triangle
-// closure limit and limit 1/T of the weakest side, all of which the user may then edit, and the mean errors of the known azimuths
-// (mα) and of the known bases. 恢复默认 puts back 四等 with error-free known data.
+// closure limit, limit 1/T of the weakest side and method of adjustment (平差方法: 严密平差 or
+// 条件分组平差, as GB 50026 asks for the grade), all of which the user may then edit, and the
+// mean errors of the known azimuths (mα) and of the known bases. 恢复默认 puts back 四等 with
+// error-free known data. A method other than the grade's is kept as set; the grade's own is
+// kept as the grade's, so that it follows a grade chosen later.
 #pragma once
 
 #include <QDialog>
@@ -28,6 +31,8 @@ class QualitySettingsDialog : public QDialog {
   QDoubleSpinBox* azimuthMeanErrorBox() const { return azimuthMeanError_; }
   QDoubleSpinBox* baseMeanErrorBox() const { return baseMeanError_; }
   QDoubleSpinBox* weakestSideBox() const { return weakestSide_; }
+  // 0 严密平差, 1 条件分组平差.
+  QComboBox* methodBox() const { return method_; }
 
  private:
   void choosePreset(int index);
@@ -38,6 +43,7 @@ class QualitySettingsDialog : public QDialog {
   QDoubleSpinBox* azimuthMeanError_;
   QDoubleSpinBox* baseMeanError_;
   QDoubleSpinBox* weakestSide_;
+  QComboBox* method_;
 };
 
 }  // namespace chainadj::ui

@@ -1,5 +1,6 @@
 #include "ui/quality_settings_store.h"
 
+#include "quality/adjustment_method.h"
 #include "quality/settings_layer.h"
 
 namespace chainadj::ui {
@@ -14,6 +15,8 @@ constexpr const char* kTriangleLimitKey = "quality/triangleLimit";
 constexpr const char* kWeakestSideKey = "quality/weakestSide";
 constexpr const char* kAzimuthMeanErrorKey = "quality/azimuthMeanError";
 constexpr const char* kBaseMeanErrorKey = "quality/baseMeanError";
+// "rigorous" or "classical" where the method is set; none where it is the grade's.
+constexpr const char* kMethodKey = "quality/method";
 
 // The number kept under `key` when it is there and `sound` takes it.
 void loadNumber(const QSettings& store, const char* key, bool (*sound)(double), double& target) {
@@ -39,6 +42,7 @@ QualitySettings loadQualitySettings(const QSettings& store) {
   loadNumber(store, kWeakestSideKey, isWeakestSideLimit, settings.grade.weakestSide);
   loadNumber(store, kAzimuthMeanErrorKey, isKnownAngleError, settings.azimuthMeanError);
   loadNumber(store, kBaseMeanErrorKey, isKnownBaseError, settings.baseMeanError);
+  settings.method = parseAdjustmentMethod(store.value(kMethodKey).toString().toStdString());
   return settings;
 }
 
@@ -49,6 +53,11 @@ void saveQualitySettings(QSettings& store, const QualitySettings& settings) {
   store.setValue(kWeakestSideKey, settings.grade.weakestSide);
   store.setValue(kAzimuthMeanErrorKey, settings.azimuthMeanError);
   store.setValue(kBaseMeanErrorKey, settings.baseMeanError);
+  if (settings.method) {
+    store.setValue(kMethodKey, QString::fromUtf8(methodKeyword(*settings.method)));
+  } else {
+    store.remove(kMethodKey);
+  }
   store.sync();
 }
 

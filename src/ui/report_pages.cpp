@@ -248,7 +248,7 @@ void ReportPainter::row(const ReportTable& table, const std::vector<double>& edg
     if (cell.empty()) continue;
     const QRectF box = cellRect(edges, c, y_, height, mm(kCellPaddingMm));
     const QString words = text(cell);
-    const bool overLimit = cell == kOverLimitVerdict;
+    const bool overLimit = cell == kOverLimitVerdict || cell == kSuspectedBlunderMark;
     if (!overLimit && cells_.add(words, box.left(), box.right(), table.columns[c].align == Align::Right)) {
       continue;
     }

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "quality/closure_checks.h"
+#include "quality/rigorous_result.h"
 
 namespace chainadj::ui {
 namespace {
@@ -14,7 +15,9 @@ int alignment(const TableColumn& column) {
   return (column.align == Align::Right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
 }
 
-bool isOverLimit(const std::string& cell) { return cell == kOverLimitVerdict; }
+bool isOverLimit(const std::string& cell) {
+  return cell == kOverLimitVerdict || cell == kSuspectedBlunderMark;
+}
 
 }  // namespace
 

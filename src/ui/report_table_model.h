@@ -1,5 +1,6 @@
 // A table of the report as a Qt item model: its columns, its rows, each cell written when the
-// view asks for it (a chain of 100 000 triangles has 300 000 rows). A verdict 超限 is shown in red.
+// view asks for it (a chain of 100 000 triangles has 300 000 rows). A verdict 超限 and a mark
+// 可能粗差 are shown in red.
 #pragma once
 
 #include <QAbstractTableModel>

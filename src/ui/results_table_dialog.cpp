@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "report/chain_verdict.h"
+#include "report/method_summary.h"
 #include "report/quality_tables.h"
 #include "ui/copyable_table_view.h"
 #include "ui/report_table_model.h"
@@ -20,7 +21,8 @@ constexpr int kDialogHeight = 640;
 
 QString summaryText(const RunReport& report) {
   QString text;
-  std::vector<std::string> lines = qualitySummary(report);
+  std::vector<std::string> lines = methodLines(report);
+  for (std::string& line : qualitySummary(report)) lines.push_back(std::move(line));
   for (std::string& line : verdictLines(report)) lines.push_back(std::move(line));
   for (const std::string& line : lines) {
     if (!text.isEmpty()) text += '\n';

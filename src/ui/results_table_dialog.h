@@ -2,8 +2,10 @@
 // tabs, 三角形 (observed angles, w and its limit, corrections, adjusted angles), 条件 (the angle
 // mean error and every condition closure against its limit, with the verdict) and 点位 (X, Y,
 // mx, my, mp, E, F and the azimuth of E) and 边长 (every side with its length, azimuth and
-// precision); the weakest side, the largest point error, the global test and the conclusion
-// under the lines of the check. Each tab is a table view whose selection copies into a
+// precision); the method of the results and why, the lines of the check, the weakest side, the
+// largest point error, under the rigorous method the largest standardised correction and the
+// observations marked 可能粗差 (the 三角形 tab then has every angle's r and w), the global test
+// and the conclusion. Each tab is a table view whose selection copies into a
 // spreadsheet. The dialog keeps its own copy of the report, so that a later run leaves it as it is.
 #pragma once
 

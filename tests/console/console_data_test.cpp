@@ -191,7 +191,8 @@ TEST(ConsoleCommandLine, HelpListsEveryOption) {
                              "--computer TEXT", "--checker TEXT", "--observed-on TEXT",
                              "--computed-on TEXT", "--central-meridian DEG", "--zone N",
                              "--ellipsoid NAME", "--false-easting M", "--projection-height M",
-                             "--base-distances plane|measured", "--base-height M", "--help"}) {
+                             "--base-distances plane|measured", "--base-height M",
+                             "--method rigorous|classical", "--json FILE.json", "--help"}) {
     EXPECT_NE(outcome.output.find(option), std::string::npos) << option;
   }
 }
@@ -248,6 +249,14 @@ const CommandLineCase kCommandLines[] = {
     {{"--central-meridian", "117.6000"}, std::nullopt, std::nullopt,
      "--central-meridian 的 “117.6000” 不对，要中央子午线的经度（度.分分秒秒）"},
     {{"--base-distances"}, std::nullopt, std::nullopt, "--base-distances 后面要跟起算边长的类别：plane 或 measured"},
+    {{"--method", "classical", "--json=r.json"}, std::nullopt, std::nullopt, ""},
+    {{"--method=严密平差"}, std::nullopt, std::nullopt, ""},
+    {{"--method", "least-squares"}, std::nullopt, std::nullopt,
+     "--method 的 “least-squares” 不对，要平差方法：rigorous（严密平差）或 classical（条件分组平差）"},
+    {{"--method"}, std::nullopt, std::nullopt,
+     "--method 后面要跟平差方法：rigorous（严密平差）或 classical（条件分组平差）"},
+    {{"--json"}, std::nullopt, std::nullopt, "--json 后面要跟一个文件名"},
+    {{"--json", "a.json", "--json", "b.json"}, std::nullopt, std::nullopt, "--json 只能给一次"},
     // The exports and what changes them, each only with the file it changes.
     {{"--dxf=d.dxf", "--cass", "c.dat", "--encoding", "utf-8", "--xlsx", "x.xlsx", "--csv", "a.csv",
       "--csv-bom"}, std::nullopt, std::nullopt, ""},

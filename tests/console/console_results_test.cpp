@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <nlohmann/json.hpp>
 #include <thread>
 
 #include "console_run.h"
@@ -59,8 +60,13 @@ TEST(ConsoleResults, ADataRunWritesItsReportCsvAndPdf) {
   EXPECT_NE(text.find("B         虎岭                   33246.344         51343.082"),
             std::string::npos);
   EXPECT_NE(text.find("点位中误差 md                               13.08 毫米"), std::string::npos);
-  // The weakest side of the example is the middle one, P3–P4, well within 四等's 1/40000.
-  EXPECT_NE(text.find("\n最弱边（按中间边估算）P3–P4：相对中误差 1/183519，不低于 四等限差 1/40000，合格\n"),
+  // Adjusted by coordinates (the method of 四等): the weakest of every side is P2–P3, well within
+  // 1/40000; the classical procedure's middle side P3–P4 has about the form's 1/183519.
+  EXPECT_NE(text.find("\n平差方法：严密平差（四等按 GB 50026 采用严密平差）；窗体显示的是条件分组平差的结果\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("\n最弱边 P2–P3：相对中误差 1/174726，不低于 四等限差 1/40000，合格\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("      7  P3            P4                  1032.425      8°21′43.17″      1/183520"),
             std::string::npos);
   EXPECT_NE(text.find("\n最大点位中误差 mp：P3 点 8.56 毫米\n"), std::string::npos);
   EXPECT_NE(text.find("\n结论：本锁检核合格。\n"), std::string::npos);
@@ -245,15 +251,16 @@ const SettingsCase kSettingsCases[] = {
 
 class CheckSettings : public ::testing::TestWithParam<SettingsCase> {};
 
-TEST_P(CheckSettings, TakeTheirPrecedenceAndLeaveTheRunAsItIs) {
-  const SettingsCase& c = GetParam();
+// The report of the case's run; the run writes what it writes without the options.
+std::string reportOf(const SettingsCase& c) {
   const TemporaryFile file(contents(CHAINADJ_EXAMPLE_CHAIN) + c.fileLines);
   const TemporaryFile report("", ".txt");
   std::vector<std::string> arguments = c.arguments;
   arguments.insert(arguments.end(), {"--report", report.path()});
   if (!c.typed) arguments.insert(arguments.end(), {"--data", file.path()});
   const ParsedCommandLine parsed = parseCommandLine(arguments);
-  ASSERT_TRUE(parsed.options) << parsed.error;
+  EXPECT_TRUE(parsed.options) << parsed.error;
+  if (!parsed.options) return "";
   const std::string typed = c.typed ? contents(CHAINADJ_CONSOLE_GOLDEN_DIR "/example.in") : "";
   const Outcome outcome = runProgram(*parsed.options, typed);
   EXPECT_EQ(outcome.status, 0);
@@ -261,12 +268,85 @@ TEST_P(CheckSettings, TakeTheirPrecedenceAndLeaveTheRunAsItIs) {
   ConsoleOptions plain;
   if (!c.typed) plain.dataFile = file.path();
   EXPECT_EQ(outcome.output, runProgram(plain, typed).output);
-  const std::string text = contents(report.path());
-  EXPECT_NE(text.find("\n" + c.expected), std::string::npos) << text.substr(0, 1200);
+  return contents(report.path());
+}
+
+TEST_P(CheckSettings, TakeTheirPrecedenceAndLeaveTheRunAsItIs) {
+  const std::string text = reportOf(GetParam());
+  EXPECT_NE(text.find("\n" + GetParam().expected), std::string::npos) << text.substr(0, 1200);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CheckSettings, ::testing::ValuesIn(kSettingsCases),
                          [](const auto& info) { return std::string(info.param.what); });
+
+// The method of the results: by the grade, replaced by the file's line, the option over both;
+// a grade of the options brings its own method again. The run's lines stay as they are.
+const SettingsCase kMethodCases[] = {
+    {"ByTheDefaultGrade", false, "", {}, "平差方法：严密平差（四等按 GB 50026 采用严密平差）；"},
+    {"ByTheFilesGrade", false, "grade 二级\n", {}, "平差方法：条件分组平差（二级按 GB 50026 采用条件分组平差）\n"},
+    {"FileLine", false, "method classical\n", {}, "平差方法：条件分组平差（按设置）\n"},
+    {"FileLineOverItsGrade", false, "grade 二级\nmethod 严密平差\n", {}, "平差方法：严密平差（按设置）；"},
+    {"OptionOverFileLine", false, "method classical\n", {"--method", "rigorous"},
+     "平差方法：严密平差（按设置）；"},
+    {"OptionGradeOverFileLine", false, "method rigorous\n", {"--grade=二级"},
+     "平差方法：条件分组平差（二级按 GB 50026 采用条件分组平差）\n"},
+    {"TypedSession", true, "", {"--method=classical"}, "平差方法：条件分组平差（按设置）\n"},
+};
+
+class MethodSettings : public ::testing::TestWithParam<SettingsCase> {};
+
+TEST_P(MethodSettings, ChooseTheMethodOfTheResults) {
+  const std::string text = reportOf(GetParam());
+  EXPECT_NE(text.find("\n" + GetParam().expected), std::string::npos) << text.substr(0, 1600);
+  const bool rigorous = GetParam().expected.find("严密平差（") != std::string::npos;
+  EXPECT_EQ(text.find("\n标准化改正数：") != std::string::npos, rigorous);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, MethodSettings, ::testing::ValuesIn(kMethodCases),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+// The X of a CSV row "name,X,Y,...".
+std::string xOfRow(const std::string& row) {
+  const std::size_t first = row.find(',');
+  return row.substr(first + 1, row.find(',', first + 1) - first - 1);
+}
+
+// The JSON of the example read back: the method in use, the points at the CSV's coordinates,
+// every observation; the classical method's on --method classical.
+TEST(ConsoleResults, ADataRunWritesItsJson) {
+  for (const std::string method : {"rigorous", "classical"}) {
+    const TemporaryFile json("", "." + method + ".json"), csv("", "." + method + ".csv");
+    const ParsedCommandLine parsed = parseCommandLine(
+        {"--data", CHAINADJ_EXAMPLE_CHAIN, "--json", json.path(), "--csv", csv.path(), "--method", method});
+    ASSERT_TRUE(parsed.options) << parsed.error;
+    const Outcome outcome = runProgram(*parsed.options);
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.output, runProgram(exampleRun()).output);
+    const nlohmann::json result = nlohmann::json::parse(contents(json.path()));
+    EXPECT_EQ(result["method"], method);
+    EXPECT_EQ(result["procedure"], 1);
+    EXPECT_EQ(result["n"], 5);
+    // 15 angles and Qa, Qb; the adjustment by coordinates also holds the bases as observations.
+    EXPECT_EQ(result["observations"].size(), method == "rigorous" ? 19u : 17u);
+    ASSERT_EQ(result["points"].size(), 7u);
+    EXPECT_EQ(result["points"][0]["name"], "龙山");
+    EXPECT_EQ(result["points"][6]["role"], "known");
+    std::istringstream rows(contents(csv.path()));
+    std::string row;
+    std::getline(rows, row);
+    for (std::size_t j = 1; std::getline(rows, row); ++j) {
+      char x[32];
+      std::snprintf(x, sizeof x, "%.3f", result["points"][j]["x"].get<double>());
+      EXPECT_EQ(xOfRow(row), x) << row;
+    }
+  }
+  ConsoleOptions unwritable = exampleRun();
+  unwritable.jsonFile = "/nonexistent/result.json";
+  const Outcome refused = runProgram(unwritable);
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.output.substr(refused.output.rfind("\n!") + 1),
+            "! 不能写入 JSON 文件 “/nonexistent/result.json”。\n");
+}
 
 }  // namespace
 }  // namespace chainadj

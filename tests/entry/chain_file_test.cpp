@@ -108,6 +108,21 @@ TEST(ChainFileReader, KeepsTheProjectAndTheLimitOfTheWeakestSide) {
   EXPECT_EQ(projectInfoOf(edited), changed);
 }
 
+// The method line, by its keyword or its Chinese name: read into the settings of the run and
+// written back as typed.
+TEST(ChainFileReader, TakesTheMethodLine) {
+  const ChainData classical = parseChainData("method classical\ngrade 二等\n60 60 60\n");
+  EXPECT_EQ(qualityLayerOf(classical).method, AdjustmentMethod::Classical);
+  EXPECT_EQ(qualityLayerOf(parseChainData("method 严密平差\n60 60 60\n")).method,
+            AdjustmentMethod::Rigorous);
+  EXPECT_EQ(qualityLayerOf(parseChainData("60 60 60\n")).method, std::nullopt);
+  // The file's grade and its method line: the line is over the grade of the same file.
+  EXPECT_EQ(overlaid(QualitySettings{}, qualityLayerOf(classical)).method, AdjustmentMethod::Classical);
+  const std::string text = chainDataText(classical);
+  EXPECT_NE(text.find("\nmethod classical\n"), std::string::npos) << text;
+  EXPECT_EQ(parseChainData(text), classical);
+}
+
 struct RefusedSetting {
   const char* line;
   const char* message;
@@ -117,6 +132,7 @@ const RefusedSetting kRefusedSettings[] = {
     {"weakest_side 0", "数据文件第 1 行：weakest_side 是最弱边相对中误差的限差 1/T，应当写 T 或 1/T（T 是 1 到 10000000 的数，例如 40000），这里是 “0”。"},
     {"weakest_side 1/x", "数据文件第 1 行：weakest_side 是最弱边相对中误差的限差 1/T，应当写 T 或 1/T（T 是 1 到 10000000 的数，例如 40000），这里是 “1/x”。"},
     {"observer", "数据文件第 1 行：项目信息的一行在名称后面要写上它的内容（例如 observer 张三）。"},
+    {"method approximate", "数据文件第 1 行：method 是平差方法，应当是 rigorous（严密平差）或 classical（条件分组平差），这里是 “approximate”。"},
 };
 
 TEST(ChainFileReader, RefusesASettingItCannotTake) {

@@ -1,11 +1,12 @@
 // What the checker reads first: the χ² bounds against the published table, the classical
-// method's m0 against the procedure's own mb, the weakest side named and checked against the
-// grade's limit, the largest point error, the conclusion; known values with their typed decimals
+// method's m0 against the procedure's own mb, the rigorous method's statistics and redundancy
+// numbers, the weakest side named and checked against the grade's limit, the largest point error, the conclusion; known values with their typed decimals
 // and derived ones marked 推算; a long chain's drawing on sheets that each fit their frame.
 #include "report/chain_verdict.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -18,6 +19,12 @@
 
 namespace chainadj::testing {
 namespace {
+
+QualitySettings withMethod(AdjustmentMethod method) {
+  QualitySettings settings;
+  settings.method = method;
+  return settings;
+}
 
 // A chain of zigs and fans with errors of 2″ and a blunder-free run.
 struct CheckedRun {
@@ -37,7 +44,8 @@ TEST(ClassicalStatistics, GiveTheProcedureSMeanError) {
   for (KnownKind kind : {KnownKind::FullFromA, KnownKind::StartSideOnly, KnownKind::BetweenCAndD}) {
     const CheckedRun checked(kind);
     ASSERT_EQ(checked.run.outcome, RunOutcome::Adjusted);
-    const RunReport report = checked.report();
+    const RunReport report = checked.report(withMethod(AdjustmentMethod::Classical));
+    EXPECT_FALSE(report.rigorous.has_value());
     const UnitWeightStatistics& s = report.statistics.unitWeight;
     const AdjustmentResult& result = checked.run.driver.lastResult();
     EXPECT_EQ(s.redundancy, report.triangleCount() + result.group.conditions());
@@ -48,33 +56,73 @@ TEST(ClassicalStatistics, GiveTheProcedureSMeanError) {
   }
 }
 
-TEST(WeakestSide, IsTheMiddleSideOfTheClassicalMethodAndCheckedAgainstTheLimit) {
+// The statistics of the rigorous method are the adjustment by coordinates' own, and its
+// redundancy numbers add up to r (the trace of the redundancy matrix): a check of every r_i.
+TEST(RigorousStatistics, AreTheAdjustmentsAndItsRedundancyNumbersSumToR) {
+  for (KnownKind kind : kAllKnownKinds) {
+    const CheckedRun checked(kind);
+    ASSERT_EQ(checked.run.outcome, RunOutcome::Adjusted);
+    const RunReport report = checked.report();
+    ASSERT_TRUE(report.rigorous) << nameOf(kind) << ": " << report.method.fallback;
+    const RigorousResult r = adjustRigorously(checked.run.chain(), report.kind.row,
+                                              checked.run.driver.lastResult(),
+                                              rigorousSettings(QualitySettings{}));
+    const UnitWeightStatistics& s = report.statistics.unitWeight;
+    EXPECT_EQ(s.redundancy, r.redundancy) << nameOf(kind);
+    EXPECT_DOUBLE_EQ(s.pvv, r.pvv) << nameOf(kind);
+    EXPECT_DOUBLE_EQ(s.m0, r.m0) << nameOf(kind);
+    ASSERT_TRUE(s.test);
+    EXPECT_DOUBLE_EQ(s.test->value, r.chi2.value);
+    double sum = 0;
+    for (const RigorousObservation& o : report.rigorous->observations) sum += o.redundancy;
+    EXPECT_NEAR(sum, s.redundancy, 1e-6) << nameOf(kind);
+  }
+}
+
+// Under the classical method every side has its precision as a function of the adjusted angles;
+// the side of the procedure's weight function has the form's relative error, worked out the
+// other way (from mlogs); the weakest of them all is named and checked against the limit.
+TEST(WeakestSide, IsTheWeakestOfEverySideAndCheckedAgainstTheLimit) {
   const CheckedRun checked(KnownKind::FullFromA);
   ASSERT_EQ(checked.run.outcome, RunOutcome::Adjusted);
-  RunReport report = checked.report();
+  const QualitySettings classical = withMethod(AdjustmentMethod::Classical);
+  RunReport report = checked.report(classical);
   // n = 7 is odd: the side of triangle 4 opposite C(4), from A(4) to B(4).
-  const std::optional<WeakestSide> weakest = weakestSide(report);
-  ASSERT_TRUE(weakest);
   const auto& vertex = report.triangles[3].vertex;
-  EXPECT_EQ(weakest->side, (ChainSide{std::min(vertex[0], vertex[1]), std::max(vertex[0], vertex[1])}));
-  ASSERT_TRUE(weakest->relative);
-  EXPECT_EQ(*weakest->relative, *report.precision.figures->Tr);
-  EXPECT_FALSE(weakest->fromEverySide);
+  const ChainSide middle{std::min(vertex[0], vertex[1]), std::max(vertex[0], vertex[1])};
+  const auto side = std::find_if(report.sides.begin(), report.sides.end(),
+                                 [&](const SidePrecision& s) { return s.side == middle; });
+  ASSERT_NE(side, report.sides.end());
+  ASSERT_TRUE(side->relative && report.precision.figures->Tr);
+  EXPECT_NEAR(*side->relative, *report.precision.figures->Tr, 1e-3 * *side->relative);
+  const std::optional<WeakestSide> weakest = weakestSide(report);
+  ASSERT_TRUE(weakest && weakest->relative);
+  EXPECT_TRUE(weakest->fromEverySide);
+  for (const SidePrecision& s : report.sides) {
+    if (s.relative) EXPECT_GE(*s.relative, *weakest->relative);
+  }
+  EXPECT_LE(*weakest->relative, *side->relative);
 
   // A limit above the side's T fails it, and the chain with it.
-  QualitySettings strict;
+  QualitySettings strict = classical;
   strict.grade.weakestSide = *weakest->relative + 1;
-  report = checked.report(strict);
-  EXPECT_FALSE(weakestSide(report)->withinLimit);
-  const std::string conclusion = conclusionLine(report);
+  RunReport failed = checked.report(strict);
+  EXPECT_FALSE(weakestSide(failed)->withinLimit);
+  const std::string conclusion = conclusionLine(failed);
   EXPECT_EQ(conclusion.rfind("结论：本锁检核不合格：最弱边相对中误差 1/", 0), 0u) << conclusion;
 
-  // The precision of every side, where a method gives it, names the weakest of them.
+  // The precision of every side names the weakest of them.
   report.sides[3].relative = 5000.0;
   report.sides[7].relative = 4387.0;
   report.sides[9].relative = 90000.0;
   EXPECT_EQ(weakestSide(report)->side, report.sides[7].side);
-  EXPECT_TRUE(weakestSide(report)->fromEverySide);
+  // Where no side has one, the procedure's weakest side stands in, with the form's figure.
+  for (SidePrecision& s : report.sides) s.relative.reset();
+  const std::optional<WeakestSide> estimated = weakestSide(report);
+  ASSERT_TRUE(estimated);
+  EXPECT_EQ(estimated->side, middle);
+  EXPECT_EQ(estimated->relative, report.precision.figures->Tr);
+  EXPECT_FALSE(estimated->fromEverySide);
 }
 
 TEST(LargestPointError, IsTheNewPointOfTheLargestMp) {

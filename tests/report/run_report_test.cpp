@@ -30,6 +30,14 @@ constexpr double kSecondsPerDegree = 3600.0;
 
 const auto& kKinds = kAllKnownKinds;
 
+QualitySettings withMethod(AdjustmentMethod method) {
+  QualitySettings settings;
+  settings.method = method;
+  return settings;
+}
+
+const QualitySettings kClassical = withMethod(AdjustmentMethod::Classical);
+
 // A chain of zigs and fans surveyed with errors of a few seconds, and its run.
 struct ReportedRun {
   explicit ReportedRun(KnownKind kind)
@@ -37,7 +45,9 @@ struct ReportedRun {
         observed(withErrors(chain.truth.angles, 3.0)),
         run(answersFor(chain, observed)) {}
 
-  RunReport report() const { return makeRunReport(run.driver, QualitySettings{}); }
+  RunReport report(const QualitySettings& settings = {}) const {
+    return makeRunReport(run.driver, settings);
+  }
 
   SurveyedChain chain;
   ChainAngles observed;
@@ -114,26 +124,33 @@ std::vector<std::string> fields(const std::string& line) {
   return split;
 }
 
+std::string fixed3(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.3f", value);
+  return text;
+}
+
 std::string fixed2(double value) {
   char text[32];
   std::snprintf(text, sizeof text, "%.2f", value);
   return text;
 }
 
-// The CSV holds the listing: the same points in the same order, each name as listed (without
-// the blanks the listing puts before it) and the coordinates in the listing's digits; then the
-// precision of each new point as pointPrecisions gives it, in millimetres and degrees, and
-// nothing for the known points (C, D, B, and B as the fitted end of an unoriented chain).
-TEST_P(KnownTruth, CsvEqualsTheListingAndThePrecision) {
+// Under the classical method the CSV holds the listing: the same points in the same order, each
+// name as listed (without the blanks the listing puts before it) and the coordinates in the
+// listing's digits; then the precision of each new point as pointPrecisions gives it, in
+// millimetres and degrees, and nothing for the known points (C, D, B, and B as the fitted end of
+// an unoriented chain).
+TEST_P(KnownTruth, ClassicalCsvEqualsTheListingAndThePrecision) {
   const ReportedRun reported(GetParam());
   ASSERT_EQ(reported.run.outcome, RunOutcome::Adjusted);
   std::ostringstream csv;
-  writeCoordinateCsv(reported.report(), csv);
+  writeCoordinateCsv(reported.report(kClassical), csv);
   const std::vector<std::string> rows = lines(csv.str());
   const std::vector<ListedPoint> listed = reported.run.listing();
   ASSERT_EQ(rows.size(), listed.size() + 1);
   EXPECT_EQ(rows[0], "点名,X,Y,mx,my,mp,E,F,φ");
-  const RunReport report = reported.report();
+  const RunReport report = reported.report(kClassical);
   const std::vector<PointPrecision> precision =
       pointPrecisions(reported.run.chain(), reported.run.driver.lastResult());
   const SurveyedChain& chain = reported.chain;
@@ -157,6 +174,38 @@ TEST_P(KnownTruth, CsvEqualsTheListingAndThePrecision) {
     if (!known) {
       EXPECT_GT(p.mp, 0.0) << rows[k + 1];
     }
+  }
+}
+
+// Under the rigorous method the CSV holds the adjustment by coordinates of the same run: its
+// coordinates to the millimetre, near the truth, and its precision; the names as listed.
+TEST_P(KnownTruth, RigorousCsvIsTheAdjustmentByCoordinates) {
+  const ReportedRun reported(GetParam());
+  ASSERT_EQ(reported.run.outcome, RunOutcome::Adjusted);
+  const RunReport report = reported.report();
+  ASSERT_TRUE(report.rigorous) << report.method.fallback;
+  std::ostringstream csv;
+  writeCoordinateCsv(report, csv);
+  const std::vector<std::string> rows = lines(csv.str());
+  const RigorousResult r =
+      adjustRigorously(reported.run.chain(), report.kind.row, reported.run.driver.lastResult(),
+                       rigorousSettings(QualitySettings{}));
+  const TrueChain& truth = reported.chain.truth;
+  ASSERT_EQ(rows.size(), static_cast<std::size_t>(report.lastListedPoint - report.firstListedPoint + 2));
+  for (int point = report.firstListedPoint; point <= report.lastListedPoint; ++point) {
+    const std::vector<std::string> row = fields(rows[static_cast<std::size_t>(point - report.firstListedPoint + 1)]);
+    ASSERT_EQ(row.size(), 9u);
+    const RigorousPoint& p = r.points[static_cast<std::size_t>(point)];
+    EXPECT_EQ(row[1] + "," + row[2], fixed3(p.x) + "," + fixed3(p.y)) << point;
+    const Point& t = truth.points[static_cast<std::size_t>(point)];
+    EXPECT_NEAR(p.x, t.x, 50 * kMillimetre);
+    EXPECT_NEAR(p.y, t.y, 50 * kMillimetre);
+    const std::vector<std::string> expected =
+        !p.precision ? std::vector<std::string>(6)
+                     : std::vector<std::string>{fixed2(p.precision->mx * 1000), fixed2(p.precision->my * 1000),
+                                                fixed2(p.precision->mp * 1000), fixed2(p.precision->E * 1000),
+                                                fixed2(p.precision->F * 1000), fixed2(p.precision->azimuthOfE)};
+    EXPECT_EQ(std::vector<std::string>(row.begin() + 3, row.end()), expected) << point;
   }
 }
 
@@ -188,24 +237,39 @@ std::string dms(double degrees) {
   return text;
 }
 
-std::string fixed3(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.3f", value);
-  return text;
+// Whether a row of the text begins with `expected`; its words after them into `rest`.
+bool hasRowStarting(const std::vector<std::vector<std::string>>& rows,
+                    const std::vector<std::string>& expected, std::vector<std::string>& rest) {
+  for (const std::vector<std::string>& row : rows) {
+    if (row.size() >= expected.size() && std::equal(expected.begin(), expected.end(), row.begin())) {
+      rest.assign(row.begin() + static_cast<std::ptrdiff_t>(expected.size()), row.end());
+      return true;
+    }
+  }
+  return false;
 }
 
-// The text report of a chain observed without error: no closure, no correction, the true
-// coordinates; every number in its row of its table.
-TEST(TextReport, AnErrorFreeChainShowsItsTruth) {
+class ErrorFreeChain : public ::testing::TestWithParam<AdjustmentMethod> {};
+
+// The text report of a chain observed without error, by either method: no closure, no
+// correction, the true coordinates; every number in its row of its table. Under the rigorous
+// method every angle has a redundancy number between 0 and 1 and a standardised correction of 0.
+TEST_P(ErrorFreeChain, ItsTextReportShowsItsTruth) {
+  const bool rigorous = GetParam() == AdjustmentMethod::Rigorous;
   const SurveyedChain chain = surveyChain(zigZagChain(3), KnownKind::FullFromA, 12.5, -21.25);
   const AdjustmentRun run(answersFor(chain, chain.truth.angles));
   ASSERT_EQ(run.outcome, RunOutcome::Adjusted);
   std::ostringstream out;
-  writeTextReport(makeRunReport(run.driver, QualitySettings{}), out);
+  const RunReport report = makeRunReport(run.driver, withMethod(GetParam()));
+  ASSERT_EQ(report.rigorous.has_value(), rigorous) << report.method.fallback;
+  writeTextReport(report, out);
   const std::string text = out.str();
   EXPECT_EQ(lines(text)[0], kReportTitle);
   EXPECT_NE(text.find("平差图形：第 1 种（Cm1），由起始边长按边条件、方位角条件和坐标条件平差\n"
                       "三角形个数：3\n"),
+            std::string::npos);
+  EXPECT_NE(text.find(rigorous ? "\n平差方法：严密平差（按设置）；窗体显示的是条件分组平差的结果\n"
+                               : "\n平差方法：条件分组平差（按设置）\n"),
             std::string::npos);
   const auto rows = wordsOfLines(text);
   EXPECT_TRUE(hasRow(rows, {"方位角条件", "W_α", "0.00", "秒"}));
@@ -224,15 +288,31 @@ TEST(TextReport, AnErrorFreeChainShowsItsTruth) {
     const std::array<int, 3> at = {truth.distanceAngleVertex(i), i + 1, truth.route[k]};
     for (std::size_t a = 0; a < 3; ++a) {
       const std::string vertex = at[a] == 0 ? "A" : chain.listedName(at[a]).substr(2);
-      // v′, v″ and v are all 0.
-      std::vector<std::string> row = {vertex, letters[a], dms(angles[a]), "0.00", "0.00", "0.00",
-                                      dms(angles[a])};
-      if (a == 0) row = {std::to_string(i), vertex, letters[a], dms(angles[a]), "0.00", "9.00",
-                         "0.00", "0.00", "0.00", dms(angles[a])};
-      EXPECT_TRUE(hasRow(rows, row)) << "triangle " << i << " angle " << letters[a];
+      // v′, v″ and v are all 0; the rigorous table has v alone.
+      std::vector<std::string> row = {vertex, letters[a], dms(angles[a])};
+      if (a == 0) row = {std::to_string(i), vertex, letters[a], dms(angles[a]), "0.00", "9.00"};
+      row.insert(row.end(), rigorous ? 1 : 3, "0.00");
+      row.push_back(dms(angles[a]));
+      std::vector<std::string> rest;
+      EXPECT_TRUE(hasRowStarting(rows, row, rest)) << "triangle " << i << " angle " << letters[a];
+      if (!rigorous) {
+        EXPECT_TRUE(rest.empty());
+        continue;
+      }
+      ASSERT_EQ(rest.size(), 2u) << "triangle " << i << " angle " << letters[a];
+      EXPECT_GT(std::stod(rest[0]), 0.0);
+      EXPECT_LE(std::stod(rest[0]), 1.0);
+      EXPECT_EQ(rest[1], "0.00");
     }
   }
+  EXPECT_NE(text.find(rigorous ? "\n标准化改正数：最大 |w| = 0.00，" : "\n全局检验"), std::string::npos);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothMethods, ErrorFreeChain,
+                         ::testing::Values(AdjustmentMethod::Rigorous, AdjustmentMethod::Classical),
+                         [](const auto& info) {
+                           return info.param == AdjustmentMethod::Rigorous ? "Rigorous" : "Classical";
+                         });
 
 // The rows of the table titled `title` in a text report, as words, up to its note.
 std::vector<std::vector<std::string>> rowsOf(const std::string& text, const std::string& title,
@@ -335,6 +415,84 @@ TEST(RunReport, AReducedChainShowsItsReductions) {
   std::ostringstream plainText;
   writeTextReport(plain.report(), plainText);
   EXPECT_EQ(plainText.str().find("归算"), std::string::npos);
+}
+
+class BlunderedAngle : public ::testing::TestWithParam<int> {};
+
+// One angle of triangle 6 of twelve wrong by 20″, the others without error: the rigorous report
+// names that angle with its triangle and point as the largest standardised correction, marks it
+// 可能粗差 in the triangle table and nowhere outside its triangle.
+TEST_P(BlunderedAngle, IsNamedByTheRigorousReport) {
+  constexpr int kTriangle = 6;
+  const int angle = GetParam();
+  const TrueChain truth = mixedChain(12);
+  ChainAngles observed = truth.angles;
+  const auto i = static_cast<std::size_t>(kTriangle);
+  double& blundered = angle == 0 ? observed.A[i] : angle == 1 ? observed.B[i] : observed.C[i];
+  blundered += (blundered < 0.0 ? -20.0 : 20.0) / kSecondsPerDegree;
+  const SurveyedChain chain = surveyChain(truth, KnownKind::FullFromA, 12.5, -8.25);
+  const AdjustmentRun run(answersFor(chain, observed));
+  ASSERT_EQ(run.outcome, RunOutcome::Adjusted);
+  const RunReport report = makeRunReport(run.driver, QualitySettings{});
+  ASSERT_TRUE(report.rigorous) << report.method.fallback;
+  std::ostringstream out;
+  writeTextReport(report, out);
+  const std::string text = out.str();
+  const std::string letter(1, "ABC"[angle]);
+  const int vertex = report.triangles[i - 1].vertex[static_cast<std::size_t>(angle)];
+  const std::string named = "三角形 6 的 " + letter + " 角（" + report.pointLabel(vertex) + " 点）";
+  const std::size_t line = text.find("\n标准化改正数：最大 |w| = ");
+  ASSERT_NE(line, std::string::npos);
+  const std::string summary = text.substr(line + 1, text.find('\n', line + 1) - line - 1);
+  EXPECT_NE(summary.find("，" + named + "，大于 3.29，可能粗差"), std::string::npos) << summary;
+  // In the triangle table: the blundered angle's row ends with the mark, and only rows of its
+  // triangle have it.
+  const auto rows = rowsOf(text, "三角形观测角和平差角", 36);
+  ASSERT_EQ(rows.size(), 36u);
+  const std::vector<std::string>& row = rows[3 * (kTriangle - 1) + static_cast<std::size_t>(angle)];
+  EXPECT_EQ(row.back(), kSuspectedBlunderMark);
+  for (std::size_t k = 0; k < rows.size(); ++k) {
+    if (rows[k].back() == kSuspectedBlunderMark) EXPECT_EQ(k / 3, kTriangle - 1u) << k;
+  }
+  EXPECT_NE(text.find("\n全局检验（χ² 检验，95 %）："), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachAngle, BlunderedAngle, ::testing::Values(0, 1, 2),
+                         [](const auto& info) { return std::string(1, "ABC"[info.param]); });
+
+// A rigorous adjustment that cannot give its results: approximations a kilometre off make it
+// run out of its 20 iterations, three kilometres off make its normal equations singular. The
+// report says why and gives the classical results, which write whole.
+TEST(RunReport, ARigorousAdjustmentThatFailsFallsBackOnTheClassicalResults) {
+  const SurveyedChain chain = surveyChain(mixedChain(7), KnownKind::FullFromA, 12.5, -21.25);
+  const AdjustmentRun run(answersFor(chain, withErrors(chain.truth.angles, 3.0)));
+  ASSERT_EQ(run.outcome, RunOutcome::Adjusted);
+  const struct { double metres; const char* message; } kCases[] = {
+      {1000.0, "严密平差迭代 20 次后仍未收敛（最后一次坐标改正的最大值为 "},
+      {3000.0, "严密平差的法方程奇异"},
+  };
+  for (const auto& [metres, message] : kCases) {
+    AdjustmentResult approximate = run.driver.lastResult();
+    for (std::size_t j = 1; j + 1 < approximate.points.X.size(); ++j) {
+      approximate.points.X[j] += metres * std::sin(1.7 * static_cast<double>(j));
+      approximate.points.Y[j] += metres * std::cos(2.3 * static_cast<double>(j));
+    }
+    const RunReport report = makeRunReport(run.chain(), run.driver.flags(), *run.driver.lastSelection(),
+                                           approximate, {}, nullptr);
+    EXPECT_FALSE(report.rigorous);
+    EXPECT_EQ(report.methodInUse(), AdjustmentMethod::Classical);
+    EXPECT_EQ(report.method.chosen, AdjustmentMethod::Rigorous);
+    EXPECT_EQ(report.method.fallback.rfind(message, 0), 0u) << report.method.fallback;
+    EXPECT_EQ(report.statistics.method.rfind("条件分组平差", 0), 0u);
+    std::ostringstream text, csv;
+    writeTextReport(report, text);
+    writeCoordinateCsv(report, csv);
+    EXPECT_NE(text.str().find("\n平差方法：严密平差（四等按 GB 50026 采用严密平差）未能给出成果：" +
+                              report.method.fallback + "本报告给出条件分组平差的成果。\n"),
+              std::string::npos);
+    EXPECT_EQ(text.str().find("标准化改正数"), std::string::npos);
+    EXPECT_EQ(lines(csv.str()).size(), 9u);
+  }
 }
 
 TEST(RunReport, NoReportWithoutACompletedRun) {

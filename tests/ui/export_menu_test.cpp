@@ -50,7 +50,7 @@ TEST(ExportMenu, OffersItsFormatsOnlyAfterACompletedRun) {
   for (const QAction* action : exports.menu()->actions())
     items.push_back(action->text().toStdString());
   EXPECT_EQ(items, (std::vector<std::string>{"DXF 图形（CAD）…", "CASS 坐标文件…", "Excel 成果表…",
-                                             "座标 CSV…"}));
+                                             "座标 CSV…", "JSON 成果…"}));
   EXPECT_EQ(exports.menu()->title().toStdString(), "导出");
   EXPECT_FALSE(exports.menu()->menuAction()->isEnabled());
   // Triggered while disabled it asks nothing.
@@ -119,6 +119,15 @@ const ExportCase kExportCases[] = {
      "座标 CSV 文件（带 BOM）已导出：",
      [](const std::string& file, const RunReport& report) {
        return file == csvOf(report, ByteOrderMark::With);
+     }},
+    {"Json",
+     ExportFormat::Json,
+     {},
+     "results",
+     "results.json",
+     "JSON 成果文件已导出：",
+     [](const std::string& file, const RunReport&) {
+       return file.rfind("{", 0) == 0 && file.find("\"method\"") != std::string::npos;
      }},
     {"CsvWithoutAMark",
      ExportFormat::Csv,

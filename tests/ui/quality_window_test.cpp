@@ -31,8 +31,8 @@ namespace chainadj::ui {
 namespace {
 
 QualitySettings settingsOf(const char* grade, double mBeta, double limit, double mAlpha,
-                           double mBase) {
-  return {{grade, mBeta, limit}, mAlpha, mBase};
+                           double mBase, std::optional<AdjustmentMethod> method = std::nullopt) {
+  return {{grade, mBeta, limit}, mAlpha, mBase, method};
 }
 
 void expectSettings(const QualitySettings& actual, const QualitySettings& expected) {
@@ -41,6 +41,7 @@ void expectSettings(const QualitySettings& actual, const QualitySettings& expect
   EXPECT_DOUBLE_EQ(actual.grade.triangleLimit, expected.grade.triangleLimit);
   EXPECT_DOUBLE_EQ(actual.azimuthMeanError, expected.azimuthMeanError);
   EXPECT_DOUBLE_EQ(actual.baseMeanError, expected.baseMeanError);
+  EXPECT_EQ(actual.method, expected.method);
 }
 
 // The user's store starts empty in every test.
@@ -63,11 +64,37 @@ TEST(QualitySettingsDialog, ShowsEditsAndRestoresItsSettings) {
   expectSettings(dialog.settings(), settingsOf("四等", 2.5, 9.0, 0.0, 0.0));
 }
 
+// 平差方法 follows the grade as GB 50026 asks (二级 条件分组平差, the others 严密平差) and is kept as
+// set where it is not the grade's.
+TEST(QualitySettingsDialog, TheMethodFollowsTheGradeUnlessSet) {
+  QualitySettingsDialog dialog(QualitySettings{});
+  QComboBox& method = *dialog.methodBox();
+  EXPECT_EQ(method.currentText().toStdString(), "严密平差");
+  const auto chooseGrade = [&](int index) {
+    dialog.gradeBox()->setCurrentIndex(index);
+    emit dialog.gradeBox()->activated(index);
+  };
+  chooseGrade(4);
+  EXPECT_EQ(method.currentText().toStdString(), "条件分组平差");
+  EXPECT_EQ(dialog.settings().method, std::nullopt);
+  method.setCurrentIndex(0);
+  EXPECT_EQ(dialog.settings().method, AdjustmentMethod::Rigorous);
+  chooseGrade(1);
+  EXPECT_EQ(method.currentText().toStdString(), "严密平差");
+  EXPECT_EQ(dialog.settings().method, std::nullopt);
+  method.setCurrentIndex(1);
+  EXPECT_EQ(dialog.settings().method, AdjustmentMethod::Classical);
+  // Shown as set.
+  QualitySettingsDialog again(dialog.settings());
+  EXPECT_EQ(again.methodBox()->currentText().toStdString(), "条件分组平差");
+  EXPECT_EQ(again.settings().method, AdjustmentMethod::Classical);
+}
+
 // Edited through the dialog, kept in the store, read by the next window; a cancelled dialog
 // changes nothing.
 TEST(QualitySettingsStore, KeepsTheDialogsSettingsForTheNextStart) {
   clearStore();
-  const QualitySettings edited = settingsOf("二等", 1.2, 3.5, 0.7, 2.5);
+  const QualitySettings edited = settingsOf("二等", 1.2, 3.5, 0.7, 2.5, AdjustmentMethod::Classical);
   {
     MainWindow window;
     expectSettings(window.savedQualitySettings(), QualitySettings{});
@@ -78,6 +105,7 @@ TEST(QualitySettingsStore, KeepsTheDialogsSettingsForTheNextStart) {
       dialog.angleMeanErrorBox()->setValue(1.2);
       dialog.azimuthMeanErrorBox()->setValue(0.7);
       dialog.baseMeanErrorBox()->setValue(2.5);
+      dialog.methodBox()->setCurrentIndex(1);
       return dialog.settings();
     });
     window.qualitySettingsAction()->trigger();
@@ -100,13 +128,14 @@ TEST(QualitySettingsStore, AnUnsoundStoreFallsBackToSoundValues) {
   store->setValue("quality/triangleLimit", -1);
   store->setValue("quality/azimuthMeanError", 1e9);
   store->setValue("quality/baseMeanError", 4);
+  store->setValue("quality/method", "approximate");
   expectSettings(loadQualitySettings(*store), settingsOf("四等", 2.5, 9.0, 0.0, 4.0));
   store->setValue("quality/grade", "二级");
   expectSettings(loadQualitySettings(*store), settingsOf("二级", 10.0, 30.0, 0.0, 4.0));
 }
 
-// A typed run is checked with the kept settings; a data file's run with its lines over them; the
-// next typed run with the kept settings again.
+// A typed run is checked with the kept settings; a data file's run with its lines over them (its
+// grade bringing its own method); the next typed run with the kept settings again.
 TEST(QualitySettingsStore, TheDataFilesLinesGoOverTheKeptSettingsForItsRun) {
   clearStore();
   saveQualitySettings(*userSettingsStore(), settingsOf("二级", 8.0, 30.0, 1.0, 2.0));
@@ -123,10 +152,18 @@ TEST(QualitySettingsStore, TheDataFilesLinesGoOverTheKeptSettingsForItsRun) {
   scripted.window.resultsTableAction()->trigger();
   const QLabel* summary = scripted.window.resultsTableDialog()->findChild<QLabel*>();
   ASSERT_NE(summary, nullptr);
-  EXPECT_TRUE(summary->text().startsWith(QString::fromUtf8("质量检核：三等，测角中误差 mβ 1.50 秒")))
+  const QStringList lines = summary->text().split('\n');
+  ASSERT_GE(lines.size(), 3);
+  EXPECT_EQ(lines[0].toStdString(),
+            "平差方法：严密平差（三等按 GB 50026 采用严密平差）；窗体显示的是条件分组平差的结果");
+  EXPECT_TRUE(lines[1].startsWith(QString::fromUtf8("严密平差与条件分组平差的坐标之差：最大在 ")));
+  EXPECT_TRUE(lines[2].startsWith(QString::fromUtf8("质量检核：三等，测角中误差 mβ 1.50 秒")))
       << summary->text().toStdString();
   scripted.typeExample();
   expectSettings(scripted.window.qualitySettingsOfLastRun(), settingsOf("二级", 8.0, 30.0, 1.0, 2.0));
+  scripted.window.resultsTableAction()->trigger();
+  EXPECT_TRUE(scripted.window.resultsTableDialog()->findChild<QLabel*>()->text().startsWith(
+      QString::fromUtf8("平差方法：条件分组平差（二级按 GB 50026 采用条件分组平差）\n质量检核：二级")));
 }
 
 // The selection of a view as the clipboard gets it, copied with Ctrl+C.
@@ -147,10 +184,10 @@ TEST(ResultsTable, ShowsFourTabsAndCopiesASelectionAsTabSeparatedText) {
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(dialog->windowTitle().toStdString(), "成果表");
   ASSERT_EQ(dialog->tabs()->count(), 4);
-  // Tab, rows, columns, a column head: 5 triangles of three angles; mβ and four conditions;
-  // five new points and B.
+  // Tab, rows, columns, a column head: 5 triangles of three angles (by default 四等, adjusted
+  // rigorously: with r, w and the mark); mβ and four conditions; five new points and B.
   const struct { const char* name; int rows, columns, column; const char* head; } kTabs[] = {
-      {"三角形", 15, 10, 5, "限差（秒）"},
+      {"三角形", 15, 11, 8, "r"},
       {"条件", 5, 4, 3, "结论"},
       {"点位", 6, 10, 9, "φ"},
       {"边长", 11, 7, 5, "相对中误差"},
@@ -162,6 +199,13 @@ TEST(ResultsTable, ShowsFourTabsAndCopiesASelectionAsTabSeparatedText) {
     EXPECT_EQ(model->columnCount(), kTabs[tab].columns) << kTabs[tab].name;
     EXPECT_EQ(model->headerData(kTabs[tab].column, Qt::Horizontal).toString().toStdString(),
               kTabs[tab].head);
+  }
+
+  // The summary names the largest standardised correction, the global test and the weakest side.
+  const QString summary = dialog->findChild<QLabel*>()->text();
+  for (const char* named : {"\n标准化改正数：最大 |w| = 1.00，三角形 5 的 C 角（P5 点）",
+                            "\n全局检验（χ² 检验，95 %）：", "\n最弱边 P2–P3：相对中误差 1/174726"}) {
+    EXPECT_TRUE(summary.contains(QString::fromUtf8(named))) << named;
   }
 
   CopyableTableView& points = *dialog->view(2);
