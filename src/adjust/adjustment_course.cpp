@@ -31,8 +31,9 @@ void adjustAndList(SecondGroup group, ChainState& chain, const ChainEnds& ends,
 void listAndRecord(const ChainState& chain, ChainPass points, int last, const char* namePrefix,
                    Platform& platform, AdjustmentResult& result) {
   result.points = std::move(points);
-  listCoordinates(platform, chain.na, result.points, 1, last, namePrefix);
   result.lastListedPoint = last;
+  result.solved = true;
+  listCoordinates(platform, chain.na, result.points, 1, last, namePrefix);
 }
 
 }  // namespace chainadj

@@ -28,7 +28,8 @@ void adjustAndList(SecondGroup group, ChainState& chain, const ChainEnds& ends,
                    const ChainPass& provisional, Platform& platform, AdjustmentResult& result,
                    const CourseOptions& options = {});
 
-// The listing of a finished pass, points 1..last, recorded in the result as it goes.
+// The listing of a finished pass, points 1..last: the result is solved before the first point
+// is asked for, so that it can be reported while the listing waits.
 void listAndRecord(const ChainState& chain, ChainPass points, int last, const char* namePrefix,
                    Platform& platform, AdjustmentResult& result);
 

@@ -21,7 +21,10 @@ struct AdjustmentResult {
   FirstTurn start = FirstTurn::AtNewPoint;  // from A, or at the known point C
   bool fitted = false;                // scaled and turned onto A-B, without a second group
   int firstListedPoint = 1;
-  int lastListedPoint = 0;            // 0 until the listing has shown its last point
+  int lastListedPoint = 0;            // 0 until the adjustment has solved
+  // The adjustment has solved: the points, the precision figures and the corrections are final;
+  // only the coordinate listing may still wait for its key presses.
+  bool solved = false;
 };
 
 }  // namespace chainadj

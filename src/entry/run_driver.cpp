@@ -32,32 +32,38 @@ RunOutcome RunDriver::runCatching() {
 
 void RunDriver::endProgram() { platform_.endProgram(); }
 
+const RunResults* RunDriver::solvedRun() const {
+  if (current_.solved()) return &current_;
+  return lastSolved_ ? &*lastSolved_ : nullptr;
+}
+
 RunOutcome RunDriver::run() {
-  chain_.clear();
-  flags_.clear();
-  lastSelection_.reset();
-  result_ = AdjustmentResult{};
-  lastRunData_.reset();
-  reductions_.reset();
+  if (current_.solved()) lastSolved_ = std::move(current_);
+  current_ = RunResults{};
+  ChainState& chain = current_.chain;
 
   ChainDataRecord record;
   ListenerPair listeners(&record, listener_);
-  ObservationEntry entry(chain_, flags_, platform_, &listeners);
+  ObservationEntry entry(chain, current_.flags, platform_, &listeners);
   if (!entry.takeTriangleCount()) return RunOutcome::Abandoned;
   entry.takeKnownData();
-  writeStatusMessages(chain_, platform_);
+  writeStatusMessages(chain, platform_);
   entry.takePointNames();
   entry.takeTriangles();
-  lastRunData_ = std::move(record.data());
+  current_.data = std::move(record.data());
 
-  lastSelection_ = selectVariant(chain_, flags_);
-  if (!lastSelection_) {
+  const std::optional<int> row = selectVariant(chain, current_.flags);
+  if (!row) {
     platform_.showMessage(kNoVariantMessage);
     return RunOutcome::NothingSelected;
   }
-  const AdjustmentProcedure procedure = procedures_[static_cast<std::size_t>(*lastSelection_ - 1)];
-  if (reduction_) reductions_ = reduceObservations(chain_, procedure, *reduction_);
-  procedure(chain_, platform_, result_);
+  const AdjustmentProcedure procedure = procedures_[static_cast<std::size_t>(*row - 1)];
+  if (reduction_) {
+    current_.reductions = reduceObservations(chain, procedure, *reduction_);
+    current_.reduction = reduction_;
+  }
+  current_.selection = row;
+  procedure(chain, platform_, current_.result);
   return RunOutcome::Adjusted;
 }
 

@@ -273,15 +273,12 @@ RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, int row,
 
 RunReport makeRunReport(const RunDriver& driver, const QualitySettings& settings,
                         const ProjectInfo& project) {
-  if (!driver.lastRunCompleted() || !driver.lastSelection()) {
-    throw ChainError(kNoCompletedRunMessage);
-  }
-  const std::optional<ChainData>& typed = driver.lastRunData();
-  RunReport report = makeRunReport(driver.chain(), driver.flags(), *driver.lastSelection(),
-                                   driver.lastResult(), {settings, project}, typed ? &*typed : nullptr);
-  if (driver.reduction() && driver.lastReductions()) {
-    report.reduction = {*driver.reduction(), *driver.lastReductions()};
-  }
+  const RunResults* run = driver.solvedRun();
+  if (run == nullptr) throw ChainError(kNoCompletedRunMessage);
+  const std::optional<ChainData>& typed = run->data;
+  RunReport report = makeRunReport(run->chain, run->flags, *run->selection, run->result,
+                                   {settings, project}, typed ? &*typed : nullptr);
+  if (run->reduction && run->reductions) report.reduction = {*run->reduction, *run->reductions};
   return report;
 }
 

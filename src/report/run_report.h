@@ -214,9 +214,9 @@ RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, int row,
                         const AdjustmentResult& result, const ReportSettings& settings,
                         const ChainData* typed);
 
-// The report of the driver's last run, checked with `settings`, with `project` at its head;
-// throws ChainError (kNoCompletedRunMessage) when that run did not run to the end of its
-// adjustment.
+// The report of the driver's last run that solved (RunDriver::solvedRun), checked with
+// `settings`, with `project` at its head; throws ChainError (kNoCompletedRunMessage) when no run
+// has solved.
 RunReport makeRunReport(const RunDriver& driver, const QualitySettings& settings,
                         const ProjectInfo& project = {});
 

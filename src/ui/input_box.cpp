@@ -20,12 +20,15 @@ constexpr int kPromptLines = 4;
 
 // The result of a box closed with 中止计算 (QDialog::Rejected is 0, Accepted 1).
 constexpr int kStopResult = 2;
+constexpr int kListAllResult = 3;
 
 constexpr const char* kStopCaption = "中止计算";
+constexpr const char* kListAllCaption = "全部列出";
 
 }  // namespace
 
-InputBox::InputBox(const QString& prompt, QWidget* parent, double scale, const QString& note)
+InputBox::InputBox(const QString& prompt, QWidget* parent, double scale, const QString& note,
+                   bool listing)
     : QDialog(parent), prompt_(new QLabel(prompt, this)), note_(new QLabel(note, this)),
       field_(new QLineEdit(this)) {
   // The main window's title without the mark of unsaved data.
@@ -52,9 +55,20 @@ InputBox::InputBox(const QString& prompt, QWidget* parent, double scale, const Q
                                          QDialogButtonBox::DestructiveRole);
   stop->setObjectName("stopRun");
   stop->setAutoDefault(false);
+  stop->setShortcut(kStopRunKeys);
+  stop->setToolTip(QString::fromUtf8("中止这次计算（%1）").arg(kStopRunKeys.toString(QKeySequence::NativeText)));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(stop, &QPushButton::clicked, this, [this] { done(kStopResult); });
+  if (listing) {
+    QPushButton* all = buttons->addButton(QString::fromUtf8(kListAllCaption),
+                                          QDialogButtonBox::ActionRole);
+    all->setObjectName("listAll");
+    all->setAutoDefault(false);
+    all->setShortcut(kListAllKeys);
+    all->setToolTip(QString::fromUtf8("不再逐点敲击输入键，一次列出余下的点（%1）").arg(kListAllKeys.toString(QKeySequence::NativeText)));
+    connect(all, &QPushButton::clicked, this, [this] { done(kListAllResult); });
+  }
 
   auto* layout = new QVBoxLayout(this);
   // A note takes its room from the prompt's, so that the box keeps its size where both fit.
@@ -75,6 +89,8 @@ InputBoxAnswer InputBox::answer() const {
       return field_->text();
     case kStopResult:
       return InputBoxAnswer::stopRun();
+    case kListAllResult:
+      return InputBoxAnswer::listAll();
     default:
       return QString();
   }

@@ -10,12 +10,17 @@
 #pragma once
 
 #include <QDialog>
+#include <QKeySequence>
 #include <QString>
 
 class QLabel;
 class QLineEdit;
 
 namespace chainadj::ui {
+
+// The keys of 中止计算 and of 全部列出 in the box; 计 算 on the form has F9.
+inline const QKeySequence kStopRunKeys{Qt::SHIFT | Qt::Key_F9};
+inline const QKeySequence kListAllKeys{Qt::CTRL | Qt::Key_L};
 
 // What the user did with an input box: the text taken (empty for Cancel), or 中止计算.
 struct InputBoxAnswer {
@@ -26,9 +31,15 @@ struct InputBoxAnswer {
     answer.stopsRun = true;
     return answer;
   }
+  static InputBoxAnswer listAll() {
+    InputBoxAnswer answer;
+    answer.listsAll = true;
+    return answer;
+  }
 
   QString text;
   bool stopsRun = false;
+  bool listsAll = false;  // 全部列出: this key press and every one left in the listing
 };
 
 class InputBox : public QDialog {
@@ -37,8 +48,9 @@ class InputBox : public QDialog {
  public:
   // `scale` is the main window's scale (1 = full size); the box's face and width follow it.
   // `note`, when not empty, stands in red under the prompt (a blunder just typed).
+  // `listing`: a key press of the coordinate listing, with the button 全部列出.
   InputBox(const QString& prompt, QWidget* parent, double scale = 1.0,
-           const QString& note = QString());
+           const QString& note = QString(), bool listing = false);
 
   // The answer as the program takes it.
   InputBoxAnswer answer() const;

@@ -165,6 +165,7 @@ void MainForm::Command1_Click() {
   if (running_ || platform_.ending()) return;
   if (typedRunGate_ && !typedRunGate_()) return;
   reservedLines_ = ChainData{};
+  typedRun_ = true;
   driver_.reduceOntoPlane(typedRunPlane_);
   runOnce();
   finishRun();
@@ -174,6 +175,7 @@ void MainForm::runChainData(const ChainData& data, ListingAnswers listing) {
   if (running_ || platform_.ending()) return;
   reservedLines_ = ChainData{};
   keepReservedLines(reservedLines_, data);
+  typedRun_ = false;
   driver_.reduceOntoPlane(reductionSettingsOf(data));
   ChainDataAnswers answers(data, listing);
   platform_.answerFrom(&answers, listing == ListingAnswers::Answered
@@ -189,8 +191,16 @@ void MainForm::finishRun() {
   if (platform_.ending()) emit programEnded();
 }
 
+void MainForm::announceResults() {
+  if (driver_.solvedRun() != &driver_.currentRun()) return;
+  solvedReservedLines_ = reservedLines_;
+  solvedRunTyped_ = typedRun_;
+  emit resultsReady();
+}
+
 void MainForm::runOnce() {
   RunningFlag running(running_);
+  platform_.beginRun();
   emit runStarted();
   try {
     lastOutcome_ = driver_.runOnce();

@@ -49,10 +49,16 @@ class MainForm : public QWidget {
   void setTypedRunPlane(std::optional<ReductionSettings> plane) { typedRunPlane_ = std::move(plane); }
   void setEndGate(std::function<bool()> gate) { endGate_ = std::move(gate); }
   bool runInProgress() const { return running_; }
+  // The run going on has solved (its listing begins): the form says so with resultsReady.
+  void announceResults();
   std::optional<RunOutcome> lastOutcome() const { return lastOutcome_; }
   // The lines grade and m_beta of the data file that answered the last run: they set the
   // quality check of that run's report, and saving its data keeps them; empty after a typed run.
   const ChainData& reservedLinesOfLastFile() const { return reservedLines_; }
+  // The same of the run whose results are there (RunDriver::solvedRun), and whether it was typed
+  // (计 算) rather than answered by a chain's data.
+  const ChainData& reservedLinesOfSolvedRun() const { return solvedReservedLines_; }
+  bool solvedRunTyped() const { return solvedRunTyped_; }
 
   // The form's scale: 1 at full size.
   double scale() const { return scale_; }
@@ -86,6 +92,8 @@ class MainForm : public QWidget {
   // A run begins; it has ended (however it ended).
   void runStarted();
   void runFinished();
+  // The results of the run going on are there, while its listing waits (RunDriver::solvedRun).
+  void resultsReady();
   // The window is gone and no run is left: the program may end.
   void programEnded();
 
@@ -112,6 +120,9 @@ class MainForm : public QWidget {
   QSize windowExtras_{0, 0};
   bool followsScreen_ = false;
   ChainData reservedLines_;
+  bool typedRun_ = false;
+  ChainData solvedReservedLines_;
+  bool solvedRunTyped_ = false;
   std::function<bool()> typedRunGate_;
   std::optional<ReductionSettings> typedRunPlane_;
   std::function<bool()> endGate_;

@@ -37,6 +37,8 @@ namespace chainadj::ui {
 namespace {
 
 constexpr const char* kPrintFailedMessage = "成果报告没有打印：打印机不能使用。";
+constexpr const char* kTypedRunTitle = "键入的数据";
+constexpr const char* kUnnamedRunTitle = "未命名";
 
 struct FileDialogText {
   const char* title;
@@ -122,6 +124,7 @@ MainWindow::MainWindow(QWidget* parent)
   editing_->followLayout();
   connect(form_, &MainForm::runStarted, this, &MainWindow::updateActions);
   connect(form_, &MainForm::runFinished, this, &MainWindow::updateActions);
+  connect(form_, &MainForm::resultsReady, this, &MainWindow::takeResults);
   connect(editing_, &ChainEditing::actionsChanged, this, &MainWindow::updateActions);
   updateActions();
 }
@@ -187,13 +190,22 @@ void MainWindow::editProjectInfo() {
 }
 
 QualitySettings MainWindow::qualitySettingsOfLastRun() const {
-  return overlaid(savedQuality_, qualityLayerOf(form_->reservedLinesOfLastFile()));
+  return overlaid(savedQuality_, qualityLayerOf(form_->reservedLinesOfSolvedRun()));
+}
+
+void MainWindow::takeResults() {
+  const QString& path = editing_->document().filePath();
+  if (form_->solvedRunTyped()) {
+    solvedTitle_ = QString::fromUtf8(kTypedRunTitle);
+  } else {
+    solvedTitle_ = path.isEmpty() ? QString::fromUtf8(kUnnamedRunTitle) : QFileInfo(path).fileName();
+  }
+  updateActions();
 }
 
 void MainWindow::updateActions() {
   const bool idle = !form_->runInProgress();
-  const RunDriver& driver = form_->driver();
-  const bool completed = idle && driver.lastRunCompleted();
+  const bool completed = form_->driver().solvedRun() != nullptr;
   openData_->setEnabled(idle);
   saveReportPdf_->setEnabled(completed);
   printReport_->setEnabled(completed);
@@ -230,7 +242,6 @@ QAction* MainWindow::saveDataAction() const { return editing_->saveAsAction(); }
 bool MainWindow::offerRecovery() { return editing_->recovery().offerRestore(); }
 
 void MainWindow::saveReportPdf() {
-  if (form_->runInProgress()) return;
   tellingFailures([&] {
     const RunReport report = reportOfLastRun();
     const QString name = chosenFile(FileDialogPurpose::SaveReportPdf);
@@ -241,7 +252,6 @@ void MainWindow::saveReportPdf() {
 }
 
 void MainWindow::printReport() {
-  if (form_->runInProgress()) return;
   tellingFailures([&] {
     const RunReport report = reportOfLastRun();
     QPrinter printer(QPrinter::HighResolution);
@@ -254,7 +264,6 @@ void MainWindow::printReport() {
 }
 
 void MainWindow::showResultsTable() {
-  if (form_->runInProgress()) return;
   tellingFailures([&] {
     RunReport report = reportOfLastRun();
     if (resultsDialog_) resultsDialog_->close();

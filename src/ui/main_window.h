@@ -6,7 +6,8 @@
 // (打印成果报告…), exports its results for CAD, CASS and Excel and as CSV (导出, export_menu.h)
 // and ends the program (退出). The 编辑 menu undoes and redoes the editor's edits and runs its
 // chain (计算); chain_editing.h has the editor's part. The report items are enabled only after a
-// completed run, and nothing but 退出 while a run waits for an answer. The 查看 menu shows the
+// completed run (also while its listing waits), and nothing else but 退出 while a run waits for
+// an answer. The 查看 menu shows the
 // results table of the last completed run (成果表…) and the editor; the 设置 menu edits the
 // settings of the quality check (平差设置…), which are kept for the next start, and the project of
 // the report's head (项目信息…), kept with the data. The report of a run from a data file or the
@@ -76,8 +77,13 @@ class MainWindow : public QMainWindow {
   QualitySettings qualitySettingsOfLastRun() const;
   // The project of the report: the project lines of the editor's chain, which 项目信息 edits.
   ProjectInfo projectOfLastRun() const;
-  // The report of the last completed run with both; throws ChainError when there is none.
+  // The report of the last completed run with both; throws ChainError when there is none. A run
+  // is complete once its adjustment has solved, while its listing still waits too, and stays the
+  // last completed one until another run solves.
   RunReport reportOfLastRun() const;
+  // What the last completed run was run from: the data file's name, "未命名" for the editor's
+  // chain never saved, "键入的数据" for a typed run.
+  QString titleOfLastRun() const { return solvedTitle_; }
 
   // The form fitted to the screen the window is on, the menu bar taken into account (the form
   // knows its height).
@@ -119,6 +125,8 @@ class MainWindow : public QMainWindow {
   void buildFileMenu();
   void buildViewAndSettingsMenus();
   void updateActions();
+  // The results of a run are there: the title of its run is kept.
+  void takeResults();
   // The chosen file, with the extension of its kind added when it has none; empty on cancel.
   QString chosenFile(FileDialogPurpose purpose);
   // Runs `action`; a ChainError it throws is shown to the user.
@@ -142,6 +150,7 @@ class MainWindow : public QMainWindow {
   QAction* qualitySettings_ = nullptr;
   QAction* projectInfo_ = nullptr;
   bool followsScreen_ = false;
+  QString solvedTitle_;
 };
 
 }  // namespace chainadj::ui

@@ -27,8 +27,9 @@ void showMessageBox(QWidget* parent, const QString& message) {
 
 // The form's input box at its place beside or above the form's table; its frame is taken to be
 // like that of the form's window.
-InputBoxAnswer askOnForm(MainForm& form, const QString& prompt, const QString& note) {
-  InputBox box(prompt, &form, form.scale(), note);
+InputBoxAnswer askOnForm(MainForm& form, const QString& prompt, const QString& note,
+                         bool listing) {
+  InputBox box(prompt, &form, form.scale(), note, listing);
   box.adjustSize();
   const QRect screen = form.screen() ? form.screen()->availableGeometry() : QRect();
   const QRect inside(form.mapToGlobal(QPoint(0, 0)), form.size());
@@ -41,7 +42,9 @@ InputBoxAnswer askOnForm(MainForm& form, const QString& prompt, const QString& n
 
 WindowPlatform::WindowPlatform(MainForm& form)
     : form_(form),
-      inputBox_([this, &form](const QString& prompt) { return askOnForm(form, prompt, note_); }),
+      inputBox_([this, &form](const QString& prompt) {
+        return askOnForm(form, prompt, note_, asksListing_);
+      }),
       messageBox_([&form](const QString& message) { showMessageBox(&form, message); }) {}
 
 // A number that names no control of the form is ignored.
@@ -61,15 +64,29 @@ void WindowPlatform::setLabel12(int element, const std::string& caption) {
 // loop of Qt, only through the core back to the run driver.
 std::optional<std::string> WindowPlatform::ask(const std::string& prompt, const PromptKey& key) {
   if (ending_) return std::nullopt;
+  asksListing_ = key.kind == PromptKind::Listing;
+  if (asksListing_) noteListing();
+  if (ending_) return std::nullopt;
   if (source_ != nullptr) {
     if (std::optional<std::string> answered = source_->answer(key)) return answered;
     if (unanswered_ == Unanswered::StopRun) throw ChainError(kUnansweredMessage);
   }
+  if (asksListing_ && listingAll_) return std::string();
   const InputBoxAnswer answer = inputBox_(fromUtf8(prompt));
   note_.clear();
   if (ending_) return std::nullopt;
   if (answer.stopsRun) throw RunStopped();
+  if (answer.listsAll && asksListing_) {
+    listingAll_ = true;
+    return std::string();
+  }
   return answer.text.toStdString();
+}
+
+void WindowPlatform::noteListing() {
+  if (listingBegun_) return;
+  listingBegun_ = true;
+  form_.announceResults();
 }
 
 void WindowPlatform::showMessage(const std::string& message) {

@@ -2,6 +2,8 @@
 // and the end of the program. When the program ends while a run waits for an answer, the open
 // box is closed and every further question is answered with the program's end, so that the run
 // stops at once. 中止计算 in the input box stops the run (RunStopped) once the box has closed.
+// The first key press of the coordinate listing tells the form that the run's results are
+// there (MainForm::resultsReady); after 全部列出 the listing runs to its end without a box.
 #pragma once
 
 #include <QString>
@@ -41,6 +43,14 @@ class WindowPlatform : public Platform {
     unanswered_ = unanswered;
   }
 
+  // A run begins: its listing asks for its key presses again.
+  void beginRun() {
+    listingAll_ = false;
+    listingBegun_ = false;
+  }
+  // The prompt the input box is asked now is a key press of the coordinate listing.
+  bool asksListing() const { return asksListing_; }
+
   // A note the input box shows in red under its next prompt, once (a blunder just typed).
   void setNoteForNextPrompt(const QString& note) { note_ = note; }
   const QString& noteForNextPrompt() const { return note_; }
@@ -62,8 +72,14 @@ class WindowPlatform : public Platform {
   MessageBoxFunction messageBox_;
   AnswerSource* source_ = nullptr;
   Unanswered unanswered_ = Unanswered::AskUser;
+  // The listing's first prompt tells the form that the run's results are there.
+  void noteListing();
+
   QString note_;
   bool ending_ = false;
+  bool asksListing_ = false;
+  bool listingBegun_ = false;
+  bool listingAll_ = false;  // 全部列出: the key presses left are taken as pressed
 };
 
 }  // namespace chainadj::ui

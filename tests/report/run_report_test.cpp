@@ -495,24 +495,44 @@ TEST(RunReport, ARigorousAdjustmentThatFailsFallsBackOnTheClassicalResults) {
   }
 }
 
-TEST(RunReport, NoReportWithoutACompletedRun) {
-  const SurveyedChain chain = surveyChain(zigZagChain(3), KnownKind::FullFromA, 12.5, -21.25);
+// A run is reported once its adjustment has solved, also when it is stopped in its listing; a
+// later run that stops before it solves leaves the report of the last one that did.
+TEST(RunReport, ReportOfTheLastRunThatSolved) {
+  const SurveyedChain three = surveyChain(zigZagChain(3), KnownKind::FullFromA, 12.5, -21.25);
+  const SurveyedChain five = surveyChain(zigZagChain(5), KnownKind::FullFromA, 12.5, -21.25);
   ScriptedPlatform platform;
   RunDriver driver(platform);
   expectNoReport(driver);
 
-  const ScriptedPlatform::Responder typed = respondWith(answersFor(chain, chain.truth.angles));
+  const ScriptedPlatform::Responder typed = respondWith(answersFor(three, three.truth.angles));
   platform.setResponder(typed);
   ASSERT_EQ(driver.runOnce(), RunOutcome::Adjusted);
-  EXPECT_NO_THROW(makeRunReport(driver, QualitySettings{}));
+  EXPECT_EQ(makeRunReport(driver, QualitySettings{}).triangles.size(), 3u);
 
-  const ScriptedPlatform::Responder again = respondWith(answersFor(chain, chain.truth.angles));
-  platform.setResponder([&again](const std::string& prompt) -> std::optional<std::string> {
-    if (prompt == kListingPrompt) throw RunStopped();
+  const ScriptedPlatform::Responder again = respondWith(answersFor(five, five.truth.angles));
+  bool reportedInListing = false;
+  platform.setResponder([&](const std::string& prompt) -> std::optional<std::string> {
+    if (prompt != kListingPrompt) return again(prompt);
+    reportedInListing = makeRunReport(driver, QualitySettings{}).triangles.size() == 5u;
+    throw RunStopped();
+  });
+  ASSERT_EQ(driver.runOnce(), RunOutcome::StoppedByUser);
+  EXPECT_TRUE(reportedInListing);
+  const RunReport stopped = makeRunReport(driver, QualitySettings{});
+  EXPECT_EQ(stopped.triangles.size(), 5u);
+  EXPECT_EQ(stopped.lastListedPoint, driver.lastResult().lastListedPoint);
+
+  // Stopped at its first angle, and left without a triangle count: the five triangles stay.
+  int asked = 0;
+  platform.setResponder([&](const std::string& prompt) -> std::optional<std::string> {
+    if (++asked == 30) throw RunStopped();
     return again(prompt);
   });
   ASSERT_EQ(driver.runOnce(), RunOutcome::StoppedByUser);
-  expectNoReport(driver);
+  platform.setResponder([](const std::string&) -> std::optional<std::string> { return ""; });
+  ASSERT_EQ(driver.runOnce(), RunOutcome::Abandoned);
+  EXPECT_EQ(makeRunReport(driver, QualitySettings{}).triangles.size(), 5u);
+  EXPECT_EQ(driver.solvedRun()->chain.n, 5);
 }
 
 }  // namespace

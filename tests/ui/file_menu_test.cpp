@@ -93,7 +93,7 @@ void expectReportItems(const MainWindow& window, bool enabled) {
   EXPECT_EQ(window.exportMenu().menu()->menuAction()->isEnabled(), enabled);
 }
 
-TEST(FileMenu, ReportItemsOnlyAfterACompletedRun) {
+TEST(FileMenu, ReportItemsOnceARunHasSolved) {
   ScriptedWindow scripted;
   MainWindow& window = scripted.window;
   expectReportItems(window, false);
@@ -116,13 +116,13 @@ TEST(FileMenu, ReportItemsOnlyAfterACompletedRun) {
   expectReportItems(window, true);
   EXPECT_TRUE(window.saveDataAction()->isEnabled());
 
-  // A run stopped in its listing: its data can be saved, it has no report.
+  // A run stopped in its listing: its data can be saved, its results reported.
   scripted.duringRun = nullptr;
   scripted.prompts.clear();
   scripted.stopAtPrompt = 80;
   scripted.typeExample();
   ASSERT_EQ(window.form().lastOutcome(), RunOutcome::StoppedByUser);
-  expectReportItems(window, false);
+  expectReportItems(window, true);
   EXPECT_TRUE(window.saveDataAction()->isEnabled());
 }
 
