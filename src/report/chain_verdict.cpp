@@ -107,11 +107,18 @@ std::optional<LargestPointError> largestPointError(const RunReport& report) {
 }
 
 std::vector<std::string> failureReasons(const RunReport& report) {
+  std::size_t over = 0;
+  for (const TriangleCheck& triangle : report.quality.closures.triangles) {
+    over += triangle.check.withinLimit() ? 0 : 1;
+  }
+  std::vector<std::string> reasons = conditionFailureReasons(report);
+  if (over > 0) reasons.insert(reasons.begin(), std::to_string(over) + " 个三角形闭合差超限");
+  return reasons;
+}
+
+std::vector<std::string> conditionFailureReasons(const RunReport& report) {
   const ClosureReport& closures = report.quality.closures;
   std::vector<std::string> reasons;
-  std::size_t over = 0;
-  for (const TriangleCheck& triangle : closures.triangles) over += triangle.check.withinLimit() ? 0 : 1;
-  if (over > 0) reasons.push_back(std::to_string(over) + " 个三角形闭合差超限");
   if (!closures.angleMeanError.withinLimit()) reasons.push_back("测角中误差超过所选等级的 mβ");
   for (const ConditionCheck& condition : closures.conditions) {
     if (!condition.check.withinLimit()) reasons.push_back(std::string(wordsOf(condition.kind).name) + "闭合差超限");

@@ -40,6 +40,9 @@ inline constexpr const char* kChainFailsVerdict = "本锁检核不合格";
 
 // Why the chain fails its check, one reason each; empty when it passes.
 std::vector<std::string> failureReasons(const RunReport& report);
+// The same but for the triangle closures: the angle mean error, the conditions, the weakest side
+// and the global test.
+std::vector<std::string> conditionFailureReasons(const RunReport& report);
 
 // The lines of the summary that name the weakest side, the largest point error, under the
 // rigorous method the largest standardised correction and every observation marked 可能粗差, the

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QMimeData>
 #include <QPointer>
 #include <QUrl>
@@ -92,7 +93,8 @@ void ChainEditing::buildDock() {
   const QPointer<QMenuBar> bar = window_.menuBar();
   const auto follow = [this, bar](bool refit) {
     const bool beside = !dock_->isHidden() && !dock_->isFloating();
-    const int menu = bar ? bar->sizeHint().height() : 0;
+    const QStatusBar* status = window_.findChild<QStatusBar*>();
+    const int menu = (bar ? bar->sizeHint().height() : 0) + (status ? status->sizeHint().height() : 0);
     form_.setWindowExtras(QSize(beside ? dock_->sizeHint().width() : 0, menu));
     if (refit && window_.isVisible()) form_.fitToScreen();
   };
@@ -112,7 +114,7 @@ void ChainEditing::addFileActions(QMenu& file, QAction* after) {
 }
 
 void ChainEditing::addEditMenu(QMenuBar& bar, QAction* before) {
-  auto* edit = new QMenu(QString::fromUtf8("编辑"), &bar);
+  auto* edit = new QMenu(QString::fromUtf8("编辑(&E)"), &bar);
   edit->setObjectName("EditMenu");
   edit->addAction(undo_);
   edit->addAction(redo_);

@@ -5,6 +5,7 @@
 
 #include "ui/main_form.h"
 #include "ui/main_window.h"
+#include "ui/qt_translation.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationName("chainadj");
   // Matches the window to its desktop entry (menu name and icon), also under Wayland.
   QGuiApplication::setDesktopFileName("chainadj");
+  chainadj::ui::installQtTranslations(app);
   chainadj::ui::MainWindow window;
   QObject::connect(&window.form(), &chainadj::ui::MainForm::programEnded, &app,
                    &QCoreApplication::quit, Qt::QueuedConnection);

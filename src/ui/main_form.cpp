@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
+#include <cstring>
 #include <exception>
 
 #include "entry/plane_settings.h"
@@ -107,6 +109,7 @@ void MainForm::setScale(double scale) {
     button->setFont(buttonFont(scale));
     button->setGeometry(pixelsFromTwips(entry.at, scale));
   }
+  emit scaleChanged();
 }
 
 QSize MainForm::frameExtent() const {
@@ -198,9 +201,28 @@ void MainForm::announceResults() {
   emit resultsReady();
 }
 
+void MainForm::markOverLimit(const std::vector<int>& over) {
+  for (const auto& [number, box] : boxes_) {
+    box->setOverLimit(std::find(over.begin(), over.end(), number) != over.end());
+  }
+}
+
+void MainForm::clearRunWriting() {
+  markOverLimit({});
+  for (const auto& [number, box] : boxes_) box->showText(QString());
+  const auto captions = runCaptionLabels();
+  for (const LabelEntry& entry : formLabels()) {
+    const auto rewritten = [&entry](const char* name) { return std::strcmp(entry.name, name) == 0; };
+    if (std::any_of(captions.begin(), captions.end(), rewritten)) {
+      labels_.at(QString::fromLatin1(entry.name))->setText(QString::fromUtf8(entry.caption));
+    }
+  }
+}
+
 void MainForm::runOnce() {
   RunningFlag running(running_);
   platform_.beginRun();
+  clearRunWriting();
   emit runStarted();
   try {
     lastOutcome_ = driver_.runOnce();

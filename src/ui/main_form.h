@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <vector>
 
 #include "entry/chain_data.h"
 #include "entry/chain_data_answers.h"
@@ -51,6 +52,8 @@ class MainForm : public QWidget {
   bool runInProgress() const { return running_; }
   // The run going on has solved (its listing begins): the form says so with resultsReady.
   void announceResults();
+  // Draws these boxes' values in red as over their limits, the others as usual.
+  void markOverLimit(const std::vector<int>& boxes);
   std::optional<RunOutcome> lastOutcome() const { return lastOutcome_; }
   // The lines grade and m_beta of the data file that answered the last run: they set the
   // quality check of that run's report, and saving its data keeps them; empty after a typed run.
@@ -92,6 +95,8 @@ class MainForm : public QWidget {
   // A run begins; it has ended (however it ended).
   void runStarted();
   void runFinished();
+  // The form was drawn at another scale.
+  void scaleChanged();
   // The results of the run going on are there, while its listing waits (RunDriver::solvedRun).
   void resultsReady();
   // The window is gone and no run is left: the program may end.
@@ -109,6 +114,9 @@ class MainForm : public QWidget {
   CaptionLabel* labelNamed(const QString& name) const;
   void runOnce();
   void finishRun();
+  // What an earlier run wrote goes before a run begins: every box empty and drawn as usual,
+  // every caption the run rewrites as the form has it.
+  void clearRunWriting();
 
   std::map<int, TextBox*> boxes_;
   std::map<QString, CaptionLabel*> labels_;

@@ -11,18 +11,23 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QLabel>
 #include <QSettings>
+#include <QStatusBar>
 #include <QWindow>
 
 #include "entry/chain_file_reader.h"
 #include "entry/chain_file_writer.h"
 #include "report/report_tables.h"
 #include "report/run_report.h"
+#include "report/run_status.h"
 #include "state/chain_error.h"
 #include "ui/chain_editing.h"
 #include "ui/data_file_life.h"
 #include "ui/editor_document.h"
 #include "ui/export_menu.h"
+#include "ui/form_holder.h"
+#include "ui/help_menu.h"
 #include "ui/main_form.h"
 #include "ui/project_info_dialog.h"
 #include "ui/quality_settings_dialog.h"
@@ -38,6 +43,25 @@ namespace {
 
 constexpr const char* kPrintFailedMessage = "成果报告没有打印：打印机不能使用。";
 constexpr const char* kTypedRunTitle = "键入的数据";
+const QKeySequence kTypedRunKeys{Qt::Key_F9};
+
+// The status line of a run that ended before its adjustment solved.
+const char* outcomeText(RunOutcome outcome) {
+  switch (outcome) {
+    case RunOutcome::NothingSelected:
+      return "已知数据不适合任何一种平差";
+    case RunOutcome::Abandoned:
+      return "没有计算";
+    case RunOutcome::Stopped:
+      return "计算停止";
+    case RunOutcome::StoppedByUser:
+    case RunOutcome::ProgramEnding:
+      return "计算已中止";
+    case RunOutcome::Adjusted:
+      break;
+  }
+  return "";
+}
 constexpr const char* kUnnamedRunTitle = "未命名";
 
 struct FileDialogText {
@@ -111,10 +135,14 @@ MainWindow::MainWindow(QWidget* parent)
       editProject_(qtProjectDialog(this)),
       store_(userSettingsStore()), savedQuality_(loadQualitySettings(*store_)) {
   setObjectName("MainWindow");
-  setCentralWidget(form_);
-  // The window is exactly the form, the editor beside it and the menu bar: it follows the
-  // form's scale.
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // The window opens the size of the form, the editor beside it, the menu bar and the status
+  // bar; made smaller, it draws the form smaller.
+  auto* holder = new FormHolder(*form_, this);
+  setCentralWidget(holder);
+  connect(holder, &FormHolder::formRescaled, this, [this] {
+    if (isVisible()) takeFormSize();
+  });
+  buildStatusBar();
   setAcceptDrops(true);
   editing_ = new ChainEditing(*this, *form_, *store_,
                               [this](FileDialogPurpose purpose) { return chosenFile(purpose); });
@@ -125,12 +153,16 @@ MainWindow::MainWindow(QWidget* parent)
   connect(form_, &MainForm::runStarted, this, &MainWindow::updateActions);
   connect(form_, &MainForm::runFinished, this, &MainWindow::updateActions);
   connect(form_, &MainForm::resultsReady, this, &MainWindow::takeResults);
+  connect(form_, &MainForm::runFinished, this, &MainWindow::runEnded);
+  connect(&editing_->document(), &EditorDocument::saved, this, [this] {
+    noteFile(QString::fromUtf8("数据已保存：%1").arg(editing_->document().filePath()));
+  });
   connect(editing_, &ChainEditing::actionsChanged, this, &MainWindow::updateActions);
   updateActions();
 }
 
 void MainWindow::buildFileMenu() {
-  QMenu* file = menuBar()->addMenu(QString::fromUtf8("文件"));
+  QMenu* file = menuBar()->addMenu(QString::fromUtf8("文件(&F)"));
   file->setObjectName("FileMenu");
   const auto add = [&](const char* text, const QKeySequence& keys, void (MainWindow::*slot)()) {
     QAction* action = file->addAction(QString::fromUtf8(text));
@@ -144,7 +176,10 @@ void MainWindow::buildFileMenu() {
   printReport_ = add("打印成果报告…", QKeySequence(Qt::CTRL | Qt::Key_P), &MainWindow::printReport);
   exportMenu_ = new ExportMenu(
       file, this, [this] { return reportOfLastRun(); },
-      [this](const std::string& message) { form_->platform().showMessage(message); });
+      [this](const std::string& message) {
+        form_->platform().showMessage(message);
+        noteFile(QString::fromStdString(message));
+      });
   file->addSeparator();
   quit_ = file->addAction(QString::fromUtf8("退出"));
   quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -156,18 +191,64 @@ void MainWindow::buildFileMenu() {
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildViewAndSettingsMenus() {
-  QMenu* view = menuBar()->addMenu(QString::fromUtf8("查看"));
+  QMenu* view = menuBar()->addMenu(QString::fromUtf8("查看(&V)"));
   view->setObjectName("ViewMenu");
   resultsTable_ = view->addAction(QString::fromUtf8("成果表…"));
   resultsTable_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
   connect(resultsTable_, &QAction::triggered, this, &MainWindow::showResultsTable);
   editing_->addViewActions(*view);
-  QMenu* settings = menuBar()->addMenu(QString::fromUtf8("设置"));
+  QMenu* settings = menuBar()->addMenu(QString::fromUtf8("设置(&S)"));
   settings->setObjectName("SettingsMenu");
   qualitySettings_ = settings->addAction(QString::fromUtf8("平差设置…"));
   connect(qualitySettings_, &QAction::triggered, this, &MainWindow::editQualitySettings);
   projectInfo_ = settings->addAction(QString::fromUtf8("项目信息…"));
   connect(projectInfo_, &QAction::triggered, this, &MainWindow::editProjectInfo);
+  addHelpMenu(*menuBar(), this);
+  // 计 算 has its key; the button keeps its caption, its tooltip names the key.
+  typedRun_ = new QAction(QString::fromUtf8("计 算"), this);
+  typedRun_->setShortcut(kTypedRunKeys);
+  typedRun_->setShortcutContext(Qt::WindowShortcut);
+  addAction(typedRun_);
+  connect(typedRun_, &QAction::triggered, form_, &MainForm::Command1_Click);
+  if (auto* start = form_->findChild<QWidget*>("Command1")) {
+    start->setToolTip(QString::fromUtf8("逐项键入一条锁并平差（%1）")
+                          .arg(kTypedRunKeys.toString(QKeySequence::NativeText)));
+  }
+}
+
+void MainWindow::buildStatusBar() {
+  verdict_ = new QLabel(this);
+  verdict_->setObjectName("runVerdict");
+  verdict_->setTextFormat(Qt::PlainText);
+  fileNote_ = new QLabel(this);
+  fileNote_->setObjectName("fileNote");
+  fileNote_->setTextFormat(Qt::PlainText);
+  statusBar()->addWidget(verdict_, 1);
+  statusBar()->addPermanentWidget(fileNote_);
+}
+
+QString MainWindow::statusLine() const { return verdict_->text(); }
+
+QString MainWindow::lastFileNote() const { return fileNote_->text(); }
+
+void MainWindow::tellVerdict(const QString& line, bool passed) {
+  verdict_->setText(line);
+  verdict_->setStyleSheet(passed ? QString() : QStringLiteral("color: #c00000;"));
+}
+
+void MainWindow::noteFile(const QString& note) {
+  fileNote_->setText(note);
+  fileNote_->setToolTip(note);
+}
+
+void MainWindow::runEnded() {
+  const RunDriver& driver = form_->driver();
+  if (driver.solvedRun() == &driver.currentRun() || !form_->lastOutcome()) return;
+  QString line = QString::fromUtf8(outcomeText(*form_->lastOutcome()));
+  if (driver.solvedRun() != nullptr) {
+    line += QString::fromUtf8("；成果仍是上一次计算（%1）的").arg(solvedTitle_);
+  }
+  tellVerdict(line, true);
 }
 
 ProjectInfo MainWindow::projectOfLastRun() const {
@@ -200,6 +281,13 @@ void MainWindow::takeResults() {
   } else {
     solvedTitle_ = path.isEmpty() ? QString::fromUtf8(kUnnamedRunTitle) : QFileInfo(path).fileName();
   }
+  tellingFailures([&] {
+    const RunReport report = reportOfLastRun();
+    const std::string status = runStatusLine(report);
+    tellVerdict(solvedTitle_ + QString::fromUtf8("：") + QString::fromStdString(status),
+                status.rfind(kChecksPassedStatus, 0) == 0);
+    form_->markOverLimit(formBoxesOverLimit(report));
+  });
   updateActions();
 }
 
@@ -248,6 +336,7 @@ void MainWindow::saveReportPdf() {
     if (name.isEmpty()) return;
     const WaitCursor waiting;
     writeReportPdf(report, pathOf(name));
+    noteFile(QString::fromUtf8("成果报告已保存：%1").arg(name));
   });
 }
 
@@ -260,6 +349,7 @@ void MainWindow::printReport() {
     if (!printDialog_(printer)) return;
     const WaitCursor waiting;
     if (!paintReport(report, printer)) throw ChainError(kPrintFailedMessage);
+    noteFile(QString::fromUtf8("成果报告已送往打印机：%1").arg(printer.printerName()));
   });
 }
 
@@ -285,10 +375,19 @@ void MainWindow::editQualitySettings() {
 
 void MainWindow::fitToScreen() { form_->fitToScreen(); }
 
+void MainWindow::takeFormSize() {
+  const int height = menuBar()->sizeHint().height() + centralWidget()->sizeHint().height() +
+                     statusBar()->sizeHint().height();
+  resize(sizeHint().width(), height);
+}
+
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (followsScreen_ || !windowHandle()) return;
   followsScreen_ = true;
+  // Opens the size of the form at its scale, the editor beside it (not the two thirds of the
+  // screen Qt gives a new window).
+  takeFormSize();
   connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::fitToScreen);
 }
 

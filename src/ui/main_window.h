@@ -29,6 +29,7 @@
 #include "ui/file_dialog_purpose.h"
 
 class QAction;
+class QLabel;
 class QPrinter;
 class QSettings;
 
@@ -99,6 +100,12 @@ class MainWindow : public QMainWindow {
   QAction* resultsTableAction() const { return resultsTable_; }
   QAction* qualitySettingsAction() const { return qualitySettings_; }
   QAction* projectInfoAction() const { return projectInfo_; }
+  // 计 算 by its key (F9): a typed run, as the button starts it.
+  QAction* typedRunAction() const { return typedRun_; }
+  // The status bar's line: the outcome of the last run (检核合格, or what is over its limit).
+  QString statusLine() const;
+  // The status bar's note of the last file saved, exported or printed.
+  QString lastFileNote() const;
   // The results table last opened, while it is open.
   ResultsTableDialog* resultsTableDialog() const;
 
@@ -124,6 +131,15 @@ class MainWindow : public QMainWindow {
  private:
   void buildFileMenu();
   void buildViewAndSettingsMenus();
+  void buildStatusBar();
+  // The window takes the size of the form at the scale the program chose, with the menu bar,
+  // the status bar and the docks beside it.
+  void takeFormSize();
+  // The status line after a run that ended without solving.
+  void runEnded();
+  void tellVerdict(const QString& line, bool passed);
+  // Notes in the status bar which file was written.
+  void noteFile(const QString& note);
   void updateActions();
   // The results of a run are there: the title of its run is kept.
   void takeResults();
@@ -149,6 +165,9 @@ class MainWindow : public QMainWindow {
   QAction* resultsTable_ = nullptr;
   QAction* qualitySettings_ = nullptr;
   QAction* projectInfo_ = nullptr;
+  QAction* typedRun_ = nullptr;
+  QLabel* verdict_ = nullptr;
+  QLabel* fileNote_ = nullptr;
   bool followsScreen_ = false;
   QString solvedTitle_;
 };

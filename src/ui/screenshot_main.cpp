@@ -16,6 +16,7 @@
 #include "ui/editor_document.h"
 #include "ui/main_form.h"
 #include "ui/main_window.h"
+#include "ui/qt_translation.h"
 #include "ui/triangle_table_model.h"
 
 namespace {
@@ -43,6 +44,7 @@ void runFromTheEditor(MainWindow& window, const QString& chain) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  chainadj::ui::installQtTranslations(app);
   const QStringList arguments = QApplication::arguments();
   if (arguments.size() != 2 && arguments.size() != 3) {
     std::fprintf(stderr, "usage: chainadj-screenshot PATH.png [FILE.chain]\n");

@@ -1,5 +1,7 @@
 #include "ui/text_box.h"
 
+#include <QColor>
+#include <QPalette>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
@@ -15,6 +17,8 @@ namespace {
 constexpr double kInnerMarginPixels = 3.0;
 // QLineEdit draws its text this many pixels inside its contents rectangle.
 constexpr int kLineEditTextIndent = 2;
+// The colour of a value over its limit, as the input box's note and the editor's 超限.
+constexpr QRgb kOverLimitColour = 0xc00000;
 
 }  // namespace
 
@@ -44,6 +48,19 @@ bool TextBox::textFits() const {
   const QMargins margins = textMargins();
   const int room = contents.width() - margins.left() - margins.right() - 2 * kLineEditTextIndent;
   return fontMetrics().horizontalAdvance(text()) <= room;
+}
+
+void TextBox::setOverLimit(bool over) {
+  if (over == overLimit_) return;
+  overLimit_ = over;
+  QPalette colours = palette();
+  if (over) {
+    colours.setColor(QPalette::Text, QColor(kOverLimitColour));
+  } else {
+    colours.setColor(QPalette::Text, parentWidget() ? parentWidget()->palette().color(QPalette::Text)
+                                                   : QPalette().color(QPalette::Text));
+  }
+  setPalette(colours);
 }
 
 void TextBox::resizeEvent(QResizeEvent* event) {

@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QPrinter>
 #include <QScreen>
 #include <QSignalSpy>
@@ -48,7 +49,7 @@ TEST(FileMenu, HasItsItemsWithTheirKeys) {
   MainWindow window;
   std::vector<std::string> titles;
   for (const QAction* menu : window.menuBar()->actions()) titles.push_back(menu->text().toStdString());
-  EXPECT_EQ(titles, (std::vector<std::string>{"文件", "编辑", "查看", "设置"}));
+  EXPECT_EQ(titles, (std::vector<std::string>{"文件(&F)", "编辑(&E)", "查看(&V)", "设置(&S)", "帮助(&H)"}));
   const QMenu* file = window.menuBar()->actions()[0]->menu();
   ASSERT_NE(file, nullptr);
   const MenuItems expected = {
@@ -63,18 +64,21 @@ TEST(FileMenu, HasItsItemsWithTheirKeys) {
                                        {"删除行", "Ctrl+Del"}, {"粘贴", "Ctrl+V"}, {"计算", "F5"}}));
 }
 
-// The form keeps its size and its controls their places; the window adds the menu bar's height
-// and the data editor beside the form.
+// The form keeps its size and its controls their places; the window adds the menu bar's and the
+// status bar's heights and the data editor beside the form.
 TEST(FileMenu, StandsAboveTheFormWhichKeepsItsPlaces) {
   MainWindow window;
   window.show();
   MainForm alone;
   const int menuHeight = window.menuBar()->height();
+  const int statusHeight = window.statusBar()->height();
   EXPECT_GT(menuHeight, 0);
-  EXPECT_EQ(window.form().geometry(), QRect(QPoint(0, menuHeight), alone.size()));
+  EXPECT_EQ(QRect(window.form().mapTo(&window, QPoint(0, 0)), window.form().size()),
+            QRect(QPoint(0, menuHeight), alone.size()));
   const QDockWidget& editor = window.editing().dock();
   EXPECT_GE(editor.geometry().left(), alone.width());
-  EXPECT_EQ(window.size(), alone.size() + QSize(window.width() - alone.width(), menuHeight));
+  EXPECT_EQ(window.size(),
+            alone.size() + QSize(window.width() - alone.width(), menuHeight + statusHeight));
   EXPECT_LE(editor.geometry().bottom(), window.height());
   for (int box = 1; box <= 36; ++box) {
     EXPECT_EQ(window.form().box(box)->geometry(), alone.box(box)->geometry()) << box;
@@ -84,7 +88,7 @@ TEST(FileMenu, StandsAboveTheFormWhichKeepsItsPlaces) {
   window.layout()->activate();
   EXPECT_LT(window.form().scale(), 1.0);
   EXPECT_LE(window.height() + window.form().frameExtent().height(), 520);
-  EXPECT_EQ(window.height(), window.form().height() + menuHeight);
+  EXPECT_EQ(window.height(), window.form().height() + menuHeight + statusHeight);
 }
 
 void expectReportItems(const MainWindow& window, bool enabled) {

@@ -7,6 +7,7 @@
 
 #include "console/console_platform.h"
 #include "console/console_program.h"
+#include "entry/prompt_texts.h"
 #include "ui/caption_label.h"
 #include "ui/main_form.h"
 #include "ui/text_box.h"
@@ -18,10 +19,13 @@ bool startsWith(const std::string& text, const std::string& start) {
   return text.rfind(start, 0) == 0;
 }
 
-// "Text13: <text>" and "Label35: <caption>" lines keep the last value of each control.
+// "Text13: <text>" and "Label35: <caption>" lines keep the last value of each control. The window
+// clears what an earlier run wrote when a run begins (it asks for the triangle count first): the
+// values kept are those of the last run.
 void takeConsoleLine(const std::string& line, FrontEndResult& result) {
   if (startsWith(line, "? ")) {
     result.prompts.push_back(line.substr(2));
+    if (result.prompts.back() == kTriangleCountPrompt) result.finalTexts.clear();
   } else if (startsWith(line, "! ")) {
     result.messages.push_back(line.substr(2));
   } else if (const auto colon = line.find(": "); colon != std::string::npos) {

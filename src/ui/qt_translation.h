@@ -1,0 +1,13 @@
+// Qt's own texts in Chinese: the buttons, file, print and message dialogs read 取消, 打开, 保存 …
+// with the translations of Debian's Qt (qt6-translations-l10n, qtbase_zh_CN).
+#pragma once
+
+class QCoreApplication;
+
+namespace chainadj::ui {
+
+// Loads Qt's Chinese translations into `application`; false when they are not installed (Qt's
+// texts then stay English).
+bool installQtTranslations(QCoreApplication& application);
+
+}  // namespace chainadj::ui
