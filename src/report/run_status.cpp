@@ -20,7 +20,7 @@ std::string trianglesOverLimit(const ClosureReport& closures) {
   std::string text = "三角形 ";
   const std::size_t named = std::min(over.size(), kNamedTrianglesInStatus);
   for (std::size_t k = 0; k < named; ++k) text += (k > 0 ? "、" : "") + std::to_string(over[k]);
-  if (named < over.size()) text += " 等 " + std::to_string(over.size()) + " 个";
+  if (named < over.size()) return text + " 等 " + std::to_string(over.size()) + " 个三角形的闭合差";
   return text + " 的闭合差";
 }
 

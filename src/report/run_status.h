@@ -13,7 +13,7 @@ inline constexpr const char* kChecksPassedStatus = "检核合格";
 
 // "检核合格（四等，严密平差）", or what is over its limit: "超限：三角形 3、7 的闭合差；方位角
 // 条件闭合差；全局检验不通过（验后单位权中误差过大）（四等，严密平差）". At most
-// kNamedTrianglesInStatus triangles are named, then how many more.
+// kNamedTrianglesInStatus triangles are named ("三角形 1、2、…、8 等 10 个三角形的闭合差").
 std::string runStatusLine(const RunReport& report);
 inline constexpr std::size_t kNamedTrianglesInStatus = 8;
 

@@ -36,7 +36,8 @@ QSize FormHolder::minimumSizeHint() const {
 void FormHolder::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   const QSize size = event->size();
-  double scale = formScaleFor(fullFormSize(), QSize(), size);
+  // A pixel to spare, so that rounding never makes the form wider than the area.
+  double scale = formScaleFor(fullFormSize(), QSize(1, 1), size);
   // At its hint or larger the form keeps the program's scale at least (no pixel lost to
   // rounding); smaller, it shrinks to fit.
   const QSize hint = sizeHint();

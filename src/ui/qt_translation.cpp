@@ -7,15 +7,16 @@
 
 namespace chainadj::ui {
 
-bool installQtTranslations(QCoreApplication& application) {
+QTranslator* installQtTranslations(QCoreApplication& application) {
   auto* translator = new QTranslator(&application);
   const QLocale chinese(QLocale::Chinese, QLocale::China);
   if (!translator->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     delete translator;
-    return false;
+    return nullptr;
   }
-  return QCoreApplication::installTranslator(translator);
+  QCoreApplication::installTranslator(translator);
+  return translator;
 }
 
 }  // namespace chainadj::ui

@@ -3,11 +3,12 @@
 #pragma once
 
 class QCoreApplication;
+class QTranslator;
 
 namespace chainadj::ui {
 
-// Loads Qt's Chinese translations into `application`; false when they are not installed (Qt's
-// texts then stay English).
-bool installQtTranslations(QCoreApplication& application);
+// Loads Qt's Chinese translations into `application`, which owns the translator returned;
+// nullptr when they are not installed (Qt's texts then stay English).
+QTranslator* installQtTranslations(QCoreApplication& application);
 
 }  // namespace chainadj::ui

@@ -74,6 +74,7 @@ class ScriptedWindow {
       prompts.push_back(prompt.toStdString());
       if (duringRun) duringRun();
       if (stopAtPrompt && prompts.size() == *stopAtPrompt) return InputBoxAnswer::stopRun();
+      if (listAllAtPrompt && prompts.size() == *listAllAtPrompt) return InputBoxAnswer::listAll();
       return next < typed.size() ? QString::fromStdString(typed[next++]) : QString();
     });
   }
@@ -96,6 +97,7 @@ class ScriptedWindow {
   std::vector<std::string> prompts;
   std::vector<std::string> messages;
   std::optional<std::size_t> stopAtPrompt;
+  std::optional<std::size_t> listAllAtPrompt;  // 全部列出 at this prompt
   std::function<void()> duringRun;
   SaveAnswer saveAnswer = SaveAnswer::Discard;
   std::vector<std::string> saveQuestions;
