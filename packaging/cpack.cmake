@@ -21,10 +21,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${CHAINADJ_HOMEPAGE_URL}")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # dpkg-shlibdeps finds the libraries the programs link (Qt 6 Widgets, the C++ runtime, dxflib and
 # libxlsxwriter for the exports); the window also needs what it loads at run time: a Qt platform
-# plugin and the CJK fonts it draws with.
+# plugin, the CJK fonts it draws with and Qt's own texts in Chinese (qtbase_zh_CN).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(CHAINADJ_BUILD_WINDOW)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-arphic-uming, fonts-wqy-microhei")
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-arphic-uming, fonts-wqy-microhei, qt6-translations-l10n")
 endif()
 
 include(CPack)

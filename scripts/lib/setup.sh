@@ -6,7 +6,7 @@ CHAINADJ_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev libutfcpp-dev libgeographiclib-dev
   libboost-dev nlohmann-json3-dev
   libdxflib-dev libxlsxwriter-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   fonts-arphic-uming fonts-wqy-microhei
   librsvg2-bin
 )

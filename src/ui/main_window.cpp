@@ -154,6 +154,8 @@ MainWindow::MainWindow(QWidget* parent)
   connect(form_, &MainForm::runFinished, this, &MainWindow::updateActions);
   connect(form_, &MainForm::resultsReady, this, &MainWindow::takeResults);
   connect(form_, &MainForm::runFinished, this, &MainWindow::runEnded);
+  connect(form_, &MainForm::runStarted, this,
+          [this] { tellVerdict(QString::fromUtf8("正在计算……"), true); });
   connect(&editing_->document(), &EditorDocument::saved, this, [this] {
     noteFile(QString::fromUtf8("数据已保存：%1").arg(editing_->document().filePath()));
   });

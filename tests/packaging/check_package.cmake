@@ -37,7 +37,8 @@ expect_field(Description "^triangulation chain adjustment")
 # libxlsxwriter for the exports, Qt for the window.
 set(needed libstdc\\+\\+6 libdxflib3 libxlsxwriter4)
 if(WINDOW)
-  list(APPEND needed libqt6widgets6 qt6-qpa-plugins fonts-arphic-uming fonts-wqy-microhei)
+  list(APPEND needed libqt6widgets6 qt6-qpa-plugins fonts-arphic-uming fonts-wqy-microhei
+                     qt6-translations-l10n)
 endif()
 foreach(package IN LISTS needed)
   expect_field(Depends "(^|, )${package}( \\([^)]*\\))?(,|$)")
