@@ -8,7 +8,10 @@
 #include <functional>
 #include <string>
 
+#include "adjust/coordinate_listing.h"
+#include "state/chain_error.h"
 #include "adjustment_run.h"
+#include "chain_answers.h"
 #include "independent_adjustment.h"
 #include "listed_points.h"
 #include "state/form_fields.h"
@@ -119,6 +122,24 @@ TEST_P(EachProcedure, ErrorFreeDataCloseAndListTheTruePoints) {
     EXPECT_EQ(run.platform.text(box::kPointMeanError), "0.00 毫米");
   }
   expectTruePointsListed(run, chain);
+}
+
+// Every procedure has solved before its listing asks for the first point: the run is reported
+// from then on, also when it is stopped there.
+TEST_P(EachProcedure, SolvedBeforeTheListingAsksItsFirstPoint) {
+  const SurveyedChain chain = surveyed();
+  ScriptedPlatform platform;
+  RunDriver driver(platform);
+  const ScriptedPlatform::Responder typed = respondWith(answersFor(chain, chain.truth.angles));
+  std::optional<int> listedWhenAsked;
+  platform.setResponder([&](const std::string& prompt) -> std::optional<std::string> {
+    if (prompt != kListingPrompt) return typed(prompt);
+    if (const RunResults* solved = driver.solvedRun()) listedWhenAsked = solved->result.lastListedPoint;
+    throw RunStopped();
+  });
+  ASSERT_EQ(driver.runOnce(), RunOutcome::StoppedByUser);
+  EXPECT_EQ(listedWhenAsked, chain.lastListedPoint());
+  EXPECT_EQ(driver.solvedRun(), &driver.currentRun());
 }
 
 // The procedure's adjusted points against the reference, and the listing to its millimetre.
