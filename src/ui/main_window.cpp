@@ -20,6 +20,7 @@
 #include "report/run_report.h"
 #include "state/chain_error.h"
 #include "ui/chain_editing.h"
+#include "ui/chain_view_dock.h"
 #include "ui/data_file_life.h"
 #include "ui/editor_document.h"
 #include "ui/export_menu.h"
@@ -126,6 +127,7 @@ MainWindow::MainWindow(QWidget* parent)
   connect(form_, &MainForm::runFinished, this, &MainWindow::updateActions);
   connect(form_, &MainForm::resultsReady, this, &MainWindow::takeResults);
   connect(editing_, &ChainEditing::actionsChanged, this, &MainWindow::updateActions);
+  chainView_ = new ChainViewDock(*this);
   updateActions();
 }
 
