@@ -49,6 +49,8 @@ void ChainViewDock::buildDock() {
   caption_->setObjectName("ChainViewCaption");
   values_->setObjectName("ChainViewValues");
   values_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  caption_->setWordWrap(true);
+  values_->setWordWrap(true);
   auto* fit = new QToolButton;
   fit->setDefaultAction(view_->fitAction());
   head->addWidget(caption_, 1);
