@@ -9,6 +9,8 @@ namespace chainadj {
 void adjustAndList(SecondGroup group, ChainState& chain, const ChainEnds& ends,
                    const ChainPass& provisional, Platform& platform, AdjustmentResult& result,
                    const CourseOptions& options) {
+  result.provisional = provisional;
+  result.start = ends.start;
   result.group = std::move(group);
   const SecondGroup& conditions = result.group;
   const SecondGroupSolution solution = options.solve(conditions, platform);
@@ -21,7 +23,6 @@ void adjustAndList(SecondGroup group, ChainState& chain, const ChainEnds& ends,
   result.precision = reportPrecision(platform, inputs, options.mlogsUnit);
   result.meanError = result.precision->mb;
 
-  result.start = ends.start;
   ChainPass adjusted = runChainPass(chain, ends.routeStart(chain));
   chain.S = adjusted.S;
   listAndRecord(chain, std::move(adjusted), ends.lastListedPoint(chain.n), options.namePrefix,

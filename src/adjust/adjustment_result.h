@@ -18,6 +18,10 @@ struct AdjustmentResult {
   std::optional<PrecisionFigures> precision;  // mb, mlogs, Tr, md
   double meanError = 0;               // mb, seconds (for a fitted chain from the closures alone)
   ChainPass points;                   // the final pass: the adjusted (or fitted) chain points
+  // The pass from the angles freed of their triangle closures, before the second group: the one
+  // the conditions were formed from (for a fitted chain the fitted pass). Kept as soon as the
+  // conditions are set, also when the adjustment then stops.
+  ChainPass provisional;
   FirstTurn start = FirstTurn::AtNewPoint;  // from A, or at the known point C
   bool fitted = false;                // scaled and turned onto A-B, without a second group
   int firstListedPoint = 1;

@@ -27,6 +27,7 @@ void Cm5(ChainState& chain, Platform& platform, AdjustmentResult& result) {
   ChainPass fitted = runChainPass(chain, start);
   chain.S = fitted.S;
   result.fitted = true;
+  result.provisional = fitted;
   listAndRecord(chain, std::move(fitted), chain.n + 1, kPlainName, platform, result);
 
   result.meanError = unitWeightMeanError(0.0, chain.WW, chain.n);

@@ -8,6 +8,7 @@
 #include "entry/chain_checks.h"
 #include "entry/chain_data_answers.h"
 #include "entry/observation_entry.h"
+#include "entry/unseen_platform.h"
 #include "entry/variant_selection.h"
 #include "state/chain_error.h"
 #include "state/constants.h"
@@ -15,24 +16,6 @@
 
 namespace chainadj {
 namespace {
-
-// A run's data entry that shows nothing: it takes its answers from a source and stops where the
-// source has none.
-class QuietPlatform : public Platform {
- public:
-  explicit QuietPlatform(AnswerSource& source) : source_(source) {}
-  void setText(int, const std::string&) override {}
-  void setLabel(int, const std::string&) override {}
-  void setLabel12(int, const std::string&) override {}
-  std::optional<std::string> ask(const std::string&, const PromptKey& key) override {
-    return source_.answer(key);
-  }
-  void showMessage(const std::string&) override {}
-  void endProgram() override {}
-
- private:
-  AnswerSource& source_;
-};
 
 std::optional<std::string> valueRefusal(const ChainData& data) {
   for (const auto& [item, typed] : data.values) {
@@ -74,7 +57,7 @@ EnteredKnownData enterKnownData(const ChainData& data) {
   known.triangles = {{"60", "60", "60"}};
   ChainDataAnswers answers(std::move(known), ListingAnswers::Answered);
   AskedValues asking(answers);
-  QuietPlatform platform(asking);
+  UnseenPlatform platform(&asking);
   EnteredKnownData entered;
   ObservationEntry entry(entered.chain, entered.flags, platform);
   try {

@@ -5,24 +5,11 @@
 #include "adjust/adjusted_points.h"
 #include "entry/observation_entry.h"
 #include "entry/plane_settings.h"
+#include "entry/unseen_platform.h"
 #include "state/constants.h"
 
 namespace chainadj {
 namespace {
-
-// A platform that shows nothing: the adjustment made for the positions stays out of sight, and
-// its coordinate listing runs through.
-class UnseenPlatform : public Platform {
- public:
-  void setText(int, const std::string&) override {}
-  void setLabel(int, const std::string&) override {}
-  void setLabel12(int, const std::string&) override {}
-  std::optional<std::string> ask(const std::string&, const PromptKey&) override {
-    return std::string();
-  }
-  void showMessage(const std::string&) override {}
-  void endProgram() override {}
-};
 
 struct Adjusted {
   AdjustmentResult result;

@@ -271,6 +271,25 @@ RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, int row,
   return report;
 }
 
+RunReport makeDrawingReport(const ChainState& chain, const RunFlags& flags, int row,
+                            const ChainPass& pass, FirstTurn start, int lastListedPoint,
+                            const ChainData* typed) {
+  AdjustmentResult unadjusted;
+  unadjusted.points = pass;
+  unadjusted.start = start;
+  unadjusted.lastListedPoint = lastListedPoint;
+  RunReport report;
+  report.kind = {row, reportTerms(procedureDescription(row)), false};
+  report.known = knownDataOf(chain, flags, unadjusted, typed);
+  report.names = chain.na;
+  PlanePoints points = adjustedPoints(chain, unadjusted);
+  report.X = std::move(points.X);
+  report.Y = std::move(points.Y);
+  report.triangles = trianglesOf(chain, unadjusted);
+  report.lastListedPoint = lastListedPoint;
+  return report;
+}
+
 RunReport makeRunReport(const RunDriver& driver, const QualitySettings& settings,
                         const ProjectInfo& project) {
   const RunResults* run = driver.solvedRun();

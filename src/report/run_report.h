@@ -214,6 +214,14 @@ RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, int row,
                         const AdjustmentResult& result, const ReportSettings& settings,
                         const ChainData* typed);
 
+// The parts of a report that a drawing of a chain needs, for a chain that was not adjusted: its
+// kind, known data, names and triangles with the angles as the run left them, and the points of
+// `pass` (which started as `start`) for points 1..lastListedPoint; no conditions, precision or
+// quality check (the drawing then has no ellipses).
+RunReport makeDrawingReport(const ChainState& chain, const RunFlags& flags, int row,
+                            const ChainPass& pass, FirstTurn start, int lastListedPoint,
+                            const ChainData* typed);
+
 // The report of the driver's last run that solved (RunDriver::solvedRun), checked with
 // `settings`, with `project` at its head; throws ChainError (kNoCompletedRunMessage) when no run
 // has solved.

@@ -54,24 +54,6 @@ QString lengthText(double value) {
   return QString::fromStdString(formatRoundedPlain(value, kLengthDecimals));
 }
 
-// Chain coordinates (X north, Y east, metres) to the page.
-class ChainToPage {
- public:
-  ChainToPage(const FigureExtent& extent, const QRectF& area, double unitsPerMetre)
-      : centreX_(extent.centreX()), centreY_(extent.centreY()), page_(area.center()),
-        unitsPerMetre_(unitsPerMetre) {}
-
-  QPointF operator()(double x, double y) const {
-    return {page_.x() + (y - centreY_) * unitsPerMetre_, page_.y() - (x - centreX_) * unitsPerMetre_};
-  }
-  double unitsPerMetre() const { return unitsPerMetre_; }
-
- private:
-  double centreX_, centreY_;
-  QPointF page_;
-  double unitsPerMetre_;
-};
-
 // The triangles 1..n, or those whose forward point lies on a sheet.
 struct TriangleRange {
   int first = 1, last = 0;
@@ -364,15 +346,22 @@ void drawSheetOutlines(QPainter& painter, const ChainToPage& toPage, double mm,
 
 }  // namespace
 
-ChainDrawingScale drawChain(QPainter& painter, const QRectF& frame, double unitsPerMm,
-                            const RunReport& report, const std::vector<ChainSheet>& sheets) {
-  painter.save();
-  drawFrame(painter, frame, unitsPerMm);
+WholeChainPlacement placeWholeChain(const QRectF& frame, double unitsPerMm,
+                                    const RunReport& report) {
   const QRectF area = innerArea(frame, unitsPerMm);
   const FigureExtent extent = figureExtent(report);
   const double denominator = roundScaleDenominator(
       extent.across(), extent.down(), area.width() / unitsPerMm, area.height() / unitsPerMm);
-  const ChainToPage toPage(extent, area, unitsPerMm * kMetresToMillimetres / denominator);
+  return {denominator, ChainToPage(extent, area, unitsPerMm * kMetresToMillimetres / denominator)};
+}
+
+ChainDrawingScale drawChain(QPainter& painter, const QRectF& frame, double unitsPerMm,
+                            const RunReport& report, const std::vector<ChainSheet>& sheets) {
+  painter.save();
+  drawFrame(painter, frame, unitsPerMm);
+  const WholeChainPlacement placement = placeWholeChain(frame, unitsPerMm, report);
+  const double denominator = placement.denominator;
+  const ChainToPage& toPage = placement.toPage;
   const int n = report.triangleCount();
   const ChainPainter chain(painter, unitsPerMm, report, toPage, {1, n});
   const int lastPoint = static_cast<int>(report.X.size()) - 1;

@@ -7,6 +7,7 @@
 // along the chain at a scale where its names and ellipses can be read (report/chain_figure.h).
 #pragma once
 
+#include <QPointF>
 #include <QRectF>
 #include <vector>
 
@@ -21,6 +22,33 @@ struct ChainDrawingScale {
   double denominator = 0;           // the chain at 1:denominator
   double ellipseMagnification = 0;  // the error ellipses magnified this many times; 0: none drawn
 };
+
+// Chain coordinates (X north, Y east, metres) to a drawing: the middle of `extent` at the middle
+// of `area`, north up, `unitsPerMetre` device units to the metre of the chain.
+class ChainToPage {
+ public:
+  ChainToPage(const FigureExtent& extent, const QRectF& area, double unitsPerMetre)
+      : centreX_(extent.centreX()), centreY_(extent.centreY()), page_(area.center()),
+        unitsPerMetre_(unitsPerMetre) {}
+
+  QPointF operator()(double x, double y) const {
+    return {page_.x() + (y - centreY_) * unitsPerMetre_, page_.y() - (x - centreX_) * unitsPerMetre_};
+  }
+  double unitsPerMetre() const { return unitsPerMetre_; }
+
+ private:
+  double centreX_, centreY_;
+  QPointF page_;
+  double unitsPerMetre_;
+};
+
+// Where drawChain puts the whole chain on `frame`: at the round scale 1:denominator at which it
+// fits inside the frame's margin, in the middle.
+struct WholeChainPlacement {
+  double denominator = 0;
+  ChainToPage toPage;
+};
+WholeChainPlacement placeWholeChain(const QRectF& frame, double unitsPerMm, const RunReport& report);
 
 // Draws the whole chain into `frame` (device units) on a painter whose device has `unitsPerMm`
 // units to the millimetre; returns the scales it drew at. With `sheets`, the chain is too long

@@ -23,6 +23,7 @@
 #include "report/run_status.h"
 #include "state/chain_error.h"
 #include "ui/chain_editing.h"
+#include "ui/chain_view_dock.h"
 #include "ui/data_file_life.h"
 #include "ui/editor_document.h"
 #include "ui/export_menu.h"
@@ -160,6 +161,7 @@ MainWindow::MainWindow(QWidget* parent)
     noteFile(QString::fromUtf8("数据已保存：%1").arg(editing_->document().filePath()));
   });
   connect(editing_, &ChainEditing::actionsChanged, this, &MainWindow::updateActions);
+  chainView_ = new ChainViewDock(*this);
   updateActions();
 }
 

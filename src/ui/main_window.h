@@ -36,6 +36,7 @@ class QSettings;
 namespace chainadj::ui {
 
 class ChainEditing;
+class ChainViewDock;
 class ExportMenu;
 class MainForm;
 class ResultsTableDialog;
@@ -65,6 +66,8 @@ class MainWindow : public QMainWindow {
 
   MainForm& form() { return *form_; }
   ChainEditing& editing() { return *editing_; }
+  // The dock 网图 (chain_view_dock.h).
+  ChainViewDock& chainView() { return *chainView_; }
 
   void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
   void setPrintDialog(PrintDialog dialog) { printDialog_ = std::move(dialog); }
@@ -156,6 +159,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<QSettings> store_;
   QualitySettings savedQuality_;
   ChainEditing* editing_ = nullptr;
+  ChainViewDock* chainView_ = nullptr;
   QPointer<ResultsTableDialog> resultsDialog_;
   QAction* openData_ = nullptr;
   QAction* saveReportPdf_ = nullptr;

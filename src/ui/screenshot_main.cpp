@@ -1,7 +1,9 @@
-// chainadj-screenshot PATH.png [FILE.chain]: shows the window and writes a picture of it. Without
-// a data file the demonstration chain fills it through one run of 计 算; with one, the file is
-// opened into the data editor and run from there (计算), and the editor shows the first
-// triangle over its limit. Used by scripts/screenshot only.
+// chainadj-screenshot [--chain-view] PATH.png [FILE.chain]: shows the window and writes a picture
+// of it. Without a data file the demonstration chain fills it through one run of 计 算; with one,
+// the file is opened into the data editor and run from there (计算), and the editor shows the
+// first triangle over its limit. With --chain-view the picture shows the dock 网图 in front of the
+// editor. Used by scripts/screenshot only.
+#include <QAction>
 #include <QApplication>
 #include <QPixmap>
 #include <QTableView>
@@ -10,6 +12,7 @@
 
 #include "entry/chain_preview.h"
 #include "ui/chain_editing.h"
+#include "ui/chain_view_dock.h"
 #include "ui/data_editor.h"
 #include "ui/data_file_life.h"
 #include "ui/demo_chain.h"
@@ -45,9 +48,10 @@ void runFromTheEditor(MainWindow& window, const QString& chain) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   chainadj::ui::installQtTranslations(app);
-  const QStringList arguments = QApplication::arguments();
+  QStringList arguments = QApplication::arguments();
+  const bool chainView = arguments.removeAll(QStringLiteral("--chain-view")) > 0;
   if (arguments.size() != 2 && arguments.size() != 3) {
-    std::fprintf(stderr, "usage: chainadj-screenshot PATH.png [FILE.chain]\n");
+    std::fprintf(stderr, "usage: chainadj-screenshot [--chain-view] PATH.png [FILE.chain]\n");
     return 2;
   }
   const QString path = arguments.at(1);
@@ -68,6 +72,7 @@ int main(int argc, char** argv) {
     } else {
       form.Command1_Click();
     }
+    if (chainView) window.chainView().toggleAction()->trigger();
     if (window.grab().save(path, "PNG")) status = 0;
     app.quit();
   });
