@@ -201,6 +201,9 @@ void MainWindow::takeResults() {
     solvedTitle_ = path.isEmpty() ? QString::fromUtf8(kUnnamedRunTitle) : QFileInfo(path).fileName();
   }
   updateActions();
+  if (resultsDialog_) {
+    tellingFailures([&] { resultsDialog_->showReport(reportOfLastRun(), solvedTitle_); });
+  }
 }
 
 void MainWindow::updateActions() {
@@ -267,7 +270,7 @@ void MainWindow::showResultsTable() {
   tellingFailures([&] {
     RunReport report = reportOfLastRun();
     if (resultsDialog_) resultsDialog_->close();
-    resultsDialog_ = new ResultsTableDialog(std::move(report), this);
+    resultsDialog_ = new ResultsTableDialog(std::move(report), solvedTitle_, this);
     resultsDialog_->setAttribute(Qt::WA_DeleteOnClose);
     resultsDialog_->show();
   });

@@ -125,7 +125,8 @@ class MainWindow : public QMainWindow {
   void buildFileMenu();
   void buildViewAndSettingsMenus();
   void updateActions();
-  // The results of a run are there: the title of its run is kept.
+  // The results of a run are there: the title of its run is kept, an open results table shows
+  // them.
   void takeResults();
   // The chosen file, with the extension of its kind added when it has none; empty on cancel.
   QString chosenFile(FileDialogPurpose purpose);
