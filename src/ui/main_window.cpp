@@ -286,11 +286,13 @@ void MainWindow::takeResults() {
     solvedTitle_ = path.isEmpty() ? QString::fromUtf8(kUnnamedRunTitle) : QFileInfo(path).fileName();
   }
   tellingFailures([&] {
-    const RunReport report = reportOfLastRun();
+    RunReport report = reportOfLastRun();
     const std::string status = runStatusLine(report);
     tellVerdict(solvedTitle_ + QString::fromUtf8("：") + QString::fromStdString(status),
                 status.rfind(kChecksPassedStatus, 0) == 0);
     form_->markOverLimit(formBoxesOverLimit(report));
+    // The results table open follows its run.
+    if (resultsDialog_) resultsDialog_->showReport(std::move(report), solvedTitle_);
   });
   updateActions();
 }
@@ -361,7 +363,7 @@ void MainWindow::showResultsTable() {
   tellingFailures([&] {
     RunReport report = reportOfLastRun();
     if (resultsDialog_) resultsDialog_->close();
-    resultsDialog_ = new ResultsTableDialog(std::move(report), this);
+    resultsDialog_ = new ResultsTableDialog(std::move(report), solvedTitle_, this);
     resultsDialog_->setAttribute(Qt::WA_DeleteOnClose);
     resultsDialog_->show();
   });

@@ -144,7 +144,8 @@ class MainWindow : public QMainWindow {
   // Notes in the status bar which file was written.
   void noteFile(const QString& note);
   void updateActions();
-  // The results of a run are there: the title of its run is kept.
+  // The results of a run are there: the title of its run is kept, an open results table shows
+  // them.
   void takeResults();
   // The chosen file, with the extension of its kind added when it has none; empty on cancel.
   QString chosenFile(FileDialogPurpose purpose);

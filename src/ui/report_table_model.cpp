@@ -3,8 +3,7 @@
 #include <QBrush>
 #include <climits>
 
-#include "quality/closure_checks.h"
-#include "quality/rigorous_result.h"
+#include "ui/over_limit_rows.h"
 
 namespace chainadj::ui {
 namespace {
@@ -13,10 +12,6 @@ const QColor kOverLimitColour(190, 0, 0);
 
 int alignment(const TableColumn& column) {
   return (column.align == Align::Right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-}
-
-bool isOverLimit(const std::string& cell) {
-  return cell == kOverLimitVerdict || cell == kSuspectedBlunderMark;
 }
 
 }  // namespace
@@ -42,7 +37,7 @@ QVariant ReportTableModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
       return alignment(table_.columns[column]);
     case Qt::ForegroundRole:
-      if (isOverLimit(table_.cellText(static_cast<std::size_t>(index.row()), column))) {
+      if (isOverLimitCell(table_.cellText(static_cast<std::size_t>(index.row()), column))) {
         return QBrush(kOverLimitColour);
       }
       return {};

@@ -182,15 +182,15 @@ TEST(ResultsTable, ShowsFourTabsAndCopiesASelectionAsTabSeparatedText) {
   scripted.window.resultsTableAction()->trigger();
   ResultsTableDialog* dialog = scripted.window.resultsTableDialog();
   ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(dialog->windowTitle().toStdString(), "成果表");
+  EXPECT_EQ(dialog->windowTitle().toStdString(), "成果表 — 键入的数据");
   ASSERT_EQ(dialog->tabs()->count(), 4);
   // Tab, rows, columns, a column head: 5 triangles of three angles (by default 四等, adjusted
   // rigorously: with r, w and the mark); mβ and four conditions; five new points and B.
   const struct { const char* name; int rows, columns, column; const char* head; } kTabs[] = {
-      {"三角形", 15, 11, 8, "r"},
-      {"条件", 5, 4, 3, "结论"},
-      {"点位", 6, 10, 9, "φ"},
-      {"边长", 11, 7, 5, "相对中误差"},
+      {"三角形(&1)", 15, 11, 8, "r"},
+      {"条件(&2)", 5, 4, 3, "结论"},
+      {"点位(&3)", 6, 10, 9, "φ"},
+      {"边长(&4)", 11, 7, 5, "相对中误差"},
   };
   for (int tab = 0; tab < 4; ++tab) {
     EXPECT_EQ(dialog->tabs()->tabText(tab).toStdString(), kTabs[tab].name);
