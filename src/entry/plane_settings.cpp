@@ -24,13 +24,6 @@ constexpr std::array<NamedEllipsoid, 6> kEllipsoidNames = {{
     {"1954北京", &kBeijing1954}, {"Beijing54", &kBeijing1954},
 }};
 
-const Ellipsoid* ellipsoidNamed(std::string_view name) {
-  for (const NamedEllipsoid& named : kEllipsoidNames) {
-    if (named.name == name) return named.ellipsoid;
-  }
-  return nullptr;
-}
-
 std::string inQuotes(const std::string& text) { return "“" + text + "”"; }
 
 std::optional<int> zoneNumber(const std::string& typed) {
@@ -63,6 +56,13 @@ constexpr std::array<PlaneSettingOption, 7> kOptions = {{
 }  // namespace
 
 std::span<const PlaneSettingOption> planeSettingOptions() { return kOptions; }
+
+const Ellipsoid* ellipsoidNamed(std::string_view name) {
+  for (const NamedEllipsoid& named : kEllipsoidNames) {
+    if (named.name == name) return named.ellipsoid;
+  }
+  return nullptr;
+}
 
 std::optional<ReductionSettings> reductionSettingsOf(const ChainData& data, const SettingLines& over) {
   ChainData lines;

@@ -49,6 +49,10 @@ using SettingLines = std::map<std::string, std::string, std::less<>>;
 // The reduction the data's settings lines ask for with `over` given over them (console options).
 std::optional<ReductionSettings> reductionSettingsOf(const ChainData& data, const SettingLines& over);
 
+// The ellipsoid an ellipsoid line names (CGCS2000 or 2000, 1980西安 or Xian80, 1954北京 or
+// Beijing54); nullptr for any other name.
+const Ellipsoid* ellipsoidNamed(std::string_view name);
+
 // Why a typed value of one of these lines cannot be taken (nullopt: it is taken).
 std::optional<std::string> centralMeridianRefusal(const std::string& typed);
 std::optional<std::string> zoneRefusal(const std::string& typed);

@@ -14,6 +14,7 @@
 
 #include "entry/chain_file_reader.h"
 #include "entry/chain_preview.h"
+#include "entry/plane_settings.h"
 #include "state/chain_error.h"
 #include "ui/data_editor.h"
 #include "ui/data_file_life.h"
@@ -34,6 +35,17 @@ QString droppedFile(const QMimeData& dropped) {
   if (urls.size() != 1 || !urls.front().isLocalFile()) return {};
   const QString path = urls.front().toLocalFile();
   return QFileInfo(path).isFile() ? path : QString();
+}
+
+// A new chain holding the plane lines of `data` as typed.
+ChainDocument chainWithPlaneLines(const ChainData& data) {
+  ChainDocument chain;
+  for (const PlaneSettingOption& option : planeSettingOptions()) {
+    if (const std::optional<std::string> text = data.setting(option.keyword)) {
+      chain.apply(DocumentEdit::setting(std::string(option.keyword), *text));
+    }
+  }
+  return chain;
 }
 
 }  // namespace
@@ -226,10 +238,12 @@ bool ChainEditing::mayEnd() {
 
 void ChainEditing::endCleanly() { recovery_->discard(); }
 
-// 计 算 types a new chain: the editor's is saved or dropped first, and fills with the answers.
+// 计 算 types a new chain: the editor's is saved or dropped first, and fills with the answers. The
+// new chain keeps the plane lines of the one it replaces, and the run reduces onto their plane.
 bool ChainEditing::beforeTypedRun() {
   if (!files_->maybeSave()) return false;
-  files_->newChain();
+  files_->newChain(chainWithPlaneLines(document_->chain().knownData()));
+  form_.setTypedRunPlane(reductionSettingsOf(document_->chain().knownData()));
   feed_ = std::make_unique<TypedRunFeed>(*document_, form_.platform(), kept_.grade.triangleLimit);
   form_.setAnswerListener(feed_.get());
   return true;

@@ -2,7 +2,8 @@
 // life (新建, 打开, 保存, 另存为, recent files, the save question), its recovery file, the 编辑
 // menu (撤销, 重做, the rows, 计算 F5), and the runs it starts: a chain opened from a file runs as
 // if typed, the editor's chain runs without a prompt (计算), and a typed run (计 算) starts a new
-// chain that fills the editor as it is typed.
+// chain that fills the editor as it is typed, keeping the plane lines of the chain before it
+// (central_meridian, zone, ...) and reduced onto their plane.
 #pragma once
 
 #include <QObject>

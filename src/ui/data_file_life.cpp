@@ -110,7 +110,9 @@ void DataFileLife::tellUnfinishedRows() {
                                                                     static_cast<int>(kUnfinishedTriangleMark.size()))));
 }
 
-void DataFileLife::newChain() { document_.replace(ChainDocument(), QString(), false); }
+void DataFileLife::newChain(ChainDocument start) {
+  document_.replace(std::move(start), QString(), false);
+}
 
 std::optional<std::string> DataFileLife::load(const QString& path) {
   try {

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "entry/chain_document.h"
 #include "ui/file_dialog_purpose.h"
 
 class QSettings;
@@ -50,8 +51,8 @@ class DataFileLife : public QObject {
   bool saveAs();
   // The data file to open, chosen by the user; empty on cancel.
   QString chooseToOpen() const { return choose_(FileDialogPurpose::OpenData); }
-  // A new, empty chain (the caller asked maybeSave first).
-  void newChain();
+  // A new chain in no file, empty or holding what `start` holds (the caller asked maybeSave first).
+  void newChain(ChainDocument start = ChainDocument());
   // Reads the data file at `path` into the editor, each line checked on its own; its text, or
   // nullopt when the file was refused (the user was told why; the editor keeps its chain).
   std::optional<std::string> load(const QString& path);

@@ -30,6 +30,7 @@
 #include "ui/form_holder.h"
 #include "ui/help_menu.h"
 #include "ui/main_form.h"
+#include "ui/plane_settings_editing.h"
 #include "ui/project_info_dialog.h"
 #include "ui/quality_settings_dialog.h"
 #include "ui/quality_settings_store.h"
@@ -207,6 +208,7 @@ void MainWindow::buildViewAndSettingsMenus() {
   connect(qualitySettings_, &QAction::triggered, this, &MainWindow::editQualitySettings);
   projectInfo_ = settings->addAction(QString::fromUtf8("项目信息…"));
   connect(projectInfo_, &QAction::triggered, this, &MainWindow::editProjectInfo);
+  planeSettings_ = new PlaneSettingsEditing(*settings, editing_->document(), this);
   addHelpMenu(*menuBar(), this);
   // 计 算 has its key; the button keeps its caption, its tooltip names the key.
   typedRun_ = new QAction(QString::fromUtf8("计 算"), this);

@@ -39,6 +39,7 @@ class ChainEditing;
 class ChainViewDock;
 class ExportMenu;
 class MainForm;
+class PlaneSettingsEditing;
 class ResultsTableDialog;
 
 
@@ -73,6 +74,8 @@ class MainWindow : public QMainWindow {
   void setPrintDialog(PrintDialog dialog) { printDialog_ = std::move(dialog); }
   void setSettingsEditor(SettingsEditor editor) { editSettings_ = std::move(editor); }
   void setProjectEditor(ProjectEditor editor) { editProject_ = std::move(editor); }
+  // 投影与归算…, with its dialog replaceable (PlaneSettingsEditing::setEditor).
+  PlaneSettingsEditing& planeSettings() const { return *planeSettings_; }
 
   // The settings kept for the next start, as last edited.
   const QualitySettings& savedQualitySettings() const { return savedQuality_; }
@@ -170,6 +173,7 @@ class MainWindow : public QMainWindow {
   QAction* resultsTable_ = nullptr;
   QAction* qualitySettings_ = nullptr;
   QAction* projectInfo_ = nullptr;
+  PlaneSettingsEditing* planeSettings_ = nullptr;
   QAction* typedRun_ = nullptr;
   QLabel* verdict_ = nullptr;
   QLabel* fileNote_ = nullptr;
