@@ -1,8 +1,9 @@
-// chainadj-screenshot [--chain-view] PATH.png [FILE.chain]: shows the window and writes a picture
-// of it. Without a data file the demonstration chain fills it through one run of 计 算; with one,
-// the file is opened into the data editor and run from there (计算), and the editor shows the
-// first triangle over its limit. With --chain-view the picture shows the dock 网图 in front of the
-// editor. Used by scripts/screenshot only.
+// chainadj-screenshot [--chain-view] [--results-table] PATH.png [FILE.chain]: shows the window
+// and writes a picture of it. Without a data file the demonstration chain fills it through one
+// run of 计 算; with one, the file is opened into the data editor and run from there (计算), and
+// the editor shows the first triangle over its limit. With --chain-view the picture shows the
+// dock 网图 in front of the editor; with --results-table it is the picture of the results table.
+// Used by scripts/screenshot only.
 #include <QAction>
 #include <QApplication>
 #include <QPixmap>
@@ -20,6 +21,7 @@
 #include "ui/main_form.h"
 #include "ui/main_window.h"
 #include "ui/qt_translation.h"
+#include "ui/results_table_dialog.h"
 #include "ui/triangle_table_model.h"
 
 namespace {
@@ -50,8 +52,9 @@ int main(int argc, char** argv) {
   chainadj::ui::installQtTranslations(app);
   QStringList arguments = QApplication::arguments();
   const bool chainView = arguments.removeAll(QStringLiteral("--chain-view")) > 0;
+  const bool resultsTable = arguments.removeAll(QStringLiteral("--results-table")) > 0;
   if (arguments.size() != 2 && arguments.size() != 3) {
-    std::fprintf(stderr, "usage: chainadj-screenshot [--chain-view] PATH.png [FILE.chain]\n");
+    std::fprintf(stderr, "usage: chainadj-screenshot [--chain-view] [--results-table] PATH.png [FILE.chain]\n");
     return 2;
   }
   const QString path = arguments.at(1);
@@ -73,7 +76,13 @@ int main(int argc, char** argv) {
       form.Command1_Click();
     }
     if (chainView) window.chainView().toggleAction()->trigger();
-    if (window.grab().save(path, "PNG")) status = 0;
+    QWidget* pictured = &window;
+    if (resultsTable) {
+      window.showResultsTable();
+      if (window.resultsTableDialog() != nullptr) pictured = window.resultsTableDialog();
+    }
+    QCoreApplication::processEvents();
+    if (pictured->grab().save(path, "PNG")) status = 0;
     app.quit();
   });
   app.exec();
