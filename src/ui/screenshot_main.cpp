@@ -62,6 +62,8 @@ int main(int argc, char** argv) {
   MainWindow window;
   MainForm& form = window.form();
   form.platform().setInputBox(demoChainAnswers());
+  // The picture taken, the program ends without asking to save the chain it ran.
+  window.editing().files().setSaveQuestion([](const QString&) { return SaveAnswer::Discard; });
   form.platform().setMessageBox([](const QString& message) {
     std::fprintf(stderr, "message: %s\n", message.toUtf8().constData());
   });
