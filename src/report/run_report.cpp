@@ -248,12 +248,12 @@ std::string todayText() {
   return text;
 }
 
-RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, int row,
-                        const AdjustmentResult& result, const ReportSettings& settings,
-                        const ChainData* typed) {
+namespace {
+
+// What a drawing of the chain needs: its kind, known data, names, points and triangles.
+RunReport chainOf(const ChainState& chain, const RunFlags& flags, int row,
+                  const AdjustmentResult& result, const ChainData* typed) {
   RunReport report;
-  report.project = settings.project;
-  if (report.project.computedOn.empty()) report.project.computedOn = todayText();
   report.kind = {row, reportTerms(procedureDescription(row)), result.fitted};
   report.known = knownDataOf(chain, flags, result, typed);
   report.names = chain.na;
@@ -261,10 +261,21 @@ RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, int row,
   report.X = std::move(points.X);
   report.Y = std::move(points.Y);
   report.triangles = trianglesOf(chain, result);
+  report.lastListedPoint = result.lastListedPoint;
+  return report;
+}
+
+}  // namespace
+
+RunReport makeRunReport(const ChainState& chain, const RunFlags& flags, int row,
+                        const AdjustmentResult& result, const ReportSettings& settings,
+                        const ChainData* typed) {
+  RunReport report = chainOf(chain, flags, row, result, typed);
+  report.project = settings.project;
+  if (report.project.computedOn.empty()) report.project.computedOn = todayText();
   report.conditions = conditionsOf(result);
   report.precision = precisionOf(result);
   report.firstListedPoint = result.firstListedPoint;
-  report.lastListedPoint = result.lastListedPoint;
   const QualitySettings& quality = settings.quality;
   report.quality = {quality, checkClosures(chain, result, quality), {}};
   giveResultsOfTheMethod(report, chain, row, result, quality);
@@ -278,16 +289,7 @@ RunReport makeDrawingReport(const ChainState& chain, const RunFlags& flags, int 
   unadjusted.points = pass;
   unadjusted.start = start;
   unadjusted.lastListedPoint = lastListedPoint;
-  RunReport report;
-  report.kind = {row, reportTerms(procedureDescription(row)), false};
-  report.known = knownDataOf(chain, flags, unadjusted, typed);
-  report.names = chain.na;
-  PlanePoints points = adjustedPoints(chain, unadjusted);
-  report.X = std::move(points.X);
-  report.Y = std::move(points.Y);
-  report.triangles = trianglesOf(chain, unadjusted);
-  report.lastListedPoint = lastListedPoint;
-  return report;
+  return chainOf(chain, flags, row, unadjusted, typed);
 }
 
 RunReport makeRunReport(const RunDriver& driver, const QualitySettings& settings,

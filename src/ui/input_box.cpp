@@ -51,24 +51,14 @@ InputBox::InputBox(const QString& prompt, QWidget* parent, double scale, const Q
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-  QPushButton* stop = buttons->addButton(QString::fromUtf8(kStopCaption),
-                                         QDialogButtonBox::DestructiveRole);
-  stop->setObjectName("stopRun");
-  stop->setAutoDefault(false);
-  stop->setShortcut(kStopRunKeys);
-  stop->setToolTip(QString::fromUtf8("中止这次计算（%1）").arg(kStopRunKeys.toString(QKeySequence::NativeText)));
+  addResultButton(*buttons, kStopCaption, "stopRun", kStopRunKeys, "中止这次计算", kStopResult,
+                  QDialogButtonBox::DestructiveRole);
+  if (listing) {
+    addResultButton(*buttons, kListAllCaption, "listAll", kListAllKeys,
+                    "不再逐点敲击输入键，一次列出余下的点", kListAllResult, QDialogButtonBox::ActionRole);
+  }
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(stop, &QPushButton::clicked, this, [this] { done(kStopResult); });
-  if (listing) {
-    QPushButton* all = buttons->addButton(QString::fromUtf8(kListAllCaption),
-                                          QDialogButtonBox::ActionRole);
-    all->setObjectName("listAll");
-    all->setAutoDefault(false);
-    all->setShortcut(kListAllKeys);
-    all->setToolTip(QString::fromUtf8("不再逐点敲击输入键，一次列出余下的点（%1）").arg(kListAllKeys.toString(QKeySequence::NativeText)));
-    connect(all, &QPushButton::clicked, this, [this] { done(kListAllResult); });
-  }
 
   auto* layout = new QVBoxLayout(this);
   // A note takes its room from the prompt's, so that the box keeps its size where both fit.
@@ -81,6 +71,17 @@ InputBox::InputBox(const QString& prompt, QWidget* parent, double scale, const Q
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   field_->setFocus();
+}
+
+void InputBox::addResultButton(QDialogButtonBox& buttons, const char* caption, const char* name,
+                               const QKeySequence& keys, const char* what, int result,
+                               QDialogButtonBox::ButtonRole role) {
+  QPushButton* button = buttons.addButton(QString::fromUtf8(caption), role);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  button->setShortcut(keys);
+  button->setToolTip(QString::fromUtf8("%1（%2）").arg(QString::fromUtf8(what), keys.toString(QKeySequence::NativeText)));
+  connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
 }
 
 InputBoxAnswer InputBox::answer() const {

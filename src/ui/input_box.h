@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QKeySequence>
 #include <QString>
 
@@ -62,6 +63,12 @@ class InputBox : public QDialog {
   static InputBoxAnswer ask(QWidget* parent, const QString& prompt);
 
  private:
+  // A button that closes the box with `result`, pressed with `keys` too; its tooltip says `what`
+  // it does and the keys.
+  void addResultButton(QDialogButtonBox& buttons, const char* caption, const char* name,
+                       const QKeySequence& keys, const char* what, int result,
+                       QDialogButtonBox::ButtonRole role);
+
   QLabel* prompt_;
   QLabel* note_;
   QLineEdit* field_;
