@@ -1,19 +1,22 @@
-// The program's window: the menu bar above the form, which keeps its size and every control its
-// place, and the data editor (数据编辑) in a dock beside it; the window is the form's height and
-// the menu bar's. The 文件 menu makes a new chain (新建), opens a chain data file into the editor
-// and runs it as if typed (打开数据文件…, 最近的文件), saves the editor's chain (保存, 另存为…),
-// saves the results report of the last completed run as PDF (保存成果报告 PDF…), prints it
-// (打印成果报告…), exports its results for CAD, CASS and Excel and as CSV (导出, export_menu.h)
-// and ends the program (退出). The 编辑 menu undoes and redoes the editor's edits and runs its
-// chain (计算); chain_editing.h has the editor's part. The report items are enabled only after a
-// completed run (also while its listing waits), and nothing else but 退出 while a run waits for
-// an answer. The 查看 menu shows the
-// results table of the last completed run (成果表…) and the editor; the 设置 menu edits the
-// settings of the quality check (平差设置…), which are kept for the next start, and the project of
-// the report's head (项目信息…), kept with the data. The report of a run from a data file or the
-// editor is checked with the file's lines grade and m_beta over the kept settings; that of a typed
-// run with the kept settings. Unsaved data are never dropped without the question whether to save
-// them.
+// The program's window: the menu bar above the form, which keeps every control its place, the
+// data editor (数据编辑) and 网图 in docks beside it, and a status bar below that says how the last
+// run came out (检核合格, or what is over its limit) and which file was last written. It opens
+// at the form's size; made smaller, it draws the form smaller (form_holder.h). The 文件 menu makes
+// a new chain (新建), opens a chain data file into the editor and runs it as if typed (打开数据文件…,
+// 最近的文件), saves the editor's chain (保存, 另存为…), saves the results report of the last
+// completed run as PDF (保存成果报告 PDF…), prints it (打印成果报告…), exports its results for CAD,
+// CASS and Excel and as CSV and JSON (导出, export_menu.h) and ends the program (退出). The 编辑
+// menu undoes and redoes the editor's edits and runs its chain (计算); chain_editing.h has the
+// editor's part. A run is complete once its adjustment has solved: the report items are enabled
+// from then on (also while its listing waits, and after 中止计算 there) until another run solves,
+// and nothing else but 退出 while a run waits for an answer. The 查看 menu shows the results table
+// of the last completed run (成果表…), which follows the next run that solves, the editor and
+// 网图; the 设置 menu edits the settings of the quality check (平差设置…), kept for the next start,
+// the project of the report's head (项目信息…) and the plane the chain is reduced onto
+// (投影与归算…), both kept with the data; 帮助 has a short guide and 关于. The report of a run from
+// a data file or the editor is checked with the file's lines grade and m_beta over the kept
+// settings; that of a typed run with the kept settings. Unsaved data are never dropped without
+// the question whether to save them.
 #pragma once
 
 #include <QMainWindow>
