@@ -1,5 +1,5 @@
 // The quality check in the window: the dialog 平差设置 and the settings kept for the next start,
-// the data file's lines over them for its run, the results table with its three tabs copied into
+// the data file's lines over them for its run, the results table with its four tabs copied into
 // a spreadsheet, and the error ellipses drawn into the report offscreen.
 #include <gtest/gtest.h>
 
