@@ -7,9 +7,9 @@
 namespace chainadj {
 
 void adjustAndList(SecondGroup group, ChainState& chain, const ChainEnds& ends,
-                   const ChainPass& provisional, Platform& platform, AdjustmentResult& result,
+                   ChainPass provisional, Platform& platform, AdjustmentResult& result,
                    const CourseOptions& options) {
-  result.provisional = provisional;
+  result.provisional = std::move(provisional);
   result.start = ends.start;
   result.group = std::move(group);
   const SecondGroup& conditions = result.group;
@@ -19,7 +19,7 @@ void adjustAndList(SecondGroup group, ChainState& chain, const ChainEnds& ends,
   const double vv = applyCorrections(result.corrections, chain);
   const PrecisionInputs inputs{vv, chain.WW, chain.n + conditions.conditions(),
                                solution.reciprocalWeight,
-                               distanceFromA(chain, provisional, middleTriangle(chain.n) + 1)};
+                               distanceFromA(chain, result.provisional, middleTriangle(chain.n) + 1)};
   result.precision = reportPrecision(platform, inputs, options.mlogsUnit);
   result.meanError = result.precision->mb;
 

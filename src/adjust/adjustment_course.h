@@ -25,7 +25,7 @@ struct CourseOptions {
 // `provisional` is the pass the conditions were formed from: md is measured from A to its route
 // point mid+1. The group is kept in the result.
 void adjustAndList(SecondGroup group, ChainState& chain, const ChainEnds& ends,
-                   const ChainPass& provisional, Platform& platform, AdjustmentResult& result,
+                   ChainPass provisional, Platform& platform, AdjustmentResult& result,
                    const CourseOptions& options = {});
 
 // The listing of a finished pass, points 1..last: the result is solved before the first point

@@ -13,7 +13,7 @@ namespace chainadj {
 void Cm10(ChainState& chain, Platform& platform, AdjustmentResult& result) {
   requireClosingBase(chain);
   const ChainEnds ends = fromCToB(chain);
-  const ChainPass provisional = runChainPass(chain, ends.routeStart(chain));
+  ChainPass provisional = runChainPass(chain, ends.routeStart(chain));
   const CoordinateTarget target = ends.coordinateTarget(chain, provisional);
 
   showMissingCondition(platform, box::kAzimuthClosure, kNoAzimuthConditionFromC);
@@ -21,7 +21,7 @@ void Cm10(ChainState& chain, Platform& platform, AdjustmentResult& result) {
   addSideCondition(group, chain, platform);
   addCoordinateConditions(group, chain, provisional, target, platform);
   group.setWeightFunction(middleSideWeightRow(chain, group));
-  adjustAndList(std::move(group), chain, ends, provisional, platform, result);
+  adjustAndList(std::move(group), chain, ends, std::move(provisional), platform, result);
 }
 
 }  // namespace chainadj

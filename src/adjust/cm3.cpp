@@ -11,7 +11,7 @@ namespace chainadj {
 
 void Cm3(ChainState& chain, Platform& platform, AdjustmentResult& result) {
   const ChainEnds ends = fromAToB(chain);
-  const ChainPass provisional = runChainPass(chain, ends.routeStart(chain));
+  ChainPass provisional = runChainPass(chain, ends.routeStart(chain));
   const CoordinateTarget target = ends.coordinateTarget(chain, provisional);
 
   showMissingCondition(platform, box::kAzimuthClosure, kNoAzimuthCondition);
@@ -20,7 +20,7 @@ void Cm3(ChainState& chain, Platform& platform, AdjustmentResult& result) {
   addCoordinateConditions(group, chain, provisional, target, platform);
   addOrientationColumns(group, chain, target);
   group.setWeightFunction(sideRow(chain, group));
-  adjustAndList(std::move(group), chain, ends, provisional, platform, result,
+  adjustAndList(std::move(group), chain, ends, std::move(provisional), platform, result,
                 {.solve = solveTwoConditionsInClosedForm});
 }
 

@@ -26,7 +26,7 @@ void Cm4(ChainState& chain, Platform& platform, AdjustmentResult& result) {
   addCoordinateConditions(group, chain, pass, target, platform);
   addOrientationColumns(group, chain, target);
   group.setWeightFunction(middleSideWeightRow(chain, group));
-  adjustAndList(std::move(group), chain, ends, pass, platform, result,
+  adjustAndList(std::move(group), chain, ends, std::move(pass), platform, result,
                 {.namePrefix = kPlainName, .mlogsUnit = ""});
 }
 

@@ -10,7 +10,7 @@ namespace chainadj {
 void adjustChainOrientedAtBothEnds(ChainState& chain, const ChainEnds& ends,
                                    const OrientedChain& kind, Platform& platform,
                                    AdjustmentResult& result) {
-  const ChainPass provisional = runChainPass(chain, ends.routeStart(chain));
+  ChainPass provisional = runChainPass(chain, ends.routeStart(chain));
   const CoordinateTarget target = ends.coordinateTarget(chain, provisional);
 
   SecondGroup group(chain.n);
@@ -20,7 +20,7 @@ void adjustChainOrientedAtBothEnds(ChainState& chain, const ChainEnds& ends,
   if (!kind.closingBase) showMissingCondition(platform, box::kSideClosure, kNoBaseCondition);
   if (kind.orientationObserved) addOrientationColumns(group, chain, target);
   group.setWeightFunction(middleSideWeightRow(chain, group));
-  adjustAndList(std::move(group), chain, ends, provisional, platform, result);
+  adjustAndList(std::move(group), chain, ends, std::move(provisional), platform, result);
 }
 
 }  // namespace chainadj
