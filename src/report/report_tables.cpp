@@ -399,6 +399,10 @@ ReportTable coordinateTable(const RunReport& report) {
   return table;
 }
 
+bool isOverLimitCell(const std::string& cell) {
+  return cell == kOverLimitVerdict || cell == kSuspectedBlunderMark;
+}
+
 std::string ReportTable::cellText(std::size_t row, std::size_t column) const {
   std::string text;
   cell(row, column, text);

@@ -40,6 +40,10 @@ struct ReportTable {
   std::string cellText(std::size_t row, std::size_t column) const;
 };
 
+// Whether a cell says that its row is over its limit: the verdict 超限, or the mark 可能粗差. The
+// writers show such a cell emphasised, and 只看超限 keeps its row.
+bool isOverLimitCell(const std::string& cell);
+
 // The lines under the head: the kind of adjustment, the number of triangles, the conditions,
 // then how the chain passed its quality check (the triangles over their limit named first), the
 // weakest side and the largest point error, the global test and the conclusion.

@@ -195,7 +195,7 @@ void MainForm::finishRun() {
 }
 
 void MainForm::announceResults() {
-  if (driver_.solvedRun() != &driver_.currentRun()) return;
+  if (!driver_.currentRun().solved()) return;
   solvedReservedLines_ = reservedLines_;
   solvedRunTyped_ = typedRun_;
   emit resultsReady();

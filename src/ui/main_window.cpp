@@ -249,7 +249,7 @@ void MainWindow::noteFile(const QString& note) {
 
 void MainWindow::runEnded() {
   const RunDriver& driver = form_->driver();
-  if (driver.solvedRun() == &driver.currentRun() || !form_->lastOutcome()) return;
+  if (driver.currentRun().solved() || !form_->lastOutcome()) return;
   QString line = QString::fromUtf8(outcomeText(*form_->lastOutcome()));
   if (driver.solvedRun() != nullptr) {
     line += QString::fromUtf8("；成果仍是上一次计算（%1）的").arg(solvedTitle_);

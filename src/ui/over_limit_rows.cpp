@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "quality/closure_checks.h"
-#include "quality/rigorous_result.h"
 
 namespace chainadj::ui {
 namespace {
@@ -16,10 +15,6 @@ void flagGroup(const ReportTable& table, std::size_t group, std::vector<bool>& r
 }
 
 }  // namespace
-
-bool isOverLimitCell(const std::string& cell) {
-  return cell == kOverLimitVerdict || cell == kSuspectedBlunderMark;
-}
 
 std::vector<bool> overLimitRows(const ReportTable& table) {
   std::vector<bool> rows(table.rows, false);

@@ -12,9 +12,6 @@
 
 namespace chainadj::ui {
 
-// Whether a cell says that its row is over the limit: 超限, or 可能粗差.
-bool isOverLimitCell(const std::string& cell);
-
 // One flag per row of `table`, by the verdicts and marks of its last column.
 std::vector<bool> overLimitRows(const ReportTable& table);
 

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "quality/closure_checks.h"
 #include "report/chain_verdict.h"
 #include "report/head_tables.h"
 #include "report/report_tables.h"
@@ -248,7 +247,7 @@ void ReportPainter::row(const ReportTable& table, const std::vector<double>& edg
     if (cell.empty()) continue;
     const QRectF box = cellRect(edges, c, y_, height, mm(kCellPaddingMm));
     const QString words = text(cell);
-    const bool overLimit = cell == kOverLimitVerdict || cell == kSuspectedBlunderMark;
+    const bool overLimit = isOverLimitCell(cell);
     if (!overLimit && cells_.add(words, box.left(), box.right(), table.columns[c].align == Align::Right)) {
       continue;
     }
